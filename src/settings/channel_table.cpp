@@ -1,0 +1,111 @@
+#include "settings/channel_table.h"
+
+#include <cstdio>
+
+#include "settings/decimal_text.h"
+
+namespace vb {
+namespace {
+
+std::string UrlKey(int k) { return std::to_string(k); }
+std::string NameKey(int k) { return std::to_string(-(k + 1)); }
+
+bool AcceptedAddress(std::string_view url) {
+  if (url.empty()) return false;
+  const char first = url.front();
+  return first == 'h' || first == 'H' || first == 'f' || first == 'F';
+}
+
+// The entry's address without its option suffix begins the typed one.
+bool Matches(const ChannelEntry& entry, std::string_view typed) {
+  const std::size_t suffix = entry.url.find(" vbco");
+  const std::size_t length = suffix == std::string::npos ? entry.url.size() : suffix;
+  return typed.size() >= length && typed.compare(0, length, entry.url, 0, length) == 0;
+}
+
+void WriteCount(const ChannelStore& store) {
+  store.profile.Write("FileNo", "MaxFileNo", std::to_string(store.table.count));
+}
+
+}  // namespace
+
+const ChannelEntry* ChannelTable::Current() const {
+  return current >= 0 && current < count ? &entries[static_cast<std::size_t>(current)] : nullptr;
+}
+
+void LoadChannelTable(const ProfileStore& store, ChannelTable& table) {
+  for (int k = 0; k < table.count; ++k) {
+    auto& entry = table.entries[static_cast<std::size_t>(k)];
+    entry.name = store.Read("URL", NameKey(k), "", kNameLimit);
+    entry.url = store.Read("URL", UrlKey(k), "", kUrlLimit);
+    entry.codePage = store.Read("CodePage", UrlKey(k), "", kCodePageLimit);
+  }
+}
+
+void MakeChannelCurrent(ChannelStore& store) {
+  store.currentChannel.path = store.paths.ChannelFile(store.table.current);
+  const ChannelEntry* entry = store.table.Current();
+  store.currentChannel.url = entry != nullptr ? entry->url : std::string();
+}
+
+ChannelEdit AddOrUpdateChannel(ChannelStore& store, std::string_view typedUrl,
+                               std::string_view typedName, std::string_view typedCodePage) {
+  ChannelTable& table = store.table;
+  const std::string url = CutBytes(typedUrl, kUrlLimit);
+  const std::string name = CutBytes(typedName, kNameLimit);
+  const std::string codePage = CutBytes(typedCodePage, kCodePageLimit);
+  if (table.count >= kMaxChannels || !AcceptedAddress(url)) return {};
+
+  for (int k = 0; k < table.count; ++k) {
+    auto& entry = table.entries[static_cast<std::size_t>(k)];
+    if (!Matches(entry, url)) continue;
+    entry.name = name;
+    entry.url = url;
+    store.profile.Write("URL", UrlKey(k), entry.url);
+    entry.codePage = codePage;
+    store.profile.Write("URL", NameKey(k), entry.name);
+    if (!entry.codePage.empty()) store.profile.Write("CodePage", UrlKey(k), entry.codePage);
+    return {k, false};
+  }
+
+  const int added = table.count;
+  table.entries[static_cast<std::size_t>(added)] = {url, name, codePage};
+  table.current = added == 0 ? 0 : added - 1;
+  store.profile.Write("URL", NameKey(added), name);
+  store.profile.Write("URL", UrlKey(added), url);
+  if (!codePage.empty()) store.profile.Write("CodePage", UrlKey(added), codePage);
+  table.count = added + 1;
+  WriteCount(store);
+  MakeChannelCurrent(store);
+  return {added, true};
+}
+
+bool DeleteChannel(ChannelStore& store, int selected) {
+  ChannelTable& table = store.table;
+  if (table.count == 0 || selected < 0 || selected >= table.count) return false;
+
+  for (int i = selected; i < table.count - 1; ++i) {
+    auto& to = table.entries[static_cast<std::size_t>(i)];
+    const auto& from = table.entries[static_cast<std::size_t>(i + 1)];
+    to.name = from.name;
+    store.profile.Write("URL", NameKey(i), to.name);
+    to.url = from.url;
+    store.profile.Write("URL", UrlKey(i), to.url);
+    to.codePage = from.codePage;
+    if (!to.codePage.empty()) store.profile.Write("CodePage", UrlKey(i), to.codePage);
+  }
+  const int last = table.count - 1;
+  store.profile.Write("URL", NameKey(last), std::nullopt);
+  store.profile.Write("URL", UrlKey(last), std::nullopt);
+  store.profile.Write("CodePage", UrlKey(last), std::nullopt);
+
+  table.count = last;
+  WriteCount(store);
+  table.current = selected > 0 ? selected - 1 : table.count - 1;
+  std::remove(store.paths.ChannelFile(table.count).c_str());
+  table.entries[static_cast<std::size_t>(last)] = {};
+  MakeChannelCurrent(store);
+  return true;
+}
+
+}  // namespace vb

@@ -1,0 +1,129 @@
+#include "settings/channel_table.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/temp_folder.h"
+
+namespace vb {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+
+// A settings file and data folder with a channel table loaded from it.
+class ChannelTableTest : public ::testing::Test {
+ protected:
+  ChannelTableTest()
+      : paths_(BuildDataPaths(folder_.path())),
+        profile_(paths_.settingsFile),
+        store_{profile_, paths_, table_, current_} {}
+
+  void AddAll(std::initializer_list<const char*> urls) {
+    for (const char* url : urls) AddOrUpdateChannel(store_, url, "", "");
+  }
+  std::string Key(const char* section, const std::string& key) const {
+    return profile_.Read(section, key, "<none>", 259);
+  }
+
+  TempFolder folder_;
+  DataPaths paths_;
+  ProfileStore profile_;
+  ChannelTable table_;
+  DownloadTarget current_;
+  ChannelStore store_;
+};
+
+TEST_F(ChannelTableTest, AddingTheFirstChannelMakesItCurrentAndAsksForAStep) {
+  const ChannelEdit edit = AddOrUpdateChannel(store_, "http://a/rss.xml", "A", "936");
+  EXPECT_EQ(edit.index, 0);
+  EXPECT_TRUE(edit.rotationStepRequested);
+  EXPECT_EQ(table_.count, 1);
+  EXPECT_EQ(table_.current, 0);
+  EXPECT_EQ(current_.path, paths_.ChannelFile(0));
+  EXPECT_EQ(current_.url, "http://a/rss.xml");
+  EXPECT_EQ(ReadFile(paths_.settingsFile),
+            "[URL]\r\n-1=A\r\n0=http://a/rss.xml\r\n[CodePage]\r\n0=936\r\n"
+            "[FileNo]\r\nMaxFileNo=1\r\n");
+
+  const ChannelEdit second = AddOrUpdateChannel(store_, "file:///b.xml", "", "");
+  EXPECT_EQ(second.index, 1);
+  EXPECT_EQ(table_.current, 0) << "one before the channel to fetch at once";
+  EXPECT_EQ(Key("URL", "-2"), "");
+  EXPECT_EQ(Key("CodePage", "1"), "<none>");
+}
+
+TEST_F(ChannelTableTest, RefusesFullTablesAndAddressesOfOtherKinds) {
+  for (const char* refused : {"", " http://x", "ghttp://x", "1http", "www.x.com"}) {
+    EXPECT_FALSE(AddOrUpdateChannel(store_, refused, "n", "").index) << refused;
+  }
+  EXPECT_FALSE(std::filesystem::exists(paths_.settingsFile));
+  AddAll({"Http://0", "File://1", "h2", "f3", "h4", "h5", "h6", "h7", "h8", "h9"});
+  EXPECT_EQ(table_.count, 10);
+  const std::string before = ReadFile(paths_.settingsFile);
+  EXPECT_FALSE(AddOrUpdateChannel(store_, "h5", "renamed", "").index) << "not even an update";
+  EXPECT_EQ(ReadFile(paths_.settingsFile), before);
+}
+
+TEST_F(ChannelTableTest, UpdatesTheFirstChannelWhoseAddressBeginsTheTypedOne) {
+  AddAll({"http://a/one.xml", "http://b/two.xml vbco;cd=up;", "http://c/three.xml"});
+  AddOrUpdateChannel(store_, "http://c/three.xml", "Three", "");
+  table_.current = 2;
+
+  const ChannelEdit edit =
+      AddOrUpdateChannel(store_, "http://b/two.xml vbco;cd=left;cs=3;", "", "950");
+  EXPECT_EQ(edit.index, 1);
+  EXPECT_FALSE(edit.rotationStepRequested);
+  EXPECT_EQ(table_.count, 3);
+  EXPECT_EQ(table_.current, 2);
+  EXPECT_EQ(Key("URL", "1"), "http://b/two.xml vbco;cd=left;cs=3;");
+  EXPECT_EQ(Key("CodePage", "1"), "950");
+
+  EXPECT_EQ(AddOrUpdateChannel(store_, "http://c/three.xml?page=2", "", "").index, 2);
+  EXPECT_EQ(Key("URL", "-3"), "") << "an empty name field clears the name";
+  EXPECT_EQ(table_.entries[2].url, "http://c/three.xml?page=2");
+
+  table_.entries[0].url.clear();  // a hand-edited slot without an address matches everything
+  EXPECT_EQ(AddOrUpdateChannel(store_, "http://new/", "", "").index, 0);
+}
+
+TEST_F(ChannelTableTest, DeletingShiftsSlotsRemovesTheLastKeysAndItsFile) {
+  AddOrUpdateChannel(store_, "http://a", "A", "936");
+  AddOrUpdateChannel(store_, "http://b", "B", "");
+  AddOrUpdateChannel(store_, "http://c", "C", "65001");
+  for (int k = 0; k < 3; ++k) WriteFile(paths_.ChannelFile(k), "feed");
+
+  EXPECT_TRUE(DeleteChannel(store_, 0));
+  EXPECT_EQ(table_.count, 2);
+  EXPECT_EQ(Key("URL", "-1"), "B");
+  EXPECT_EQ(Key("URL", "0"), "http://b");
+  EXPECT_EQ(Key("URL", "-2"), "C");
+  EXPECT_EQ(Key("URL", "1"), "http://c");
+  EXPECT_EQ(Key("URL", "-3"), "<none>");
+  EXPECT_EQ(Key("URL", "2"), "<none>");
+  EXPECT_EQ(Key("CodePage", "2"), "<none>");
+  EXPECT_EQ(Key("CodePage", "0"), "936") << "an empty code page leaves the slot's old key";
+  EXPECT_EQ(Key("CodePage", "1"), "65001");
+  EXPECT_EQ(Key("FileNo", "MaxFileNo"), "2");
+  EXPECT_FALSE(std::filesystem::exists(paths_.ChannelFile(2)));
+  EXPECT_TRUE(std::filesystem::exists(paths_.ChannelFile(0)));
+  EXPECT_EQ(table_.current, 1);
+  EXPECT_EQ(current_.path, paths_.ChannelFile(1));
+  EXPECT_EQ(current_.url, "http://c");
+
+  EXPECT_FALSE(DeleteChannel(store_, -1)) << "nothing selected";
+  EXPECT_FALSE(DeleteChannel(store_, 5));
+  EXPECT_TRUE(DeleteChannel(store_, 1));
+  EXPECT_EQ(table_.current, 0);
+  EXPECT_TRUE(DeleteChannel(store_, 0));
+  EXPECT_EQ(table_.count, 0);
+  EXPECT_EQ(table_.current, -1);
+  EXPECT_EQ(table_.Current(), nullptr);
+  EXPECT_EQ(current_.url, "");
+  EXPECT_FALSE(DeleteChannel(store_, 0)) << "an empty table";
+}
+
+}  // namespace
+}  // namespace vb

@@ -1,0 +1,106 @@
+#include "settings/profile_store.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "settings/atomic_file.h"
+#include "support/temp_folder.h"
+
+namespace vb {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+
+TEST(ProfileStore, ReadsLikeTheProfileFunctions) {
+  TempFolder folder;
+  const ProfileStore store(folder.File("a.ini"));
+  EXPECT_EQ(store.Read("Window", "OrigX", "0", 4), "0") << "missing file gives the default";
+
+  WriteFile(store.path(),
+            "[window]\r\n"
+            "ORIGX = -12345 \r\n"
+            "Quoted=\"  a b \"\r\n"
+            "Single='x'\r\n"
+            "Unbalanced=\"abc\r\n"
+            "NoValue=\n"
+            "[Format]\n"
+            "Dir=up\n"
+            "[Window]\n"
+            "OrigY=7\n");
+  EXPECT_EQ(store.Read("Window", "OrigX", "0", 4), "-123") << "trimmed, then cut to the limit";
+  EXPECT_EQ(store.Read("WINDOW", "quoted", "", 259), "  a b ") << "one pair of quotes goes";
+  EXPECT_EQ(store.Read("Window", "Single", "", 259), "x");
+  EXPECT_EQ(store.Read("Window", "Unbalanced", "", 259), "\"abc");
+  EXPECT_EQ(store.Read("Window", "NoValue", "dflt", 259), "") << "present but empty is no default";
+  EXPECT_EQ(store.Read("format", "dir", "left", 5), "up");
+  EXPECT_EQ(store.Read("Window", "OrigY", "0", 4), "0") << "only the first section counts";
+  EXPECT_EQ(store.Read("Timer", "DefTimer", "120", 2), "12") << "defaults are cut as well";
+}
+
+TEST(ProfileStore, ComparesDoubleByteNamesExactly) {
+  TempFolder folder;
+  const ProfileStore store(folder.File("a.ini"));
+  // GBK characters whose trail bytes are ASCII letters must not fold into each other.
+  store.Write("URL", "\xB0\x41", "upper");
+  EXPECT_EQ(store.Read("URL", "\xB0\x61", "none", 10), "none");
+  EXPECT_EQ(store.Read("url", "\xB0\x41", "none", 10), "upper");
+}
+
+TEST(ProfileStore, WritesKeepOrderReplaceInPlaceAndRemove) {
+  TempFolder folder;
+  const ProfileStore store(folder.File("a.ini"));
+  store.Write("FileNo", "MaxFileNo", "2");
+  store.Write("Window", "AutoLoad", "1");
+  store.Write("FileNo", "CurrentFileNo", "1");
+  store.Write("window", "autoload", "0");
+  store.Write("URL", "-1", "");
+  store.Write("URL", "0", "file://d:\\feeds\\news.xml");
+  store.Write("URL", "-1", std::nullopt);
+  store.Write("Gone", "Key", std::nullopt);
+  store.Write("URL", "1", "evil\r\n[FileNo]\r\nMaxFileNo=9");
+  EXPECT_EQ(ReadFile(store.path()),
+            "[FileNo]\r\nMaxFileNo=2\r\nCurrentFileNo=1\r\n"
+            "[Window]\r\nautoload=0\r\n"
+            "[URL]\r\n0=file://d:\\feeds\\news.xml\r\n1=evil\r\n");
+
+  const ProfileStore absent(folder.File("none.ini"));
+  absent.Write("URL", "0", std::nullopt);
+  EXPECT_FALSE(std::filesystem::exists(absent.path())) << "removing from no file creates none";
+}
+
+TEST(ProfileStore, AddsKeysBeforeBlankLinesOfHandEditedFiles) {
+  TempFolder folder;
+  const ProfileStore store(folder.File("a.ini"));
+  WriteFile(store.path(), "; note\n[A]\nx=1\n\n[B]\ny=2\n");
+  store.Write("A", "z", "3");
+  EXPECT_EQ(ReadFile(store.path()), "; note\r\n[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n");
+}
+
+TEST(AtomicFile, FailedWriteLeavesTheOldFileWhole) {
+  TempFolder folder;
+  const std::string target = folder.File("settings.ini");
+  ASSERT_TRUE(WriteFileAtomically(target, "old contents"));
+  // A target that cannot be replaced (here: a folder in a folder that does not exist) fails
+  // without touching anything else.
+  EXPECT_FALSE(WriteFileAtomically(folder.File("missing/settings.ini"), "new"));
+  EXPECT_EQ(ReadFile(target), "old contents");
+
+  // An interrupted write is a temporary file that never got renamed: the target is the old one.
+  const std::string interrupted = TemporaryPathBeside(target);
+  WriteFile(interrupted, "half of the new con");
+  EXPECT_EQ(ReadFile(target), "old contents");
+  EXPECT_NE(interrupted, TemporaryPathBeside(target));
+
+  ASSERT_TRUE(WriteFileAtomically(target, "new contents"));
+  EXPECT_EQ(ReadFile(target), "new contents");
+  std::size_t files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
+    ++files;
+  EXPECT_EQ(files, 2u) << "the target and the interrupted leftover, no new temporary file";
+}
+
+}  // namespace
+}  // namespace vb

@@ -1,0 +1,166 @@
+#include "settings/ticker_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "settings/autostart.h"
+#include "settings/data_paths.h"
+#include "support/temp_folder.h"
+
+namespace vb {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+
+class RecordingAutostart : public Autostart {
+ public:
+  void Set(bool on) override { calls.push_back(on); }
+  std::vector<bool> calls;
+};
+
+const char kExampleFile[] =
+    "[FileNo]\nMaxFileNo=2\nCurrentFileNo=1\n"
+    "[Window]\nAutoLoad=1\nOrigX=0\nOrigY=0\nFixed=1\nWidth=1024\n"
+    "[Format]\nMode=0\nDir=up\nBgColor=000000\nTxtColor=ff0000\nLnkColor=ff00ff\n"
+    "VstColor=00ff00\nSmooth=1\nSpeed=60\nLineNum=1\nColNum=2\nTFont=16\nBkPic=\n"
+    "[Timer]\nDefTimer=120\n"
+    "[URL]\n-1=Local news\n0=file://d:\\feeds\\news.xml\n-2=\n"
+    "1=file://d:\\feeds\\sport.xml vbco;cd=left;\n"
+    "[CodePage]\n0=936\n"
+    "[IniFile]\nIniOut=d:/backup/ticker.cnf\n";
+
+struct Loaded {
+  TickerSettings settings;
+  ChannelTable table;
+};
+
+Loaded Load(const std::string& file) {
+  TempFolder folder;
+  const ProfileStore store(folder.File("velloband.ini"));
+  WriteFile(store.path(), file);
+  Loaded loaded;
+  SetScreenWidth(loaded.settings, 1280);
+  LoadSettings(store, loaded.settings, loaded.table);
+  LoadChannelTable(store, loaded.table);
+  DeriveRotationPeriod(loaded.settings);
+  return loaded;
+}
+
+TEST(LoadSettings, ReadsTheExampleFile) {
+  const Loaded loaded = Load(kExampleFile);
+  const TickerSettings& s = loaded.settings;
+  EXPECT_EQ(s.width, "1024");
+  EXPECT_EQ(s.barWidth, 1024);
+  EXPECT_EQ(s.fixed, "1");
+  EXPECT_EQ(s.dir, "up");
+  EXPECT_EQ(s.smooth, "1");
+  EXPECT_EQ(s.speed, "60");
+  EXPECT_EQ(s.colNum, 2);
+  EXPECT_EQ(s.BarHeight(), 24);
+  EXPECT_EQ(s.rotationPeriod, 120000);
+  EXPECT_EQ(s.iniOut, "d:/backup/ticker.cnf");
+  EXPECT_EQ(s.iniIn, "");
+  EXPECT_EQ(loaded.table.count, 2);
+  EXPECT_EQ(loaded.table.current, 1);
+  EXPECT_EQ(loaded.table.entries[0].name, "Local news");
+  EXPECT_EQ(loaded.table.entries[0].url, "file://d:\\feeds\\news.xml");
+  EXPECT_EQ(loaded.table.entries[0].codePage, "936");
+  EXPECT_EQ(loaded.table.entries[1].name, "");
+  EXPECT_EQ(loaded.table.entries[1].url, "file://d:\\feeds\\sport.xml vbco;cd=left;");
+  EXPECT_EQ(loaded.table.entries[1].codePage, "");
+}
+
+TEST(LoadSettings, MissingKeysGiveLoadDefaultsNotFirstRunValues) {
+  const Loaded loaded = Load("[Window]\nOrigX=-1234\n");
+  const TickerSettings& s = loaded.settings;
+  EXPECT_EQ(s.origX, "-123");
+  EXPECT_EQ(s.fixed, "") << "no Fixed key: the bar floats";
+  EXPECT_EQ(s.autoLoad, "0");
+  EXPECT_EQ(s.colNum, 1);
+  EXPECT_EQ(s.width, "1280");
+  EXPECT_EQ(s.barWidth, 1280);
+  EXPECT_EQ(loaded.table.count, 0);
+}
+
+TEST(LoadSettings, ClampsWhatItReads) {
+  struct Case {
+    const char* file;
+    int lineNum, colNum;
+    const char* smooth;
+    const char* speed;
+    const char* tFont;
+    int fontSize;
+  };
+  const Case cases[] = {
+      {"LineNum=0\nColNum=-3\nSmooth=0\nSpeed=5\nTFont=5\n", 1, 10, "1", "20", "12", 12},
+      {"LineNum=15\nColNum=123\nSmooth=12345\nSpeed=20\nTFont=99\n", 10, 10, "1234", "20", "50",
+       50},
+      {"LineNum=10\nColNum=9\nSmooth=-7\nSpeed=abc\nTFont=100\n", 10, 9, "1", "20", "12", 12},
+  };
+  for (const Case& c : cases) {
+    const TickerSettings s = Load(std::string("[Format]\n") + c.file).settings;
+    EXPECT_EQ(s.lineNum, c.lineNum) << c.file;
+    EXPECT_EQ(s.colNum, c.colNum) << c.file;
+    EXPECT_EQ(s.smooth, c.smooth) << c.file;
+    EXPECT_EQ(s.speed, c.speed) << c.file;
+    EXPECT_EQ(s.tFont, c.tFont) << c.file;
+    EXPECT_EQ(s.fontSize, c.fontSize) << c.file;
+  }
+  EXPECT_EQ(Load("[Format]\nTFont=12\nLineNum=10\n").settings.BarHeight(), 180);
+  EXPECT_EQ(Load("[Format]\nTFont=50\nLineNum=10\n").settings.BarHeight(), 750);
+
+  EXPECT_EQ(Load("[FileNo]\nMaxFileNo=-1\n").table.count, 0);
+  EXPECT_EQ(Load("[FileNo]\nMaxFileNo=11\n").table.count, 10);
+  EXPECT_EQ(Load("[FileNo]\nMaxFileNo=100\n").table.count, 10);
+  EXPECT_EQ(Load("[FileNo]\nMaxFileNo=2\nCurrentFileNo=3\n").table.current, 0);
+  EXPECT_EQ(Load("[FileNo]\nMaxFileNo=2\nCurrentFileNo=-1\n").table.current, 0);
+
+  const TickerSettings keyed = Load("[Format]\nMode=2\nBgColor=abcdef\n").settings;
+  EXPECT_EQ(keyed.bgColor, "123456");
+  EXPECT_EQ(keyed.savedBgColor, "000000");
+  EXPECT_EQ(Load("[Format]\nNoDescription=7\n").settings.noDescription, 1);
+  EXPECT_EQ(Load("[Timer]\nDefTimer=5\n").settings.rotationPeriod, 5000);
+}
+
+TEST(SetFirstRunDefaults, WritesExactlyTwoKeysAndSwitchesAutostartOn) {
+  TempFolder folder;
+  const DataPaths paths = BuildDataPaths(folder.File("config"));
+  ASSERT_TRUE(std::filesystem::is_directory(folder.File("config"))) << "missing folder is made";
+  const ProfileStore store(paths.settingsFile);
+  RecordingAutostart autostart;
+  TickerSettings settings;
+  ChannelTable table;
+  SetScreenWidth(settings, 1920);
+  SetFirstRunDefaults(store, autostart, settings, table);
+  DeriveRotationPeriod(settings);
+
+  EXPECT_EQ(ReadFile(paths.settingsFile), "[FileNo]\r\nMaxFileNo=0\r\n[Window]\r\nAutoLoad=1\r\n");
+  EXPECT_EQ(autostart.calls, std::vector<bool>{true});
+  EXPECT_EQ(settings.fixed, "1") << "a first run docks at the top";
+  EXPECT_EQ(settings.colNum, 2);
+  EXPECT_EQ(settings.width, "1920");
+  EXPECT_EQ(settings.barWidth, 1920);
+  EXPECT_EQ(settings.rotationPeriod, 120000);
+  EXPECT_EQ(settings.BarHeight(), 24);
+  EXPECT_EQ(table.count, 0);
+}
+
+TEST(XdgAutostart, EntryStartsTheRunningExecutableAndIsRemovedWhenOff) {
+  TempFolder folder;
+  XdgAutostart autostart(folder.path(), "/opt/my apps/50% \"off\"/velloband");
+  autostart.Set(true);
+  const std::string entry = ReadFile(autostart.EntryPath());
+  EXPECT_NE(entry.find("Exec=\"/opt/my apps/50%% \\\\\"off\\\\\"/velloband\"\n"),
+            std::string::npos)
+      << entry;
+  autostart.Set(false);
+  EXPECT_FALSE(std::filesystem::exists(autostart.EntryPath()));
+  autostart.Set(false);  // switching off twice is harmless
+}
+
+}  // namespace
+}  // namespace vb
