@@ -1,0 +1,20 @@
+#include "fetch/download_channel_file.h"
+
+#include <cstdio>
+
+#include "fetch/download_address.h"
+#include "settings/atomic_file.h"
+
+namespace vb {
+
+void DownloadChannelFile(const DownloadTarget& target, Transfer& transfer) {
+  if (target.path.empty()) return;  // its temporary file would land in the working folder
+  const std::string address = DownloadAddress(target.url);
+  const std::string temporary = TemporaryPathBeside(target.path);
+  const TransferResult result = transfer.Fetch(address, temporary);
+  if (result == TransferResult::kDone && ReplaceFileWith(temporary, target.path)) return;
+  std::remove(temporary.c_str());
+  if (result == TransferResult::kDownloadFailed) std::remove(target.path.c_str());
+}
+
+}  // namespace vb

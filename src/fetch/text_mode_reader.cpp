@@ -1,0 +1,15 @@
+#include "fetch/text_mode_reader.h"
+
+namespace vb {
+
+std::string TextModeReader::Read(std::size_t count) {
+  std::string text;
+  char c = 0;
+  while (text.size() < count && in_.get(c)) {
+    if (c == '\r' && in_.peek() == '\n') in_.get(c);
+    text += c;
+  }
+  return text;
+}
+
+}  // namespace vb
