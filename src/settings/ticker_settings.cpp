@@ -88,7 +88,10 @@ void LoadSettings(const ProfileStore& store, TickerSettings& s, ChannelTable& ta
 }
 
 void DeriveRotationPeriod(TickerSettings& settings) {
-  settings.rotationPeriod = Atoi(settings.defTimer) * 1000;
+  // A hand-edited DefTimer of zero or below would make the rotation render and download
+  // without pause.
+  const int seconds = Atoi(settings.defTimer);
+  settings.rotationPeriod = (seconds < 1 ? 1 : seconds) * 1000;
 }
 
 }  // namespace vb

@@ -64,7 +64,8 @@ void SetFirstRunDefaults(const ProfileStore& store, Autostart& autostart,
 // the channel count and current index (the entries follow with LoadChannelTable).
 void LoadSettings(const ProfileStore& store, TickerSettings& settings, ChannelTable& table);
 
-// rotationPeriod = DefTimer * 1000; done by start-up after either of the two above.
+// rotationPeriod = DefTimer * 1000 (at least one second); done by start-up after either of the
+// two above.
 void DeriveRotationPeriod(TickerSettings& settings);
 
 }  // namespace vb

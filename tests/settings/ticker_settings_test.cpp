@@ -124,6 +124,7 @@ TEST(LoadSettings, ClampsWhatItReads) {
   EXPECT_EQ(keyed.savedBgColor, "000000");
   EXPECT_EQ(Load("[Format]\nNoDescription=7\n").settings.noDescription, 1);
   EXPECT_EQ(Load("[Timer]\nDefTimer=5\n").settings.rotationPeriod, 5000);
+  EXPECT_EQ(Load("[Timer]\nDefTimer=-5\n").settings.rotationPeriod, 1000) << "never a busy loop";
 }
 
 TEST(SetFirstRunDefaults, WritesExactlyTwoKeysAndSwitchesAutostartOn) {
