@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace vb::bench {
+
+// Writes an RSS 2.0 feed of about `bytes` bytes to `path`: items whose titles and summaries mix
+// Chinese (GB2312 level-1 characters) and ASCII, in UTF-8 or, with `gbk`, in code page 936.
+// False when the file cannot be written.
+bool WriteMixedFeed(const std::string& path, std::size_t bytes, bool gbk);
+
+}  // namespace vb::bench

@@ -1,0 +1,110 @@
+#include <fstream>
+#include <string>
+
+#include "dialogs/config_dialog.h"
+#include "resources/resource_data.h"
+#include "resources/resource_ids.h"
+#include "resources/texts.h"
+#include "settings/decimal_text.h"
+
+namespace vb {
+namespace {
+
+using namespace ids;
+
+constexpr std::size_t kHeaderViewLimit = 255;
+
+// The start of a downloaded channel file, read as text (CR LF as LF).
+std::string HeaderViewText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return res::Gbk(res::text::kNoChannelFile);
+  // Twice the limit, so that enough remains after CR LF pairs shrink.
+  std::string raw(2 * kHeaderViewLimit + 2, '\0');
+  in.read(raw.data(), static_cast<std::streamsize>(raw.size()));
+  raw.resize(static_cast<std::size_t>(in.gcount()));
+  if (raw.empty()) return res::Gbk(res::text::kEmptyChannelFile);
+  std::string text;
+  for (std::size_t i = 0; i < raw.size() && text.size() < kHeaderViewLimit; ++i) {
+    if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
+    text.push_back(raw[i]);
+  }
+  // Feeds converted by the HTML-to-RSS service start with its own noise; show nothing.
+  if (text.find("html2rss") != std::string::npos) text.clear();
+  return text;
+}
+
+const std::string& RowText(const ChannelEntry& entry) {
+  return entry.name.empty() ? entry.url : entry.name;
+}
+
+bool AcceptedFirstLetter(std::string_view url) {
+  return !url.empty() && std::string_view("hHfF").find(url.front()) != std::string_view::npos;
+}
+
+}  // namespace
+
+void ConfigDialog::FillChannelList() {
+  const ChannelTable& table = context_.channels.table;
+  for (int k = 0; k < table.count; ++k) {
+    view_.AddRow(IDC_CHANNEL_LIST, RowText(table.entries[static_cast<std::size_t>(k)]));
+  }
+}
+
+void ConfigDialog::ChannelSelected() {
+  const int row = view_.SelectedRow(IDC_CHANNEL_LIST);
+  if (row < 0 || row >= context_.channels.table.count) return;
+  const std::string header = HeaderViewText(context_.channels.paths.ChannelFile(row));
+  // Filled so that Add next updates this channel.
+  const ChannelEntry& entry = context_.channels.table.entries[static_cast<std::size_t>(row)];
+  view_.SetText(IDC_CHANNEL_CODEPAGE, entry.codePage);
+  view_.SetText(IDC_CHANNEL_URL, entry.url);
+  view_.SetText(IDC_CHANNEL_NAME, entry.name);
+  view_.SetText(IDC_CHANNEL_HEADER, header);
+}
+
+void ConfigDialog::ChannelDoubleClicked() {
+  const int row = view_.SelectedRow(IDC_CHANNEL_LIST);
+  if (row < 0 || row >= context_.channels.table.count) return;
+  context_.channels.table.current = row;
+  MakeChannelCurrent(context_.channels);
+  context_.bar.RequestRotationStep();
+}
+
+void ConfigDialog::AddClicked() {
+  ChannelTable& table = context_.channels.table;
+  if (table.count >= kMaxChannels) return;
+  const std::string url = CutBytes(view_.Text(IDC_CHANNEL_URL), kUrlLimit);
+  view_.SetText(IDC_CHANNEL_URL, "");
+  if (!AcceptedFirstLetter(url)) return;
+  const std::string name = CutBytes(view_.Text(IDC_CHANNEL_NAME), kNameLimit);
+  const std::string codePage = CutBytes(view_.Text(IDC_CHANNEL_CODEPAGE), kCodePageLimit);
+  view_.SetText(IDC_CHANNEL_NAME, "");
+  view_.SetText(IDC_CHANNEL_CODEPAGE, "");
+
+  const int countBefore = table.count;
+  const ChannelEdit edit = AddOrUpdateChannel(context_.channels, url, name, codePage);
+  if (!edit.index) return;
+  const int k = *edit.index;
+  const std::string& row = RowText(table.entries[static_cast<std::size_t>(k)]);
+  if (k < countBefore) {
+    view_.SetRow(IDC_CHANNEL_LIST, k, row);
+    view_.SelectRow(IDC_CHANNEL_LIST, k);
+  } else {
+    view_.AddRow(IDC_CHANNEL_LIST, row);
+  }
+  if (edit.rotationStepRequested) context_.bar.RequestRotationStep();
+}
+
+void ConfigDialog::DeleteClicked() {
+  if (context_.channels.table.count == 0) {
+    view_.SetText(IDC_CHANNEL_HEADER, res::Gbk(res::text::kEmptyTableHint));
+    return;
+  }
+  const int row = view_.SelectedRow(IDC_CHANNEL_LIST);
+  if (row < 0 || row >= context_.channels.table.count) return;
+  view_.RemoveRow(IDC_CHANNEL_LIST, row);
+  if (DeleteChannel(context_.channels, row)) context_.bar.RequestRotationStep();
+  view_.SetText(IDC_CHANNEL_HEADER, "");
+}
+
+}  // namespace vb

@@ -1,0 +1,138 @@
+#include "dialogs/config_dialog.h"
+
+#include <string>
+
+#include "resources/resource_data.h"
+#include "resources/resource_ids.h"
+#include "resources/texts.h"
+#include "settings/decimal_text.h"
+
+namespace vb {
+
+using namespace ids;
+
+void ConfigDialog::OnInit() {
+  FillFields();
+  FillChannelList();
+  const bool empty = context_.channels.table.count == 0;
+  view_.SetText(IDC_CHANNEL_HEADER,
+                res::Gbk(empty ? res::text::kEmptyTableHint : res::text::kChannelHint));
+}
+
+void ConfigDialog::FillFields() {
+  TickerSettings& s = context_.settings;
+  switch (s.dir.empty() ? '\0' : s.dir.front()) {
+    case 'l':
+      view_.SetChecked(IDC_DIR_LEFT, true);
+      break;
+    case 'r':
+      view_.SetChecked(IDC_DIR_RIGHT, true);
+      break;
+    case 'u':
+      view_.SetChecked(IDC_DIR_UP, true);
+      break;
+    case 'd':
+      view_.SetChecked(IDC_DIR_DOWN, true);
+      break;
+    case 'n':
+      view_.SetChecked(IDC_DIR_NONE, true);
+      view_.Enable(IDC_SMOOTH, false);
+      break;
+    default:
+      break;
+  }
+  view_.SetChecked(IDC_AUTOLOAD, s.autoLoad == "1");
+
+  view_.SetText(IDC_SMOOTH, s.smooth);
+  view_.SetText(IDC_SPEED, s.speed);
+  view_.SetText(IDC_LINENUM, std::to_string(s.lineNum));
+  view_.SetText(IDC_COLNUM, std::to_string(s.colNum));
+  view_.SetText(IDC_TFONT, s.tFont);
+  s.fontSize = Atoi(s.tFont);
+
+  view_.SetText(IDC_TXTCOLOR, s.txtColor);
+  view_.SetText(IDC_LNKCOLOR, s.lnkColor);
+  view_.SetText(IDC_VSTCOLOR, s.vstColor);
+  const char mode = s.mode.empty() ? '\0' : s.mode.front();
+  // In mode '2' BgColor holds the key colour; the user's colour is the saved one.
+  view_.SetText(IDC_BGCOLOR, mode == '2' ? s.savedBgColor : s.bgColor);
+  view_.Enable(IDC_BGCOLOR, mode == '0');
+  view_.SetChecked(mode == '0'   ? IDC_OPAQUE
+                   : mode == '2' ? IDC_FULL_TRANSPARENT
+                                 : IDC_TRANSLUCENT,
+                   true);
+
+  view_.SetText(IDC_WIDTH, s.width);
+  s.barWidth = Atoi(s.width);
+  view_.SetText(IDC_DEFTIMER, s.defTimer);
+}
+
+void ConfigDialog::OnCommand(int control, int notification) {
+  if (control == IDC_CHANNEL_LIST) {
+    if (notification == kNotifySelChange) ChannelSelected();
+    if (notification == kNotifyDoubleClick) ChannelDoubleClicked();
+    return;
+  }
+  if (notification != kNotifyClicked) return;
+  switch (control) {
+    case IDC_AUTOLOAD:
+      AutoloadClicked();
+      break;
+    case IDC_OPAQUE:
+      context_.bar.SendCommand(IDM_OPAQUE);
+      break;
+    case IDC_TRANSLUCENT:
+      context_.bar.SendCommand(IDM_TRANSLUCENT);
+      break;
+    case IDC_FULL_TRANSPARENT:
+      context_.bar.SendCommand(IDM_FULL_TRANSPARENT);
+      break;
+    case IDC_DIR_LEFT:
+    case IDC_DIR_RIGHT:
+    case IDC_DIR_UP:
+    case IDC_DIR_DOWN:
+    case IDC_DIR_NONE:
+      DirectionClicked(control);
+      break;
+    case IDC_CHANNEL_ADD:
+      AddClicked();
+      break;
+    case IDC_CHANNEL_DELETE:
+      DeleteClicked();
+      break;
+    case IDC_APPLY:
+      Apply();
+      break;
+    case IDOK:
+      Apply();
+      view_.Close();  // may destroy this controller: nothing may follow
+      break;
+    case IDCANCEL:
+      view_.Close();
+      break;
+    default:
+      break;
+  }
+}
+
+void ConfigDialog::AutoloadClicked() {
+  const bool on = view_.Checked(IDC_AUTOLOAD);
+  context_.autostart.Set(on);
+  context_.settings.autoLoad = on ? "1" : "0";
+  context_.channels.profile.Write("Window", "AutoLoad", context_.settings.autoLoad);
+}
+
+void ConfigDialog::DirectionClicked(int button) {
+  if (button == IDC_DIR_NONE) {
+    view_.Enable(IDC_SMOOTH, false);
+    view_.SetText(IDC_SMOOTH, std::to_string(context_.settings.BarHeight()));
+    view_.SetText(IDC_SPEED, "3000");
+    return;
+  }
+  const bool horizontal = button == IDC_DIR_LEFT || button == IDC_DIR_RIGHT;
+  view_.Enable(IDC_SMOOTH, true);
+  view_.SetText(IDC_SMOOTH, horizontal ? "2" : "1");
+  view_.SetText(IDC_SPEED, horizontal ? "30" : "60");
+}
+
+}  // namespace vb

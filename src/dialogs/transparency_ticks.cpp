@@ -1,0 +1,33 @@
+#include "dialogs/transparency_ticks.h"
+
+#include "resources/resource_ids.h"
+
+namespace vb {
+
+void RetickTransparency(DialogView& configView, char mode) {
+  using namespace ids;
+  switch (mode) {
+    case '0':
+      configView.SetChecked(IDC_TRANSLUCENT, false);
+      configView.SetChecked(IDC_FULL_TRANSPARENT, false);
+      configView.SetChecked(IDC_OPAQUE, true);
+      configView.Enable(IDC_BGCOLOR, true);
+      break;
+    case '1':
+      configView.SetChecked(IDC_OPAQUE, false);
+      configView.SetChecked(IDC_FULL_TRANSPARENT, false);
+      configView.SetChecked(IDC_TRANSLUCENT, true);
+      configView.Enable(IDC_BGCOLOR, true);
+      break;
+    case '2':
+      configView.SetChecked(IDC_TRANSLUCENT, false);
+      configView.SetChecked(IDC_OPAQUE, false);
+      configView.SetChecked(IDC_FULL_TRANSPARENT, true);
+      configView.Enable(IDC_BGCOLOR, false);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace vb

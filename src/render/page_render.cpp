@@ -1,0 +1,49 @@
+#include "render/page_render.h"
+
+#include "render/channel_options.h"
+#include "render/channel_text.h"
+#include "render/item_lines.h"
+#include "render/page_file.h"
+#include "render/page_frame.h"
+
+namespace vb {
+namespace {
+
+// Writes the items, or the notice line when there are none; the result before the page is closed.
+int WriteBody(const PageRenderRequest& request, const ChannelOptions& options, PageFile& page) {
+  const std::string notice = ComposeNoticeLine(options.address);
+  std::optional<std::string> text = LoadChannelText(request.currentChannel.path, request.codePage);
+  if (!text) {
+    page.Write(notice);
+    return -1;
+  }
+  const std::optional<int> itemCount = WriteItemLines(*text, page, options.dir, options.colNum,
+                                                      options.noDescription, request.lineNum);
+  if (!itemCount) {
+    page.Write(notice);
+    return 0;
+  }
+  if (*itemCount == 0) page.Write(notice);
+  page.Write(ComposeClosing(options, request.lineNum));
+  return *itemCount;
+}
+
+}  // namespace
+
+int RenderChannelPage(const PageRenderRequest& request) {
+  const ChannelOptions options =
+      ParseChannelOptions(request.currentChannel.url, request.dir, request.smooth, request.speed,
+                          request.colNum, request.noDescription);
+  PageFile page;
+  if (!page.Open(request.pageFile)) return -1;
+  const long long blockHeight = LineHeight(request.tFont) * request.lineNum;
+  page.Write(ComposeHead(request));
+  page.Write(ComposeControlBar(options, blockHeight));
+  page.Write(ComposeScrollerOpening(options, blockHeight));
+  page.Write(request.updateNotice);
+  const int result = WriteBody(request, options, page);
+  // A page that did not reach the disk whole shows nothing the caller can count on.
+  return page.Close() ? result : -1;
+}
+
+}  // namespace vb

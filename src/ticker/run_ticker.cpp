@@ -1,0 +1,29 @@
+#include "ticker/run_ticker.h"
+
+#include "settings/data_paths.h"
+#include "ticker/texts.h"
+#include "ticker/ticker_window.h"
+
+namespace vb {
+
+int RunTicker(Desktop& desktop, const std::string& appDataFolder, Autostart& autostart,
+              DownloadStarter& downloads, PageRenderer& renderer) {
+  // The window to give the activation back to when nothing else has been remembered yet.
+  const WindowRef foregroundAtStart = desktop.ForegroundWindow();
+  if (desktop.WindowTitledExists(texts::kBarTitle)) return 0;
+  if (!desktop.RegisterBarClass()) return 0;
+  TickerWindow bar({desktop, autostart, downloads, renderer}, BuildDataPaths(appDataFolder),
+                   foregroundAtStart);
+  if (!bar.Start()) return 0;
+  const int exitCode = desktop.RunLoop();
+  bar.Finish();
+  return exitCode;
+}
+
+int RunTicker(Desktop& desktop, const std::string& appDataFolder, Autostart& autostart,
+              DownloadStarter& downloads) {
+  ChannelPageRenderer renderer;
+  return RunTicker(desktop, appDataFolder, autostart, downloads, renderer);
+}
+
+}  // namespace vb

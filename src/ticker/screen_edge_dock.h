@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "settings/ticker_settings.h"
+#include "ticker/desktop.h"
+
+namespace vb {
+
+// Where the bar sits: docked at the top or bottom screen edge as an app bar, or floating. The
+// dock edge is the settings' Fixed text ("1" top, "0" bottom, empty floating; start-up takes any
+// other text as the bottom). The strip is the app-bar rectangle; while floating its left and top
+// are the bar's position.
+class ScreenEdgeDock {
+ public:
+  // The dock edge is settings.fixed; the strip height follows settings.BarHeight().
+  ScreenEdgeDock(AppBar& shell, BarWindow& bar, TickerSettings& settings)
+      : shell_(shell), bar_(bar), dockEdge_(settings.fixed), settings_(settings) {}
+
+  // Measured once, before DockAtStartup.
+  void SetScreen(const Rect& screen) { screen_ = screen; }
+
+  // Floating at (origX, origY), or registered at the edge; false when the shell refuses.
+  bool DockAtStartup(int origX, int origY);
+  void DockTop();
+  void DockBottom();
+  // The bar has just been hidden / is about to be shown: the strip gives up or takes back its
+  // height while the registration stays.
+  void CollapseStrip();
+  void RestoreStrip();
+  // After a drag: floats the bar unless it still touches the top or bottom screen edge.
+  void UndockAfterDrag();
+  // Fits the docked strip to a new bar height.
+  void ResizeStrip();
+  void HandleNotify(int code, std::intptr_t lParam);
+  void BarActivated();
+  void BarPositionChanged();
+
+  bool Docked() const { return !dockEdge_.empty(); }
+  const AppBarStrip& strip() const { return strip_; }
+  int edge() const { return edge_; }
+
+ private:
+  void Reposition(const Rect& screen);
+  void ApplyZOrderRule();
+  int BarHeight() const { return settings_.BarHeight(); }
+
+  AppBar& shell_;
+  BarWindow& bar_;
+  std::string& dockEdge_;
+  const TickerSettings& settings_;
+  Rect screen_;
+  AppBarStrip strip_;
+  int edge_ = kAppBarEdgeNone;
+};
+
+}  // namespace vb

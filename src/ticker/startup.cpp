@@ -1,0 +1,106 @@
+#include "resources/resource_ids.h"
+#include "settings/decimal_text.h"
+#include "ticker/texts.h"
+#include "ticker/ticker_window.h"
+#include "ticker/timer_ids.h"
+
+namespace vb {
+
+bool TickerWindow::Start() {
+  const Size screen = desktop_.ScreenSize();
+  SetScreenWidth(settings_, screen.width);
+  LoadOrCreateSettings();
+  DeriveRotationPeriod(settings_);
+  currentChannel_.path = paths_.ChannelFile(table_.current);
+
+  if (!desktop_.CreateBar(settings_.barWidth, settings_.BarHeight(), *this)) return false;
+  desktop_.AddTrayIcon(ids::IDI_BROADCAST, texts::kTrayTip);
+  desktop_.SetTimer(kTrimTimer, kTrimPeriodMs);
+  // The note left by an earlier run reaches the first page.
+  desktop_.SetTimer(kNoteTimer, kNotePeriodMs);
+  OnTimer(kNoteTimer);
+  ApplyStartupTransparency();
+  desktop_.SetTimer(kHoverTimer, kHoverPeriodMs);
+  OnTimer(kHoverTimer);
+  CreateIconControls();
+
+  FindExistingChannelFile();
+  shownIndex_ = table_.current;
+  SetPreviousIndexFromShown();
+  const int rendered = RenderCurrentChannel();
+  desktop_.SetTimer(kRotationTimer, rendered >= 1 ? settings_.rotationPeriod : kRetryPeriodMs);
+
+  if (!desktop_.CreateBrowserHost(paths_.pageFile, settings_.barWidth, settings_.BarHeight())) {
+    return false;
+  }
+  browserReady_ = true;
+  if (table_.count > 0) {
+    table_.current = table_.current + 1 >= table_.count ? 0 : table_.current + 1;
+    MakeChannelCurrent(channels_);
+    downloads_.Start(currentChannel_);
+  }
+  CreateChannelTips();
+
+  dock_.SetScreen({0, 0, screen.width, screen.height});
+  if (!dock_.DockAtStartup(Atoi(settings_.origX), Atoi(settings_.origY))) return false;
+  desktop_.MoveAndShowBar(dock_.strip().left, dock_.strip().top);
+  return true;
+}
+
+void TickerWindow::LoadOrCreateSettings() {
+  if (!desktop_.FileExists(paths_.settingsFile)) {
+    SetFirstRunDefaults(store_, autostart_, settings_, table_);
+  } else {
+    LoadSettings(store_, settings_, table_);
+    LoadChannelTable(store_, table_);
+  }
+}
+
+void TickerWindow::ApplyStartupTransparency() {
+  layeredAvailable_ = desktop_.LayeredWindowsAvailable();
+  if (!layeredAvailable_ || Mode() == '0') return;
+  desktop_.SetBarLayered(true);
+  if (Mode() == '1') {
+    desktop_.SetLayeredAttributes(0xFFFFFF, 155, kLayeredAlpha);
+  } else {
+    desktop_.SetLayeredAttributes(0x563412, 150, kLayeredColorKey);
+  }
+}
+
+void TickerWindow::CreateIconControls() {
+  desktop_.CreateIconControl(ids::IDC_MENU_ICON, 0, 0, ids::IDI_BROADCAST);
+  desktop_.CreateIconControl(ids::IDM_NEXT_CHANNEL, 48, -8, ids::IDI_NEXT);
+  desktop_.CreateIconControl(ids::IDM_PREV_CHANNEL, 20, -8, ids::IDI_PREV);
+}
+
+void TickerWindow::FindExistingChannelFile() {
+  if (table_.count == 0) return;
+  for (int tries = 0; tries < table_.count && !desktop_.FileExists(currentChannel_.path); ++tries) {
+    table_.current = table_.current + 1 >= table_.count ? 0 : table_.current + 1;
+    currentChannel_.path = paths_.ChannelFile(table_.current);
+  }
+  currentChannel_.url = table_.entries[table_.current].url;
+}
+
+void TickerWindow::CreateChannelTips() {
+  const bool prev = desktop_.CreateTooltip(ids::IDM_PREV_CHANNEL);
+  const bool next = desktop_.CreateTooltip(ids::IDM_NEXT_CHANNEL);
+  if (!prev || !next) return;
+  tipsReady_ = true;
+  std::string text;
+  if (table_.count > 0) {
+    text = NameOr(shownIndex_, texts::kNoShownName);
+    SetChannelTipTitles();
+  }
+  for (const int icon : {ids::IDM_PREV_CHANNEL, ids::IDM_NEXT_CHANNEL}) {
+    desktop_.SetTooltipMaxWidth(icon, 200);
+  }
+  for (const int icon : {ids::IDM_PREV_CHANNEL, ids::IDM_NEXT_CHANNEL}) {
+    desktop_.AddTooltipTool(icon, text);
+  }
+  for (const int icon : {ids::IDM_PREV_CHANNEL, ids::IDM_NEXT_CHANNEL}) {
+    desktop_.ActivateTooltip(icon);
+  }
+}
+
+}  // namespace vb

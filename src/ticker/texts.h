@@ -1,0 +1,34 @@
+#pragma once
+
+// The bar's fixed texts; the Chinese ones as GB2312 bytes.
+namespace vb::texts {
+
+// Also how a second start recognises the running bar.
+inline constexpr const char* kBarTitle = "Velloband V1.1";
+
+// At most 63 bytes.
+inline constexpr const char* kTrayTip = "VellobandV1.1\n\nNews ticker for RSS channels";
+
+inline constexpr const char* kUpdatePage = "http://download.velloband.example/soft/50550.htm";
+
+// 当前频道名没有设置
+inline constexpr const char* kNoShownName =
+    "\xb5\xb1\xc7\xb0\xc6\xb5\xb5\xc0\xc3\xfb\xc3\xbb\xd3\xd0\xc9\xe8\xd6\xc3";
+// 前个频道名没有设置
+inline constexpr const char* kNoPreviousName =
+    "\xc7\xb0\xb8\xf6\xc6\xb5\xb5\xc0\xc3\xfb\xc3\xbb\xd3\xd0\xc9\xe8\xd6\xc3";
+// 下个频道名没有设置
+inline constexpr const char* kNoNextName =
+    "\xcf\xc2\xb8\xf6\xc6\xb5\xb5\xc0\xc3\xfb\xc3\xbb\xd3\xd0\xc9\xe8\xd6\xc3";
+
+// 确实要删除？如是按确认，退出后直接删除可执行文件即可。如不想删除则按取消
+inline constexpr const char* kUninstallQuestion =
+    "\xc8\xb7\xca\xb5\xd2\xaa\xc9\xbe\xb3\xfd\xa3\xbf\xc8\xe7\xca\xc7\xb0\xb4\xc8\xb7\xc8\xcf\xa3"
+    "\xac\xcd\xcb\xb3\xf6\xba\xf3\xd6\xb1\xbd\xd3\xc9\xbe\xb3\xfd\xbf\xc9\xd6\xb4\xd0\xd0\xce\xc4"
+    "\xbc\xfe\xbc\xb4\xbf\xc9\xa1\xa3\xc8\xe7\xb2\xbb\xcf\xeb\xc9\xbe\xb3\xfd\xd4\xf2\xb0\xb4\xc8"
+    "\xa1\xcf\xfb";
+// 警告：删除程序
+inline constexpr const char* kUninstallCaption =
+    "\xbe\xaf\xb8\xe6\xa3\xba\xc9\xbe\xb3\xfd\xb3\xcc\xd0\xf2";
+
+}  // namespace vb::texts

@@ -1,0 +1,100 @@
+#include "ticker/ticker_window.h"
+
+#include "resources/resource_ids.h"
+#include "ticker/texts.h"
+#include "ticker/timer_ids.h"
+
+namespace vb {
+
+TickerWindow::TickerWindow(const TickerParts& parts, DataPaths paths, WindowRef foregroundAtStart)
+    : desktop_(parts.desktop),
+      autostart_(parts.autostart),
+      downloads_(parts.downloads),
+      renderer_(parts.renderer),
+      paths_(std::move(paths)),
+      store_(paths_.settingsFile),
+      channels_{store_, paths_, table_, currentChannel_},
+      dialogContext_{settings_, channels_, autostart_, *this},
+      noteTarget_(MakeNoteTarget(paths_.noteFile)),
+      dock_(desktop_, desktop_, settings_),
+      rememberedForeground_(foregroundAtStart) {}
+
+void TickerWindow::OnTimer(int timerId) {
+  switch (timerId) {
+    case kTrimTimer:
+      desktop_.TrimMemory();
+      break;
+    case kRotationTimer:
+      RotationStep();
+      break;
+    case kHoverTimer:
+      HoverTick();
+      break;
+    case kNoteTimer:
+      CheckUpdateNote(note_, noteTarget_, downloads_);
+      break;
+    default:
+      break;
+  }
+}
+
+void TickerWindow::OnTaskbarCreated() {
+  desktop_.AddTrayIcon(ids::IDI_BROADCAST, texts::kTrayTip);
+}
+
+void TickerWindow::OnAppBarNotify(int code, std::intptr_t lParam) {
+  dock_.HandleNotify(code, lParam);
+}
+
+void TickerWindow::OnActivate() {
+  dock_.BarActivated();
+}
+
+void TickerWindow::OnPositionChanged() {
+  dock_.BarPositionChanged();
+}
+
+void TickerWindow::OnClose() {
+  Shutdown();
+  desktop_.DestroyBar();
+}
+
+void TickerWindow::OnDestroy() {
+  Shutdown();
+}
+
+void TickerWindow::OnSessionEnd() {
+  Shutdown();
+}
+
+IconColours TickerWindow::IconControlColours() const {
+  if (Mode() == '2') return {0x563412, 0x00FF00};
+  return {0x000000, 0xFFFF00};
+}
+
+void TickerWindow::SendCommand(int commandId) {
+  OnCommand(commandId, 0);
+}
+
+void TickerWindow::RequestRotationStep() {
+  RotationStep();
+}
+
+void TickerWindow::RestartRotationTimer() {
+  desktop_.SetTimer(kRotationTimer, settings_.rotationPeriod);
+}
+
+void TickerWindow::ResizeAppBarStrip() {
+  dock_.ResizeStrip();
+}
+
+void TickerWindow::ResizeAndShowBar() {
+  desktop_.ResizeAndShowBrowserHost(settings_.barWidth, settings_.BarHeight());
+  desktop_.ResizeAndShowBar(settings_.barWidth, settings_.BarHeight());
+}
+
+void TickerWindow::Quit() {
+  desktop_.QuitLoop(0);
+}
+
+}  // namespace vb

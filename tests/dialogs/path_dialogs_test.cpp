@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "dialogs/fakes.h"
+#include "resources/resource_ids.h"
+
+namespace vb {
+namespace {
+
+using namespace ids;
+using testing::ReadFile;
+using Strings = std::vector<std::string>;
+
+TEST(ImportDialog, ReplacesTheSettingsFileWholeOrNotAtAll) {
+  testing::DialogWorld w;
+  w.profile.Write("Format", "Dir", "up");
+  auto dialog = w.Open(IDD_IMPORT);
+  for (const std::string& bad : {w.folder.File("missing.cnf"), w.folder.path()}) {
+    w.view.SetText(IDC_IMPORT_PATH, bad);
+    dialog->OnCommand(IDC_APPLY, kNotifyClicked);
+    EXPECT_EQ(w.Key("Format", "Dir"), "up") << bad;
+    EXPECT_EQ(w.Key("IniFile", "IniIn"), bad);  // recorded all the same
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(w.folder.path()), {}), 1);
+
+  const std::string source = w.folder.File("saved.cnf");
+  testing::WriteFile(source, "[Format]\r\nDir=down\r\n");
+  w.view.SetText(IDC_IMPORT_PATH, source);
+  dialog->OnCommand(IDOK, kNotifyClicked);
+  EXPECT_EQ(w.Key("Format", "Dir"), "down");
+  EXPECT_EQ(w.Key("IniFile", "IniIn"), source);
+  EXPECT_EQ(w.view.closed, 1);
+  EXPECT_EQ(w.bar.calls, Strings{"quit"});
+}
+
+TEST(ExportDialog, RecordsTheTargetFirstSoTheCopyHoldsIt) {
+  testing::DialogWorld w;
+  w.settings.iniOut = "last.cnf";
+  auto dialog = w.Open(IDD_EXPORT);
+  EXPECT_EQ(w.view.Text(IDC_EXPORT_PATH), "last.cnf");
+  const std::string nowhere = w.folder.File("no/such.cnf");
+  w.view.SetText(IDC_EXPORT_PATH, nowhere);
+  dialog->OnCommand(IDC_APPLY, kNotifyClicked);
+  EXPECT_FALSE(std::filesystem::exists(nowhere));
+  EXPECT_EQ(w.Key("IniFile", "IniOut"), nowhere);
+
+  const std::string target = w.folder.File("backup.cnf");
+  w.view.SetText(IDC_EXPORT_PATH, target);
+  dialog->OnCommand(IDOK, kNotifyClicked);
+  EXPECT_EQ(ProfileStore(target).Read("IniFile", "IniOut", "", 259), target);
+  EXPECT_EQ(ReadFile(target), ReadFile(w.paths.settingsFile));
+  EXPECT_EQ(w.view.closed, 1);
+}
+
+TEST(BkPicDialog, StoresThePictureRendersAgainAndCancelDropsIt) {
+  testing::DialogWorld w;
+  auto dialog = w.Open(IDD_BKPIC);
+  w.view.SetText(IDC_BKPIC_PATH, std::string(300, 'p'));
+  dialog->OnCommand(IDC_APPLY, kNotifyClicked);
+  EXPECT_EQ(w.settings.bkPic, std::string(259, 'p'));
+  w.view.SetText(IDC_BKPIC_PATH, "");
+  dialog->OnCommand(IDOK, kNotifyClicked);
+  EXPECT_EQ(w.Key("Format", "BkPic"), "");
+  EXPECT_EQ(w.bar.calls, Strings({"step", "step"}));
+
+  auto cancelled = w.Open(IDD_BKPIC);
+  w.view.SetText(IDC_BKPIC_PATH, "d:/new.jpg");
+  cancelled->OnCommand(IDCANCEL, kNotifyClicked);
+  EXPECT_EQ(w.settings.bkPic, "");
+  EXPECT_EQ(w.view.closed, 2);
+}
+
+TEST(DialogFactory, HelpClosesOnOkOnlyAndTheEndIsReported) {
+  testing::DialogWorld w;
+  EXPECT_EQ(CreateDialog(IDR_MENU, w.view, w.context), nullptr);
+  int destroyed = 0;
+  auto help = CreateDialog(IDD_HELP, w.view, w.context, [&] { ++destroyed; });
+  help->OnCommand(IDCANCEL, kNotifyClicked);
+  EXPECT_EQ(w.view.closed, 0);
+  help->OnCommand(IDOK, kNotifyClicked);
+  EXPECT_EQ(w.view.closed, 1);
+  help.reset();
+  EXPECT_EQ(destroyed, 1);
+}
+
+}  // namespace
+}  // namespace vb

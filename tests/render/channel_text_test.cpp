@@ -1,0 +1,52 @@
+#include "render/channel_text.h"
+
+#include "render_fixture.h"
+
+namespace vb {
+namespace {
+
+using ChannelTextTest = test::RenderTest;
+
+TEST(CodePageChoiceTest, SetValueWinsThenTheFirst59BytesDecide) {
+  const std::string pad(41, ' ');
+  EXPECT_EQ(ChooseSourceCodePage("950", "<?xml encoding=\"gb2312\"?>"), 950);
+  EXPECT_EQ(ChooseSourceCodePage("1252", ""), 1252);
+  EXPECT_EQ(ChooseSourceCodePage("", "<?xml encoding=\"GB2312\"?>"), 936);
+  EXPECT_EQ(ChooseSourceCodePage("", "<?xml encoding=\"gBk\"?>"), 936);
+  EXPECT_EQ(ChooseSourceCodePage("", "<?xml encoding=\"BIG5\"?>"), 950);
+  EXPECT_EQ(ChooseSourceCodePage("", "<?xml encoding=\"Big5\"?>"), 65001);
+  EXPECT_EQ(ChooseSourceCodePage("", "<?xml encoding=\"Gb2312\"?>"), 65001);
+  EXPECT_EQ(ChooseSourceCodePage("", "<?xml" + pad + "encoding=\"gbk\"?>"), 936);
+  EXPECT_EQ(ChooseSourceCodePage("", "<?xml" + pad + " encoding=\"gbk\"?>"), 65001);
+  // A number that names no code page counts as not set.
+  EXPECT_EQ(ChooseSourceCodePage("12345", "<?xml encoding=\"big5\"?>"), 950);
+  EXPECT_EQ(ChooseSourceCodePage("abc", ""), 65001);
+}
+
+TEST_F(ChannelTextTest, ReadsAsATextModeFileAndConvertsTo936) {
+  const std::string path = request_.currentChannel.path;
+  auto load = [&](const std::string& bytes, std::string_view codePage = "") {
+    test::WriteBytes(path, bytes);
+    return LoadChannelText(path, codePage);
+  };
+  EXPECT_EQ(*load("a\r\nb\r\rc\r"), "a\nb\r\rc\r");
+  EXPECT_EQ(*load("ab\x1A"
+                  "cd"),
+            "ab");
+  EXPECT_EQ(*load(std::string("ab\0cd", 5)), "ab");
+  EXPECT_EQ(*load("\x1A<title>x</title>"), "");
+  EXPECT_EQ(FileLength(path), 17);
+
+  // UTF-8 by default; ill-formed bytes and characters outside 936 become '?'.
+  EXPECT_EQ(*load("\xE6\x96\xB0 \xE0\xB8\x81 \xF0\x9F\x98\x80 \xFF \xE6\x96"), "\xD0\xC2 ? ? ? ??");
+  EXPECT_EQ(*load("<?xml encoding=\"big5\"?>\xB7\x73"), "<?xml encoding=\"big5\"?>\xD0\xC2");
+  EXPECT_EQ(*load("\xD0\xC2\xFF", "936"), "\xD0\xC2?");
+  EXPECT_EQ(*load("\xE9", "1252"), "\xA8\xA6");
+
+  EXPECT_FALSE(load(""));
+  EXPECT_FALSE(LoadChannelText((dir_ / "absent").string(), ""));
+  EXPECT_EQ(FileLength((dir_ / "absent").string()), 0);
+}
+
+}  // namespace
+}  // namespace vb

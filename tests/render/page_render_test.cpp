@@ -1,0 +1,87 @@
+#include <cstdlib>
+
+#include "render/gb_texts.h"
+#include "render_fixture.h"
+
+namespace vb {
+namespace {
+
+using test::Feed;
+using test::ReadBytes;
+
+class PageRenderTest : public test::RenderTest {
+ protected:
+  // Renders a sample feed and compares the page's bytes with golden/<name>.html; with
+  // VB_UPDATE_GOLDEN set the golden page is written instead.
+  void ExpectGolden(const std::string& feedName, const std::string& name, int expected) {
+    const std::filesystem::path golden =
+        std::filesystem::path(std::getenv("VB_SOURCE_DIR")) / "tests/render/golden";
+    Render(ReadBytes(golden / feedName));
+    EXPECT_EQ(result_, expected);
+    const std::string page = ReadBytes(request_.pageFile);
+    if (std::getenv("VB_UPDATE_GOLDEN")) test::WriteBytes(golden / (name + ".html"), page);
+    EXPECT_EQ(page, ReadBytes(golden / (name + ".html"))) << name;
+  }
+};
+
+TEST_F(PageRenderTest, EachFrameFormMatchesItsGoldenPage) {
+  request_.dir = "no";
+  request_.lineNum = 2;
+  request_.colNum = 2;
+  ExpectGolden("rss2.xml", "roll", 3);
+
+  request_.dir = "left";
+  request_.currentChannel.url = "http://news.example/rss vbco;cd=right;cs=3;ct=50;";
+  ExpectGolden("rss2.xml", "horizontal", 3);
+
+  request_.currentChannel.url = "http://rdf.example/rss";
+  request_.dir = "down";
+  request_.noDescription = 1;
+  ExpectGolden("rss1.xml", "vertical", 2);
+
+  request_.dir = "Up";
+  request_.lineNum = 1;
+  request_.bkPic = "c:\\pics\\sky.jpg";
+  request_.updateNotice = "<a href=http://update.example/>new <b>version</b></a>";
+  ExpectGolden("rss1.xml", "other", 2);
+}
+
+TEST_F(PageRenderTest, FailuresEndThePageWithTheNoticeLine) {
+  const std::string notice = std::string("<a href=http://feeds.example/news target=_blank>") +
+                             "<font color=red>" + gb::kChannelEmpty + "</a>";
+  const std::string closing = "</div></div></marquee></div>";
+  struct Row {
+    const char* feed;  // nullptr: no channel file
+    int result;
+    std::string ending;
+  };
+  const Row rows[] = {
+      {nullptr, -1, notice},
+      {"", -1, notice},
+      {"<rss><item>a</item></rss>", 0, notice},
+      {"<title>News</titl", 0, notice},
+      {"\x1A<title>News</title><item></item>", 0, notice},
+      {"<item></item><title>News</title>", 0, notice + closing},
+      {"<title>News</title><ITEM>a</ITEM></Item>", 2, "<div id=d><div>" + closing},
+  };
+  for (const Row& row : rows) {
+    const std::string page = row.feed ? Render(row.feed) : (Render(""), std::string());
+    if (!row.feed) {
+      std::filesystem::remove(request_.currentChannel.path);
+      result_ = RenderChannelPage(request_);
+    }
+    const std::string written = row.feed ? page : ReadBytes(request_.pageFile);
+    EXPECT_EQ(result_, row.result) << (row.feed ? row.feed : "missing");
+    EXPECT_TRUE(written.ends_with(row.ending)) << (row.feed ? row.feed : "missing");
+  }
+
+  request_.currentChannel.url = "";
+  EXPECT_TRUE(Render("").ends_with(std::string("<a><font color=red>") + gb::kNoChannel + "</a>"));
+
+  request_.pageFile = (dir_ / "missing" / "page.html").string();
+  EXPECT_EQ(RenderChannelPage(request_), -1);
+  EXPECT_FALSE(std::filesystem::exists(request_.pageFile));
+}
+
+}  // namespace
+}  // namespace vb

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "ticker/fake_desktop.h"
+#include "ticker/screen_edge_dock.h"
+
+namespace vb::test {
+namespace {
+
+class DockTest : public ::testing::Test {
+ protected:
+  DockTest() {
+    desktop_.shellTopInset = 30;  // taskbars at both edges
+    dock_.SetScreen({0, 0, 1024, 768});
+  }
+  std::string Last(const std::string& prefix) const {
+    for (auto it = desktop_.calls.rbegin(); it != desktop_.calls.rend(); ++it) {
+      if (it->rfind(prefix, 0) == 0) return *it;
+    }
+    return "";
+  }
+  FakeDesktop desktop_;
+  TickerSettings settings_;
+  ScreenEdgeDock dock_{desktop_, desktop_, settings_};
+};
+
+TEST_F(DockTest, StripFollowsTheStateTable) {
+  ASSERT_TRUE(dock_.DockAtStartup(5, 5));
+  EXPECT_EQ(desktop_.Count("RegisterAppBar"), 1);
+  EXPECT_TRUE(desktop_.Called("QueryAppBarPosition 1 0,0,1024,24"));
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 1 0,30,1024,54");
+
+  dock_.CollapseStrip();  // hidden: zero height, still registered
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 1 0,30,1024,30");
+  dock_.HandleNotify(kAppBarPositionChanged, 0);
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 1 0,30,1024,30");
+  EXPECT_EQ(desktop_.calls.back(), "MoveBar 0 30");
+  dock_.RestoreStrip();
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 1 0,30,1024,54");
+
+  settings_.lineNum = 2;
+  dock_.ResizeStrip();
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 1 0,30,1024,78");
+
+  dock_.DockBottom();  // the bar moves before the strip is set
+  EXPECT_EQ(desktop_.calls[desktop_.calls.size() - 2], "MoveBar 0 690");
+  EXPECT_EQ(desktop_.calls.back(), "SetAppBarPosition 3 0,690,1024,738");
+  EXPECT_EQ(settings_.fixed, "0");
+  const auto calls = desktop_.calls.size();
+  dock_.DockBottom();
+  EXPECT_EQ(desktop_.calls.size(), calls);
+  dock_.CollapseStrip();
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 3 0,738,1024,738");
+}
+
+TEST_F(DockTest, DragUndocksOnlyAwayFromBothEdges) {
+  ASSERT_TRUE(dock_.DockAtStartup(0, 0));
+  desktop_.barRect = {300, 0, 1324, 24};  // sideways along the top
+  dock_.UndockAfterDrag();
+  EXPECT_EQ(settings_.fixed, "1");
+  EXPECT_FALSE(desktop_.Called("UnregisterAppBar"));
+
+  desktop_.barRect = {300, 200, 1324, 224};
+  dock_.UndockAfterDrag();
+  EXPECT_EQ(settings_.fixed, "");
+  EXPECT_EQ(desktop_.Count("UnregisterAppBar"), 1);
+  EXPECT_EQ(dock_.strip().left, 300);
+  EXPECT_EQ(dock_.strip().top, 200);
+
+  desktop_.barRect = {10, 744, 1034, 768};  // floating onto the bottom edge keeps the old place
+  dock_.UndockAfterDrag();
+  EXPECT_EQ(dock_.strip().top, 200);
+  const auto calls = desktop_.calls.size();
+  dock_.CollapseStrip();
+  dock_.RestoreStrip();
+  dock_.ResizeStrip();
+  EXPECT_EQ(desktop_.calls.size(), calls);
+
+  dock_.DockTop();  // registers again from floating
+  EXPECT_EQ(desktop_.Count("RegisterAppBar"), 2);
+  EXPECT_EQ(desktop_.calls.back(), "MoveBar 0 30");
+}
+
+TEST_F(DockTest, OddEdgeDocksAtTheBottomAndZOrderFollowsTheTaskbar) {
+  settings_.fixed = "x";
+  ASSERT_TRUE(dock_.DockAtStartup(0, 0));
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 3 0,714,1024,738");
+  const auto calls = desktop_.calls.size();
+  dock_.CollapseStrip();
+  EXPECT_EQ(desktop_.calls.size(), calls);
+  dock_.DockBottom();
+  EXPECT_EQ(desktop_.Count("RegisterAppBar"), 1);
+  EXPECT_EQ(settings_.fixed, "0");
+
+  desktop_.appBarState = kAppBarAlwaysOnTop;
+  dock_.HandleNotify(kAppBarStateChanged, 0);
+  EXPECT_EQ(desktop_.calls.back(), "SetBarTopmost");
+  desktop_.appBarState = 0;
+  dock_.HandleNotify(kAppBarFullScreenApp, 1);
+  EXPECT_EQ(desktop_.calls.back(), "SetBarBottom");
+  dock_.HandleNotify(kAppBarFullScreenApp, 0);
+  EXPECT_EQ(desktop_.calls.back(), "AppBarState");
+  desktop_.appBarState = kAppBarAlwaysOnTop;
+  dock_.HandleNotify(kAppBarFullScreenApp, 0);
+  EXPECT_EQ(desktop_.calls.back(), "SetBarTopmost");
+
+  desktop_.appBarRegisters = false;
+  settings_.fixed = "1";
+  EXPECT_FALSE(dock_.DockAtStartup(0, 0));
+}
+
+}  // namespace
+}  // namespace vb::test

@@ -1,0 +1,223 @@
+#pragma once
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fetch/download_starter.h"
+#include "settings/autostart.h"
+#include "ticker/desktop.h"
+#include "ticker/page_renderer.h"
+
+namespace vb::test {
+
+// A dialog whose controls only remember what they were told.
+class FakeDialogView : public DialogView {
+ public:
+  std::map<int, bool> checked, enabled;
+  std::string Text(int) const override { return {}; }
+  void SetText(int, std::string_view) override {}
+  bool Checked(int control) const override { return checked.count(control) && checked.at(control); }
+  void SetChecked(int control, bool on) override { checked[control] = on; }
+  void Enable(int control, bool on) override { enabled[control] = on; }
+  void AddRow(int, std::string_view) override {}
+  void SetRow(int, int, std::string_view) override {}
+  void RemoveRow(int, int) override {}
+  int SelectedRow(int) const override { return -1; }
+  void SelectRow(int, int) override {}
+  void Close() override {}
+};
+
+// Records every call as one line ("SetTimer 3 120000") and answers from fields the test sets.
+// Files are real, in the test's folder.
+class FakeDesktop : public Desktop {
+ public:
+  // Answers.
+  bool anotherInstance = false;
+  bool layeredAvailable = true;
+  bool appBarRegisters = true;
+  Size screen{1024, 768};
+  Point cursor{500, 300};
+  WindowRef underCursor = 1;      // the window at any point
+  WindowRef browserWindow = 100;  // the only window inside the browser
+  WindowRef foreground = 7;
+  int menuChoice = 0;
+  int answer = kAnswerOk;
+  unsigned appBarState = 0;
+  Rect barRect{};
+  int shellTopInset = 0;  // the shell grants strips this far from the screen edge
+
+  // What happened.
+  std::vector<std::string> calls;
+  std::map<int, int> timers;  // running timers and their periods
+  std::map<int, std::string> tipText, tipTitle;
+  bool visible = false;
+  BarEvents* events = nullptr;
+  int quitCode = -1;
+  FakeDialogView dialog;
+  std::function<void()> duringLoop;
+
+  int Count(const std::string& prefix) const {
+    return static_cast<int>(std::count_if(
+        calls.begin(), calls.end(), [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
+  }
+  bool Called(const std::string& prefix) const { return Count(prefix) > 0; }
+
+  bool RegisterBarClass() override { return Log("RegisterBarClass"), true; }
+  bool CreateBar(int width, int height, BarEvents& e) override {
+    events = &e, barRect = {0, 0, width, height};
+    return Log("CreateBar", width, height), true;
+  }
+  void DestroyBar() override { Log("DestroyBar"); }
+  void ShowBar() override { visible = true, Log("ShowBar"); }
+  void HideBar() override { visible = false, Log("HideBar"); }
+  bool IsBarVisible() const override { return visible; }
+  void MoveBar(int x, int y) override { Move(x, y), Log("MoveBar", x, y); }
+  void MoveAndShowBar(int x, int y) override {
+    Move(x, y), visible = true, Log("MoveAndShowBar", x, y);
+  }
+  void ResizeAndShowBar(int w, int h) override { Log("ResizeAndShowBar", w, h); }
+  Rect BarRect() const override { return barRect; }
+  void SetBarTopmost() override { Log("SetBarTopmost"); }
+  void SetBarBottom() override { Log("SetBarBottom"); }
+  void BringBarToForeground() override { Log("BringBarToForeground"); }
+  void DragBar() override { Log("DragBar"); }
+  bool LayeredWindowsAvailable() const override { return layeredAvailable; }
+  void SetBarLayered(bool on) override { Log("SetBarLayered", on); }
+  void SetLayeredAttributes(Colour key, int alpha, unsigned flags) override {
+    Log("SetLayeredAttributes", key, alpha, flags);
+  }
+  void RedrawBar() override { Log("RedrawBar"); }
+  void CreateIconControl(int id, int x, int y, int icon) override { Log("Icon", id, x, y, icon); }
+
+  bool CreateBrowserHost(const std::string& page, int, int) override {
+    return Log("CreateBrowserHost", page), true;
+  }
+  void ResizeAndShowBrowserHost(int w, int h) override { Log("ResizeAndShowBrowserHost", w, h); }
+  bool FindBrowserDocument() override { return true; }
+  void ReloadPage() override { Log("ReloadPage"); }
+
+  Point CursorPosition() const override { return cursor; }
+  void SetCursorPosition(Point at) override { Log("SetCursorPosition", at.x); }
+  WindowRef WindowAt(Point) const override { return underCursor; }
+  bool IsInsideBrowser(WindowRef w) const override { return w == browserWindow; }
+  void FocusWindow(WindowRef w) override { Log("FocusWindow", w); }
+  WindowRef ForegroundWindow() const override { return foreground; }
+  void ActivateWindow(WindowRef w) override { Log("ActivateWindow", w); }
+  bool AttachInputTo(WindowRef w) override { return Log("AttachInputTo", w), true; }
+  void DetachInputFrom(WindowRef w) override { Log("DetachInputFrom", w); }
+
+  void AddTrayIcon(int icon, std::string_view tip) override { Log("AddTrayIcon", icon, tip); }
+  void RemoveTrayIcon() override { Log("RemoveTrayIcon"); }
+  int ShowPopupMenu(int menu, Point at) override {
+    return Log("ShowPopupMenu", menu, at.x, at.y), menuChoice;
+  }
+
+  bool CreateTooltip(int icon) override { return Log("CreateTooltip", icon), true; }
+  void SetTooltipMaxWidth(int, int) override {}
+  void AddTooltipTool(int icon, std::string_view text) override { tipText[icon] = text; }
+  void ActivateTooltip(int) override {}
+  void SetTooltipTitle(int icon, std::string_view title) override { tipTitle[icon] = title; }
+  void UpdateTooltipText(int icon, std::string_view text) override { tipText[icon] = text; }
+
+  void SetTimer(int id, int period) override { timers[id] = period, Log("SetTimer", id, period); }
+  void KillTimer(int id) override { timers.erase(id), Log("KillTimer", id); }
+
+  bool RegisterAppBar() override { return Log("RegisterAppBar"), appBarRegisters; }
+  void UnregisterAppBar() override { Log("UnregisterAppBar"); }
+  void QueryAppBarPosition(int edge, AppBarStrip& strip) override {
+    Log("QueryAppBarPosition", edge, strip), Grant(edge, strip);
+  }
+  void SetAppBarPosition(int edge, AppBarStrip& s) override { Log("SetAppBarPosition", edge, s); }
+  unsigned AppBarState() override { return Log("AppBarState"), appBarState; }
+  void AppBarActivated() override { Log("AppBarActivated"); }
+  void AppBarPositionChanged() override { Log("AppBarPositionChanged"); }
+
+  DialogView* OpenDialog(int id, int x, int y, DialogFactory) override {
+    return Log("OpenDialog", id, x, y), &dialog;
+  }
+  int AskUser(std::string_view, std::string_view, unsigned style) override {
+    return Log("AskUser", style), answer;
+  }
+  void OpenAddress(std::string_view url) override { Log("OpenAddress", url); }
+
+  bool WindowTitledExists(std::string_view) const override { return anotherInstance; }
+  Size ScreenSize() const override { return screen; }
+  void TrimMemory() override { Log("TrimMemory"); }
+  bool FileExists(const std::string& path) const override { return std::filesystem::exists(path); }
+  void DeleteFileAt(const std::string& path) override {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored), Log("DeleteFileAt", path);
+  }
+  int RunLoop() override {
+    if (Log("RunLoop"), duringLoop) duringLoop();
+    return quitCode;
+  }
+  void QuitLoop(int code) override { quitCode = code, Log("QuitLoop", code); }
+
+ private:
+  static std::string Text(std::string_view s) { return std::string(s); }
+  static std::string Text(const std::string& s) { return s; }
+  static std::string Text(const AppBarStrip& s) {
+    return Text(s.left) + "," + Text(s.top) + "," + Text(s.right) + "," + Text(s.bottom);
+  }
+  template <typename Number>
+  static std::string Text(Number n) {
+    return std::to_string(n);
+  }
+  // One line per call: the name, then the arguments separated by blanks.
+  template <typename... Args>
+  void Log(std::string call, const Args&... args) {
+    ((call += " " + Text(args)), ...);
+    calls.push_back(call);
+  }
+  void Move(int x, int y) {
+    barRect = {x, y, x + barRect.right - barRect.left, y + barRect.bottom - barRect.top};
+  }
+  // Like a shell with a taskbar of `shellTopInset` pixels at each edge.
+  void Grant(int edge, AppBarStrip& strip) const {
+    const int height = strip.bottom - strip.top;
+    if (edge == kAppBarEdgeTop && strip.top < shellTopInset) {
+      strip.top = shellTopInset, strip.bottom = shellTopInset + height;
+    } else if (edge == kAppBarEdgeBottom && strip.bottom > screen.height - shellTopInset) {
+      strip.bottom = screen.height - shellTopInset, strip.top = strip.bottom - height;
+    }
+  }
+};
+
+// Renders by looking at the channel file: missing gives -1, else 1. Records the files.
+class FakeRenderer : public PageRenderer {
+ public:
+  std::vector<std::string> rendered;
+  std::vector<PageRenderRequest> requests;
+  int Render(const PageRenderRequest& request) override {
+    rendered.push_back(request.currentChannel.path);
+    requests.push_back(request);
+    return std::filesystem::exists(request.currentChannel.path) ? 1 : -1;
+  }
+};
+
+// A download that lands at once.
+class FakeDownloads : public DownloadStarter {
+ public:
+  std::vector<DownloadTarget> started;
+  bool land = true;
+  void Start(const DownloadTarget& target) override {
+    started.push_back(target);
+    if (land) std::ofstream(target.path) << "feed";
+  }
+};
+
+class FakeAutostart : public Autostart {
+ public:
+  std::vector<bool> sets;
+  void Set(bool on) override { sets.push_back(on); }
+};
+
+}  // namespace vb::test

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "settings/data_paths.h"
+#include "settings/profile_store.h"
+#include "ticker/fake_desktop.h"
+#include "ticker/ticker_window.h"
+
+namespace vb::test {
+
+// A data folder of its own, a settings file written by the test, and a bar over the fakes.
+class TickerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("vb_ticker_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder_);
+    paths_ = BuildDataPaths(folder_.string());
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  ProfileStore Store() const { return ProfileStore(paths_.settingsFile); }
+
+  // Channels named "c0", "c1", ... at http://h/k; `current` is the saved CurrentFileNo.
+  void WriteChannels(int count, int current) {
+    const ProfileStore store = Store();
+    store.Write("FileNo", "MaxFileNo", std::to_string(count));
+    store.Write("FileNo", "CurrentFileNo", std::to_string(current));
+    for (int k = 0; k < count; ++k) {
+      store.Write("URL", std::to_string(k), "http://h/" + std::to_string(k));
+      store.Write("URL", std::to_string(-(k + 1)), "c" + std::to_string(k));
+    }
+  }
+  void MakeFile(const std::string& path) { std::ofstream(path) << "feed"; }
+  std::string File(int k) const { return paths_.ChannelFile(k); }
+
+  bool Start() {
+    bar_ = std::make_unique<TickerWindow>(TickerParts{desktop_, autostart_, downloads_, renderer_},
+                                          paths_, desktop_.foreground);
+    return bar_->Start();
+  }
+  // The channel files whose download was started, in order (the note's left out).
+  std::vector<std::string> Fetched() const {
+    std::vector<std::string> files;
+    for (const auto& t : downloads_.started) {
+      if (t.path != paths_.noteFile) files.push_back(t.path);
+    }
+    return files;
+  }
+
+  std::filesystem::path folder_;
+  DataPaths paths_;
+  FakeDesktop desktop_;
+  FakeRenderer renderer_;
+  FakeDownloads downloads_;
+  FakeAutostart autostart_;
+  std::unique_ptr<TickerWindow> bar_;
+};
+
+}  // namespace vb::test
