@@ -1,0 +1,58 @@
+#include "platform/win32/urlmon_transfer.h"
+
+#include <windows.h>
+// The other system headers build on windows.h.
+#include <objbase.h>
+#include <urlmon.h>
+#include <wininet.h>
+
+#include "platform/win32/code_page.h"
+#include "platform/win32/download_status.h"
+
+namespace vb::win32 {
+namespace {
+
+TransferResult Classify(HRESULT result, const DownloadStatus& status) {
+  // An error page is a failed download whatever the download call says about it.
+  if (status.httpStatus() >= 400 || result == INET_E_DOWNLOAD_FAILURE) {
+    return TransferResult::kDownloadFailed;
+  }
+  if (FAILED(result) || status.aborted()) return TransferResult::kOtherFailure;
+  if (status.httpStatus() >= 300) return TransferResult::kOtherFailure;
+  return TransferResult::kDone;
+}
+
+class UrlmonTransfer final : public Transfer {
+ public:
+  explicit UrlmonTransfer(const TransferLimits& limits) : limits_(limits) {}
+
+  TransferResult Fetch(const std::string& url, const std::string& file) override {
+    const std::wstring wideUrl = WideFrom936(url);
+    const std::wstring wideFile = WideFrom936(file);
+    if (wideUrl.empty() || wideFile.empty()) return TransferResult::kOtherFailure;
+    const HRESULT comInit = CoInitialize(nullptr);
+    DownloadStatus status(limits_);
+    const HRESULT result = URLDownloadToFileW(nullptr, wideUrl.c_str(), wideFile.c_str(), 0,
+                                              static_cast<IBindStatusCallback*>(&status));
+    DeleteUrlCacheEntryW(wideUrl.c_str());
+    if (SUCCEEDED(comInit)) CoUninitialize();
+    return Classify(result, status);
+  }
+
+ private:
+  TransferLimits limits_;
+};
+
+}  // namespace
+
+std::shared_ptr<Transfer> MakeUrlmonTransfer(const TransferLimits& limits) {
+  // Process-wide defaults for the system's internet functions: a server that accepts the
+  // connection and then falls silent must not hold a worker for ever.
+  DWORD connectMs = static_cast<DWORD>(limits.connectTimeoutSeconds * 1000);
+  DWORD receiveMs = static_cast<DWORD>(limits.lowSpeedSeconds * 1000);
+  InternetSetOptionW(nullptr, INTERNET_OPTION_CONNECT_TIMEOUT, &connectMs, sizeof connectMs);
+  InternetSetOptionW(nullptr, INTERNET_OPTION_RECEIVE_TIMEOUT, &receiveMs, sizeof receiveMs);
+  return std::make_shared<UrlmonTransfer>(limits);
+}
+
+}  // namespace vb::win32

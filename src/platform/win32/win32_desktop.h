@@ -1,0 +1,131 @@
+#pragma once
+
+#include <windows.h>
+// The other system headers build on windows.h.
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "ticker/desktop.h"
+
+namespace vb::win32 {
+
+// The desktop port on Win32. Texts arrive in code page 936 and meet the system through the wide
+// functions (code_page.h), so the bar reads right whatever the system's ANSI code page is. The
+// members are spread over files by area: bar_window.cpp, browser_host.cpp, input_focus.cpp,
+// tray_and_menu.cpp, channel_tips.cpp, app_bar.cpp, dialogs_and_shell.cpp and
+// system_services.cpp (which also holds the timers and the loop).
+class Win32Desktop final : public Desktop {
+ public:
+  explicit Win32Desktop(HINSTANCE instance);
+  ~Win32Desktop() override;
+  Win32Desktop(const Win32Desktop&) = delete;
+  Win32Desktop& operator=(const Win32Desktop&) = delete;
+
+  // BarWindow
+  bool RegisterBarClass() override;
+  bool CreateBar(int width, int height, BarEvents& events) override;
+  void DestroyBar() override;
+  void ShowBar() override;
+  void HideBar() override;
+  bool IsBarVisible() const override;
+  void MoveBar(int x, int y) override;
+  void MoveAndShowBar(int x, int y) override;
+  void ResizeAndShowBar(int width, int height) override;
+  Rect BarRect() const override;
+  void SetBarTopmost() override;
+  void SetBarBottom() override;
+  void BringBarToForeground() override;
+  void DragBar() override;
+  bool LayeredWindowsAvailable() const override;
+  void SetBarLayered(bool layered) override;
+  void SetLayeredAttributes(Colour colourKey, int alpha, unsigned flags) override;
+  void RedrawBar() override;
+  void CreateIconControl(int controlId, int x, int y, int iconResourceId) override;
+
+  // BrowserHost
+  bool CreateBrowserHost(const std::string& pageFile, int width, int height) override;
+  void ResizeAndShowBrowserHost(int width, int height) override;
+  bool FindBrowserDocument() override;
+  void ReloadPage() override;
+
+  // InputFocus
+  Point CursorPosition() const override;
+  void SetCursorPosition(Point at) override;
+  WindowRef WindowAt(Point at) const override;
+  bool IsInsideBrowser(WindowRef window) const override;
+  void FocusWindow(WindowRef window) override;
+  WindowRef ForegroundWindow() const override;
+  void ActivateWindow(WindowRef window) override;
+  bool AttachInputTo(WindowRef window) override;
+  void DetachInputFrom(WindowRef window) override;
+
+  // TrayAndMenu
+  void AddTrayIcon(int iconResourceId, std::string_view tip) override;
+  void RemoveTrayIcon() override;
+  int ShowPopupMenu(int menuResourceId, Point at) override;
+
+  // ChannelTips
+  bool CreateTooltip(int iconControlId) override;
+  void SetTooltipMaxWidth(int iconControlId, int pixels) override;
+  void AddTooltipTool(int iconControlId, std::string_view text) override;
+  void ActivateTooltip(int iconControlId) override;
+  void SetTooltipTitle(int iconControlId, std::string_view title) override;
+  void UpdateTooltipText(int iconControlId, std::string_view text) override;
+
+  // BarTimers
+  void SetTimer(int timerId, int periodMs) override;
+  void KillTimer(int timerId) override;
+
+  // AppBar
+  bool RegisterAppBar() override;
+  void UnregisterAppBar() override;
+  void QueryAppBarPosition(int edge, AppBarStrip& strip) override;
+  void SetAppBarPosition(int edge, AppBarStrip& strip) override;
+  unsigned AppBarState() override;
+  void AppBarActivated() override;
+  void AppBarPositionChanged() override;
+
+  // DialogsAndShell
+  DialogView* OpenDialog(int resourceId, int x, int y, DialogFactory factory) override;
+  int AskUser(std::string_view text, std::string_view caption, unsigned style) override;
+  void OpenAddress(std::string_view url) override;
+
+  // SystemServices
+  bool WindowTitledExists(std::string_view title) const override;
+  Size ScreenSize() const override;
+  void TrimMemory() override;
+  bool FileExists(const std::string& path) const override;
+  void DeleteFileAt(const std::string& path) override;
+  int RunLoop() override;
+  void QuitLoop(int exitCode) override;
+
+ private:
+  static LRESULT CALLBACK BarProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleBarMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  HBRUSH IconControlBrush(HDC context);
+  LRESULT AppBarMessage(DWORD message, int edge, AppBarStrip* strip);
+
+  HINSTANCE instance_;
+  HWND bar_ = nullptr;
+  BarEvents* events_ = nullptr;
+  UINT taskbarCreatedMessage_ = 0;
+  std::map<int, HWND> iconControls_;
+  HBRUSH iconBrush_ = nullptr;
+  Colour iconBrushColour_ = 0;
+
+  HWND browserHost_ = nullptr;
+  HWND browserDocument_ = nullptr;
+
+  NOTIFYICONDATAW trayIcon_{};
+
+  std::map<int, HWND> tooltips_;
+  APPBARDATA appBar_{};
+
+  std::set<HWND> openDialogs_;
+};
+
+}  // namespace vb::win32

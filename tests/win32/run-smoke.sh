@@ -1,0 +1,168 @@
+#!/usr/bin/env bash
+# run-smoke.sh [BUILD_DIR]: runs the cross-built Velloband.exe under Wine and checks what a user
+# would see on a first run, a second start, a channel download and the exit. BUILD_DIR is the
+# folder of the "windows" preset (default build/windows); it must hold Velloband.exe and
+# vb_smoke_driver.exe. Needs wine, wine64, xvfb, util-linux (unshare) and locales; python3, when
+# present, adds the HTTP error-page check. Runs for about a minute.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build=$(cd "${1:-$root/build/windows}" && pwd)
+for exe in Velloband.exe vb_smoke_driver.exe; do
+  [ -f "$build/$exe" ] || { echo "run-smoke: $build/$exe is missing" >&2; exit 2; }
+done
+
+# The program's texts are code page 936; a Chinese locale gives Wine that ANSI code page.
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+fi
+
+# Everything below runs in a network namespace of its own: nothing can reach the outside.
+if [ -z "${VB_SMOKE_ISOLATED:-}" ]; then
+  isolate=(unshare -n)
+  [ "$(id -u)" -eq 0 ] || isolate=(unshare -rn)
+  exec env VB_SMOKE_ISOLATED=1 "${isolate[@]}" -- "$0" "$build"
+fi
+ip link set lo up 2>/dev/null || true
+
+work=$(mktemp -d /tmp/vb-smoke.XXXXXX)
+xvfb_pid=""
+http_pid=""
+cleanup() {
+  WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
+  [ -n "$http_pid" ] && kill "$http_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+failures=0
+pass() { echo "ok   - $*"; }
+fail() { echo "FAIL - $*"; failures=$((failures + 1)); }
+check() {  # check DESCRIPTION COMMAND...
+  local what=$1
+  shift
+  if "$@"; then pass "$what"; else fail "$what"; fi
+}
+wait_for() {  # wait_for SECONDS COMMAND...: polls until the command succeeds
+  local seconds=$1
+  shift
+  for _ in $(seq $((seconds * 5))); do
+    "$@" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+wait_for 10 test -s "$work/display" || { echo "run-smoke: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+wineboot -i >/dev/null 2>&1
+
+program_dir="$WINEPREFIX/drive_c/vb"
+mkdir -p "$program_dir"
+cp "$build/Velloband.exe" "$build/vb_smoke_driver.exe" "$program_dir/"
+data="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming"
+ini="$data/velloband.ini"
+cd "$program_dir"
+driver() { timeout 60 wine vb_smoke_driver.exe "$@" | tr -d '\r'; }
+ini_text() { iconv -f GBK -t UTF-8 "$ini" | tr -d '\r'; }
+ini_has() { ini_text | grep -qxF -e "$1"; }
+
+# --- First run ------------------------------------------------------------------------------
+wine Velloband.exe >/dev/null 2>&1 &
+velloband_pid=$!
+check "the bar: class, styles, screen-wide, 24 high, docked at the top" driver bar 60 0
+check "the tray icon is there" test "$(driver tray-icons)" = 1
+check "a first run writes only MaxFileNo=0 and AutoLoad=1" \
+  test "$(ini_text)" = $'[FileNo]\nMaxFileNo=0\n[Window]\nAutoLoad=1'
+check "autostart names the program" test "$(driver run-value)" = '"C:\vb\Velloband.exe"'
+
+# --- Second start ---------------------------------------------------------------------------
+# The running bar re-renders its page on its own, so only the settings and the set of files
+# are compared.
+data_state() { (cd "$data" && ls velloband* && cat velloband.ini) | md5sum; }
+before=$(data_state)
+timeout 60 wine Velloband.exe >/dev/null 2>&1 && second=$? || second=$?
+check "a second start ends at once with exit code 0" test "$second" = 0
+check "a second start changes no file" test "$(data_state)" = "$before"
+check "the first instance stays" driver bar 5 0
+
+# --- A file:// channel, added through the configuration dialog ------------------------------
+cat >"$program_dir/feed.xml" <<'EOF'
+<?xml version="1.0" encoding="utf-8"?>
+<rss version="2.0"><channel><title>冒烟测试频道</title><link>http://example.invalid/</link>
+<description>d</description>
+<item><title>第一条新闻标题</title><link>http://example.invalid/1</link>
+<description>正文</description><pubDate>Mon, 07 Dec 2026 08:00:00 GMT</pubDate></item>
+</channel></rss>
+EOF
+check "the dialog adds a channel named 新闻 and lists it by name" \
+  driver add-channel 'file://C:\vb\feed.xml' '新闻'
+check "the name is stored in code page 936" ini_has '-1=新闻'
+check "the channel is downloaded whole" wait_for 20 cmp -s "$program_dir/feed.xml" "$data/velloband0"
+driver timer 3
+check "a rotation tick renders the channel into the page" \
+  grep -q '第一条新闻标题' <(iconv -f GBK -t UTF-8 "$data/velloband.html")
+driver timer 2
+driver timer 4
+check "the bar survives the housekeeping ticks" driver bar 5 0
+
+# --- An HTTP error page is never kept as a channel file --------------------------------------
+current_at_exit=0  # the one channel is fetched again and again
+if command -v python3 >/dev/null; then
+  current_at_exit=1  # the second channel, whose fetch the add started
+  mkdir -p "$work/www"
+  python3 -m http.server 18931 --bind 127.0.0.1 --directory "$work/www" >/dev/null 2>"$work/http.log" &
+  http_pid=$!
+  wait_for 10 bash -c 'echo >/dev/tcp/127.0.0.1/18931' 2>/dev/null || true
+  echo "stale copy" >"$data/velloband1"
+  check "the dialog adds a second channel" \
+    driver add-channel 'http://127.0.0.1:18931/missing.xml' 'missing'
+  check "the server was asked for the channel" wait_for 20 grep -q 'GET /missing.xml' "$work/http.log"
+  check "a 404 answer removes the channel file instead of saving the error page" \
+    wait_for 20 test ! -e "$data/velloband1"
+  check "no temporary file is left behind" test -z "$(ls "$data" | grep '\.tmp' || true)"
+else
+  echo "skip - python3 missing: no HTTP error-page check"
+fi
+
+# --- Exit ------------------------------------------------------------------------------------
+driver command 40009 >/dev/null  # dock at the bottom, so that the saved state is not a default
+check "the exit command is taken" driver exit
+check "the bar closes" driver bar-gone 20
+ended() { [ ! -e "/proc/$velloband_pid" ] || grep -q '^State:.*Z' "/proc/$velloband_pid/status"; }
+check "the program ends" wait_for 20 ended
+wait "$velloband_pid" && exit_code=$? || exit_code=$?
+check "with exit code 0" test "$exit_code" = 0
+check "the tray icon is gone" test "$(driver tray-icons)" = 0
+state_saved() {
+  ini_has OrigX=0 && ini_has OrigY=744 && ini_has Fixed=0 && ini_has "CurrentFileNo=$current_at_exit"
+}
+check "the bar's position, dock edge and current channel are saved" state_saved
+check "the note file is deleted" test ! -e "$data/velloband_note"
+
+# --- A system whose ANSI code page is not 936 ------------------------------------------------
+# The texts must still be right: typed into the dialog, stored as 936, shown back in the list.
+LANG=C.UTF-8 LC_ALL=C.UTF-8 wine Velloband.exe >/dev/null 2>&1 &
+velloband_pid=$!
+check "the bar comes up under a Western code page, docked at the bottom" driver bar 60 744
+check "renaming the first channel 体育 lists it by its new name there" \
+  driver add-channel 'file://C:\vb\feed.xml vbco;cd=up;' '体育'
+check "and stored in code page 936" ini_has '-1=体育'
+driver exit >/dev/null
+wait_for 20 ended || true
+
+echo
+if [ "$failures" -ne 0 ]; then
+  echo "settings file at the end:"
+  ini_text || true
+  echo "run-smoke: $failures check(s) failed"
+  exit 1
+fi
+echo "run-smoke: all checks passed"

@@ -1,0 +1,200 @@
+// vb_smoke_driver: the companion of run-smoke.sh. Runs under Wine beside Velloband.exe, finds
+// the bar by its title and drives it the way the shell and the user would: commands, timer
+// ticks, the configuration dialog. Each verb prints what it found and exits 0 when the check
+// holds, 1 when it does not.
+#include <windows.h>
+// The other system headers build on windows.h.
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+constexpr const wchar_t* kBarTitle = L"Velloband V1.1";
+constexpr int kExitCommand = 40003;
+constexpr int kConfigCommand = 40002;
+constexpr int kChannelList = 1045;
+constexpr int kChannelUrl = 1047;
+constexpr int kChannelAdd = 1049;
+constexpr int kChannelName = 1060;
+// "V1.14－配置", the configuration dialog's caption.
+constexpr const wchar_t* kConfigCaption = L"V1.14\uFF0D\u914D\u7F6E";
+
+bool Fail(const char* what) {
+  std::printf("FAIL: %s\n", what);
+  return false;
+}
+
+// The bar exists hidden during start-up; it is there for the user once it is shown.
+HWND WaitForBar(int seconds) {
+  for (int i = 0; i < seconds * 10; ++i) {
+    const HWND bar = FindWindowW(nullptr, kBarTitle);
+    if (bar != nullptr && IsWindowVisible(bar)) return bar;
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+std::string Utf8(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string out(size > 0 ? size : 1, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
+  out.resize(out.size() - 1);
+  return out;
+}
+
+// The bar of the default settings: a top-most tool popup that never activates, as wide as the
+// screen and 24 pixels high (font 16, one line), with its top edge at `top`.
+bool CheckBar(int seconds, int top) {
+  const HWND bar = WaitForBar(seconds);
+  if (bar == nullptr) return Fail("no visible window titled Velloband V1.1");
+  wchar_t className[64] = {};
+  GetClassNameW(bar, className, 64);
+  const LONG style = GetWindowLongW(bar, GWL_STYLE);
+  const LONG exStyle = GetWindowLongW(bar, GWL_EXSTYLE);
+  RECT rect{};
+  GetWindowRect(bar, &rect);
+  std::printf("bar: class=%s style=%08lx exstyle=%08lx rect=%ld,%ld,%ld,%ld visible=%d\n",
+              Utf8(className).c_str(), static_cast<unsigned long>(style),
+              static_cast<unsigned long>(exStyle), rect.left, rect.top, rect.right, rect.bottom,
+              IsWindowVisible(bar) ? 1 : 0);
+  bool ok = true;
+  if (std::wcscmp(className, kBarTitle) != 0) ok = Fail("class name");
+  if ((style & WS_POPUP) == 0 || (style & (WS_CAPTION | WS_THICKFRAME)) != 0) ok = Fail("style");
+  const LONG wanted = WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  if ((exStyle & wanted) != wanted) ok = Fail("extended style");
+  if (rect.right - rect.left != GetSystemMetrics(SM_CXSCREEN)) ok = Fail("width");
+  if (rect.bottom - rect.top != 24) ok = Fail("height");
+  if (rect.top != top) ok = Fail("position");
+  if (FindWindowExW(bar, nullptr, L"AtlAxWin", nullptr) == nullptr) ok = Fail("browser host");
+  return ok;
+}
+
+bool CheckBarGone(int seconds) {
+  for (int i = 0; i < seconds * 10; ++i) {
+    if (FindWindowW(nullptr, kBarTitle) == nullptr) return true;
+    Sleep(100);
+  }
+  return Fail("the bar is still there");
+}
+
+bool PrintRunValue() {
+  wchar_t value[1024] = {};
+  DWORD size = sizeof value;
+  const LONG result =
+      RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                   L"Velloband", RRF_RT_REG_SZ, nullptr, value, &size);
+  if (result != ERROR_SUCCESS) return Fail("no Run value Velloband");
+  std::printf("%s\n", Utf8(value).c_str());
+  return true;
+}
+
+// Without a tray on the X side, Wine's shell shows the notification area as a window of its
+// own with one child window per icon.
+int CountTrayIcons() {
+  const HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+  if (tray == nullptr) return 0;
+  int count = 0;
+  for (HWND icon = FindWindowExW(tray, nullptr, L"__winex11_tray_icon", nullptr); icon != nullptr;
+       icon = FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr)) {
+    if (IsWindowVisible(icon)) ++count;
+  }
+  return count;
+}
+
+bool SendToBar(UINT message, WPARAM wParam) {
+  const HWND bar = WaitForBar(10);
+  if (bar == nullptr) return Fail("no bar to send to");
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(bar, message, wParam, 0, SMTO_NORMAL, 20000, &result);
+  return true;
+}
+
+HWND WaitForDialog(HWND owner, const wchar_t* caption) {
+  for (int i = 0; i < 100; ++i) {
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", caption)) != nullptr) {
+      if (GetWindow(dialog, GW_OWNER) == owner) return dialog;
+    }
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+std::wstring ListRow(HWND dialog, int row) {
+  const HWND list = GetDlgItem(dialog, kChannelList);
+  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
+  if (length == LB_ERR) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+// Opens the configuration dialog from the bar's command, adds a channel with a name through its
+// fields and Add button, checks that the channel's row shows the name, and closes the dialog.
+bool AddChannel(const std::wstring& url, const std::wstring& name) {
+  const HWND bar = WaitForBar(10);
+  if (bar == nullptr) return Fail("no bar");
+  PostMessageW(bar, WM_COMMAND, kConfigCommand, 0);
+  const HWND dialog = WaitForDialog(bar, kConfigCaption);
+  if (dialog == nullptr) return Fail("no configuration dialog with its caption");
+  SetDlgItemTextW(dialog, kChannelUrl, url.c_str());
+  SetDlgItemTextW(dialog, kChannelName, name.c_str());
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kChannelAdd, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, kChannelAdd)));
+  // An update selects the updated row; an add appends one.
+  int row = static_cast<int>(SendDlgItemMessageW(dialog, kChannelList, LB_GETCURSEL, 0, 0));
+  if (row == LB_ERR) {
+    row = static_cast<int>(SendDlgItemMessageW(dialog, kChannelList, LB_GETCOUNT, 0, 0)) - 1;
+  }
+  const std::wstring text = ListRow(dialog, row);
+  std::printf("row %d: %s\n", row, Utf8(text).c_str());
+  bool ok = text == name || Fail("the list does not show the channel's name");
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+  if (IsWindow(dialog)) ok = Fail("the dialog did not close");
+  return ok;
+}
+
+}  // namespace
+
+int main() {
+  // The arguments as the system holds them, not as the ANSI code page can spell them.
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (argv == nullptr) return 2;
+  const std::wstring verb = argc > 1 ? argv[1] : L"";
+  const std::wstring argument = argc > 2 ? argv[2] : L"";
+  const int number = _wtoi(argument.c_str());
+  // Keep the pointer off the bar: a rotation step does nothing while it rests on the page.
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+  bool ok = false;
+  if (verb == L"bar") {
+    ok = CheckBar(number, argc > 3 ? _wtoi(argv[3]) : 0);
+  } else if (verb == L"bar-gone") {
+    ok = CheckBarGone(number);
+  } else if (verb == L"run-value") {
+    ok = PrintRunValue();
+  } else if (verb == L"tray-icons") {
+    std::printf("%d\n", CountTrayIcons());
+    ok = true;
+  } else if (verb == L"command") {
+    ok = SendToBar(WM_COMMAND, static_cast<WPARAM>(number));
+  } else if (verb == L"timer") {
+    ok = SendToBar(WM_TIMER, static_cast<WPARAM>(number));
+  } else if (verb == L"add-channel" && argc > 3) {
+    ok = AddChannel(argument, argv[3]);
+  } else if (verb == L"exit") {
+    ok = SendToBar(WM_COMMAND, kExitCommand);
+  } else {
+    std::fprintf(stderr,
+                 "usage: vb_smoke_driver bar SECONDS TOP | bar-gone SECONDS | run-value | "
+                 "tray-icons | command ID | timer ID | add-channel URL NAME | exit\n");
+    return 2;
+  }
+  std::fflush(stdout);
+  return ok ? 0 : 1;
+}
