@@ -7,8 +7,6 @@ namespace {
 using namespace ids;
 using enum ControlKind;
 
-constexpr unsigned kNumber = kDigitsOnly | kHScroll;
-
 constexpr Control kConfigControls[] = {
     {IDC_STATIC, kGroupBox, kNone, {7, 7, 197, 66}, "滚动设置"},
     {IDC_STATIC, kGroupBox, kNone, {7, 79, 197, 158}, "显示设置"},
@@ -16,17 +14,17 @@ constexpr Control kConfigControls[] = {
     {IDC_STATIC, kGroupBox, kNone, {211, 242, 217, 57}, "注：针对各频道的独立设置"},
 
     // Scrolling.
-    {IDC_STATIC, kLabel, kNone, {12, 19, 32, 8}, "滚动方向"},
+    {IDC_STATIC, kLabel, kNone, {12, 18, 32, 8}, "滚动方向"},
     {IDC_DIR_LEFT, kRadioButton, kGroupStart, {45, 18, 27, 10}, "向左"},
     {IDC_DIR_RIGHT, kRadioButton, kNone, {76, 18, 28, 10}, "向右"},
     {IDC_DIR_UP, kRadioButton, kNone, {107, 18, 28, 10}, "向上"},
     {IDC_DIR_DOWN, kRadioButton, kNone, {138, 18, 27, 10}, "向下"},
     {IDC_DIR_NONE, kRadioButton, kNone, {167, 18, 34, 10}, "不滚动"},
     {IDC_STATIC, kLabel, kGroupStart, {12, 32, 32, 8}, "滚动速度"},
-    {IDC_SMOOTH, kEdit, kNumber, {45, 30, 36, 12}, ""},
+    {IDC_SMOOTH, kEdit, kDigitsOnly, {45, 30, 36, 12}, ""},
     {IDC_STATIC, kLabel, kNone, {85, 32, 117, 8}, "(1表示最慢速，9999表示速度最快)"},
     {IDC_STATIC, kLabel, kNone, {12, 46, 32, 8}, "停留时间"},
-    {IDC_SPEED, kEdit, kNumber, {45, 44, 36, 12}, ""},
+    {IDC_SPEED, kEdit, kDigitsOnly, {45, 44, 36, 12}, ""},
     {IDC_STATIC, kLabel, kNone, {85, 46, 117, 8}, "(20表示最小，9999表示时间最长)"},
     {IDC_STATIC,
      kLabel,
@@ -36,22 +34,22 @@ constexpr Control kConfigControls[] = {
 
     // Display.
     {IDC_STATIC, kLabel, kNone, {12, 90, 32, 8}, "显示行数"},
-    {IDC_LINENUM, kEdit, kNumber, {45, 88, 36, 12}, ""},
+    {IDC_LINENUM, kEdit, kDigitsOnly, {45, 88, 36, 12}, ""},
     {IDC_STATIC, kLabel, kNone, {85, 90, 117, 8}, "(1-10，最小1行，最大分10行显示)"},
     {IDC_STATIC, kLabel, kNone, {12, 104, 32, 8}, "每行新闻"},
-    {IDC_COLNUM, kEdit, kNumber, {45, 102, 36, 12}, ""},
+    {IDC_COLNUM, kEdit, kDigitsOnly, {45, 102, 36, 12}, ""},
     {IDC_STATIC, kLabel, kNone, {85, 104, 117, 8}, "(1-10，垂直滚动下，每1行新闻数)"},
     {IDC_STATIC, kLabel, kNone, {12, 118, 32, 8}, "字体大小"},
-    {IDC_TFONT, kEdit, kNumber, {45, 116, 36, 12}, ""},
+    {IDC_TFONT, kEdit, kDigitsOnly, {45, 116, 36, 12}, ""},
     {IDC_STATIC, kLabel, kNone, {85, 118, 117, 8}, "(12-50，最小字体12，最大字体50)"},
     {IDC_STATIC, kLabel, kNone, {12, 131, 40, 8}, "背景颜色"},
     {IDC_STATIC, kLabel, kNone, {63, 131, 40, 8}, "字体颜色"},
     {IDC_STATIC, kLabel, kNone, {115, 131, 40, 8}, "链接颜色"},
     {IDC_STATIC, kLabel, kNone, {168, 131, 34, 8}, "访问颜色"},
-    {IDC_BGCOLOR, kEdit, kHScroll, {12, 141, 30, 12}, ""},
-    {IDC_TXTCOLOR, kEdit, kHScroll, {63, 141, 30, 12}, ""},
-    {IDC_LNKCOLOR, kEdit, kHScroll, {115, 141, 31, 12}, ""},
-    {IDC_VSTCOLOR, kEdit, kHScroll, {168, 141, 31, 12}, ""},
+    {IDC_BGCOLOR, kEdit, kNone, {12, 141, 30, 12}, ""},
+    {IDC_TXTCOLOR, kEdit, kNone, {63, 141, 30, 12}, ""},
+    {IDC_LNKCOLOR, kEdit, kNone, {115, 141, 31, 12}, ""},
+    {IDC_VSTCOLOR, kEdit, kNone, {168, 141, 31, 12}, ""},
     {IDC_OPAQUE, kRadioButton, kGroupStart, {12, 157, 50, 10}, "不透明背景"},
     {IDC_FULL_TRANSPARENT, kRadioButton, kNone, {80, 157, 50, 10}, "全透明背景"},
     {IDC_TRANSLUCENT, kRadioButton, kNone, {152, 157, 49, 10}, "半透明背景"},
@@ -77,10 +75,10 @@ constexpr Control kConfigControls[] = {
 
     // Other settings.
     {IDC_STATIC, kLabel, kNone, {12, 254, 72, 8}, "即时新闻的显示宽度"},
-    {IDC_WIDTH, kEdit, kNumber, {85, 252, 31, 12}, ""},
+    {IDC_WIDTH, kEdit, kDigitsOnly, {85, 252, 31, 12}, ""},
     {IDC_STATIC, kLabel, kNone, {119, 254, 83, 8}, "(像素单位，大小0-9999)"},
     {IDC_STATIC, kLabel, kNone, {12, 269, 72, 8}, "频道的缺省显示时间"},
-    {IDC_DEFTIMER, kEdit, kNumber, {85, 267, 31, 12}, ""},
+    {IDC_DEFTIMER, kEdit, kDigitsOnly, {85, 267, 31, 12}, ""},
     {IDC_STATIC, kLabel, kNone, {119, 269, 83, 8}, "(秒单位，大小10-9999)"},
     {IDC_AUTOLOAD, kCheckBox, kNone, {14, 284, 53, 10}, "随开机启动"},
 
@@ -88,7 +86,7 @@ constexpr Control kConfigControls[] = {
     {IDC_STATIC, kLabel, kNone, {211, 7, 216, 8}, "已有的网吧频道(最多10个频道)"},
     {IDC_CHANNEL_LIST, kListBox, kNotify | kVScroll, {211, 17, 216, 82}, ""},
     {IDC_STATIC, kLabel, kNone, {211, 106, 54, 8}, "所选频道代码页"},
-    {IDC_CHANNEL_CODEPAGE, kEdit, kNumber, {266, 104, 31, 12}, ""},
+    {IDC_CHANNEL_CODEPAGE, kEdit, kDigitsOnly, {266, 104, 31, 12}, ""},
     {IDC_STATIC, kLabel, kNone, {300, 106, 127, 8}, "(如936/950/65001对应简/繁体/UTF8)"},
     {IDC_STATIC,
      kLabel,
@@ -102,7 +100,7 @@ constexpr Control kConfigControls[] = {
     {IDC_STATIC, kLabel, kNone, {211, 165, 74, 8}, "输入或更改频道名称"},
     {IDC_CHANNEL_NAME, kEdit, kHScroll, {286, 163, 141, 12}, ""},
     {IDC_STATIC, kLabel, kNone, {211, 179, 100, 8}, "当前频道的文件头"},
-    {IDC_CHANNEL_HEADER, kEdit, kMultiLine | kDisabled | kVScroll, {211, 189, 217, 48}, ""},
+    {IDC_CHANNEL_HEADER, kEdit, kMultiLine | kDisabled, {211, 189, 217, 48}, ""},
     {IDC_STATIC,
      kLabel,
      kNone,

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <fstream>
 #include <string>
 
@@ -22,7 +23,10 @@ std::string HeaderViewText(const std::string& path) {
   std::string raw(2 * kHeaderViewLimit + 2, '\0');
   in.read(raw.data(), static_cast<std::streamsize>(raw.size()));
   raw.resize(static_cast<std::size_t>(in.gcount()));
+  // Read as text: a 0x1A ends the data, and the view's text ends at a NUL.
+  raw.resize(std::min(raw.find('\x1A'), raw.size()));
   if (raw.empty()) return res::Gbk(res::text::kEmptyChannelFile);
+  raw.resize(std::min(raw.find('\0'), raw.size()));
   std::string text;
   for (std::size_t i = 0; i < raw.size() && text.size() < kHeaderViewLimit; ++i) {
     if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;

@@ -40,7 +40,7 @@ int RenderChannelPage(const PageRenderRequest& request) {
   page.Write(ComposeHead(request));
   page.Write(ComposeControlBar(options, blockHeight));
   page.Write(ComposeScrollerOpening(options, blockHeight));
-  page.Write(request.updateNotice);
+  page.Write(request.updateNotice.c_str());  // a text: it ends at its first NUL
   const int result = WriteBody(request, options, page);
   // A page that did not reach the disk whole shows nothing the caller can count on.
   return page.Close() ? result : -1;

@@ -86,18 +86,21 @@ TEST_F(ConfigChannelsTest, SelectionShowsTheStartOfTheFileAndDoubleClickShowsThe
                      w.view.Text(IDC_CHANNEL_CODEPAGE)}),
             Strings({"http://a/x.xml", "A", "936"}));
 
-  testing::WriteFile(w.paths.ChannelFile(1), "");
-  Select(1);
-  EXPECT_EQ(Header(), res::Gbk(res::text::kEmptyChannelFile));
-  std::string feed, shown;
+  std::string feed, head;
   for (int i = 0; i < 200; ++i) feed += "ab\r\n";
-  for (int i = 0; i < 85; ++i) shown += "ab\n";
-  testing::WriteFile(w.paths.ChannelFile(1), feed);
-  Select(1);
-  EXPECT_EQ(Header(), shown);  // 255 characters, CR LF read as LF
-  testing::WriteFile(w.paths.ChannelFile(1), "<?xml?>\r\n<!-- html2rss -->");
-  Select(1);
-  EXPECT_EQ(Header(), "");
+  for (int i = 0; i < 85; ++i) head += "ab\n";  // 255 characters, CR LF read as LF
+  const std::string empty = res::Gbk(res::text::kEmptyChannelFile);
+  const std::pair<std::string, std::string> files[] = {
+      {"", empty},
+      {"\x1A<title>", empty},  // a text read ends at 0x1A
+      {std::string("ab\0cd", 5), "ab"},
+      {feed, head},
+      {"<?xml?>\r\n<!-- html2rss -->", ""}};
+  for (const auto& [bytes, shown] : files) {
+    testing::WriteFile(w.paths.ChannelFile(1), bytes);
+    Select(1);
+    EXPECT_EQ(Header(), shown) << bytes;
+  }
 
   w.bar.calls.clear();
   Select(1, kNotifyDoubleClick);

@@ -2,51 +2,39 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace vb {
 namespace {
 
-ChannelOptions Parse(std::string_view url) {
-  return ParseChannelOptions(url, "left", "2", "30", 1, 0);
+// address, dir, smooth, speed, items per line, description flag
+using Effective = std::tuple<std::string, std::string, std::string, std::string, int, int>;
+
+Effective Parse(std::string_view url, char noDescription = 0) {
+  const ChannelOptions o = ParseChannelOptions(url, "left", "2", "30", 1, noDescription);
+  return {o.address, o.dir, o.smooth, o.speed, o.colNum, o.noDescription};
 }
 
-TEST(ChannelOptionsTest, SuffixOverridesOnlyWhatItNames) {
-  const ChannelOptions o = Parse("file://c:\\abc.xml vbco;cd=up;cs=2;ct=500;ccn=2;");
-  EXPECT_EQ(o.address, "file://c:\\abc.xml");
-  EXPECT_EQ(o.dir, "up");
-  EXPECT_EQ(o.smooth, "2");
-  EXPECT_EQ(o.speed, "500");
-  EXPECT_EQ(o.colNum, 2);
-  EXPECT_EQ(o.noDescription, 0);
+TEST(ChannelOptionsTest, NonEmptyValuesOfTheFirstOfEachKeyOverride) {
+  EXPECT_EQ(Parse("file://c:\\abc.xml vbco;cd=up;cs=2;ct=500;ccn=2;"),
+            Effective("file://c:\\abc.xml", "up", "2", "500", 2, 0));
+  EXPECT_EQ(Parse("http://a/rssvbco;cd=up;"),
+            Effective("http://a/rssvbco;cd=up;", "left", "2", "30", 1, 0));
+  EXPECT_EQ(Parse("http://a vbco;cd=;cs=5;ct=800"),
+            Effective("http://a", "left", "5", "800", 1, 0));
+  EXPECT_EQ(Parse("http://a vbco;CD=up;ccn=x;cd=down;cd=up"),
+            Effective("http://a", "down", "2", "30", 0, 0));
+  EXPECT_EQ(std::get<4>(Parse("http://a vbco;ccn=;")), 1);
+  EXPECT_EQ(std::get<4>(Parse("http://a vbco;ccn=0;")), 0);
 
-  const ChannelOptions plain = Parse("http://a.example/rss vbco;cd=up;");
-  EXPECT_EQ(Parse("http://a.example/rssvbco;cd=up;").address, "http://a.example/rssvbco;cd=up;");
-  EXPECT_EQ(Parse("http://a.example/rssvbco;cd=up;").dir, "left");
-  EXPECT_EQ(plain.address, "http://a.example/rss");
-}
+  // The description flag is only ever raised.
+  EXPECT_EQ(std::get<5>(Parse("http://a vbco;cnd=0;", 1)), 1);
+  EXPECT_EQ(std::get<5>(Parse("http://a vbco;cnd=1;")), 1);
+  EXPECT_EQ(std::get<5>(Parse("http://a vbco;cnd=yes;")), 0);
 
-TEST(ChannelOptionsTest, EmptyUnknownAndUnterminatedValues) {
-  const ChannelOptions o = Parse("http://a vbco;cd=;cs=5;ct=800");
-  EXPECT_EQ(o.dir, "left");
-  EXPECT_EQ(o.smooth, "5");
-  EXPECT_EQ(o.speed, "800");
-  EXPECT_EQ(Parse("http://a vbco;CD=up;").dir, "left");
-  EXPECT_EQ(Parse("http://a vbco;ccn=0;").colNum, 0);
-  EXPECT_EQ(Parse("http://a vbco;ccn=x;").colNum, 0);
-  EXPECT_EQ(Parse("http://a vbco;ccn=;").colNum, 1);
-  EXPECT_EQ(Parse("http://a vbco;cd=up;cd=down;").dir, "up");
-}
-
-TEST(ChannelOptionsTest, DescriptionFlagIsOnlyRaised) {
-  EXPECT_EQ(ParseChannelOptions("http://a vbco;cnd=0;", "left", "2", "30", 1, 1).noDescription, 1);
-  EXPECT_EQ(Parse("http://a vbco;cnd=1;").noDescription, 1);
-  EXPECT_EQ(Parse("http://a vbco;cnd=yes;").noDescription, 0);
-}
-
-TEST(ChannelOptionsTest, AddressIsCutBeforeTheSuffixIsSought) {
+  // The address is cut to its limit before the suffix is sought.
   const std::string longUrl = "http://a/" + std::string(250, 'x') + " vbco;cd=up;";
-  const ChannelOptions o = Parse(longUrl);
-  EXPECT_EQ(o.address, longUrl.substr(0, 259));
-  EXPECT_EQ(o.dir, "left");
+  EXPECT_EQ(Parse(longUrl), Effective(longUrl.substr(0, 259), "left", "2", "30", 1, 0));
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST(VellobandPageTest, RunsWithSettingsOrFirstRunValues) {
   fs::create_directories(dir);
   test::WriteBytes(dir / "feed", "<title>T</title><item><title>a</title></item>");
   test::WriteBytes(dir / "v.ini", "[Format]\nMode=2\nBgColor=abcdef\nDir=no\nSpeed=5\n");
-  test::WriteBytes(dir / "notice", "<b>new</b>");
+  test::WriteBytes(dir / "notice", std::string("<b>new</b>\0<i>", 14));
   const std::string files = " " + (dir / "feed").string() + " " + (dir / "page").string();
   int status = 0;
   EXPECT_EQ(RunTool("--notice " + (dir / "notice").string() + files, status), "1\n");

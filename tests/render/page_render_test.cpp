@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <optional>
 
 #include "render/gb_texts.h"
 #include "render_fixture.h"
@@ -50,13 +51,12 @@ TEST_F(PageRenderTest, FailuresEndThePageWithTheNoticeLine) {
   const std::string notice = std::string("<a href=http://feeds.example/news target=_blank>") +
                              "<font color=red>" + gb::kChannelEmpty + "</a>";
   const std::string closing = "</div></div></marquee></div>";
-  struct Row {
-    const char* feed;  // nullptr: no channel file
+  const struct {
+    std::optional<std::string> feed;  // none: no channel file
     int result;
     std::string ending;
-  };
-  const Row rows[] = {
-      {nullptr, -1, notice},
+  } rows[] = {
+      {std::nullopt, -1, notice},
       {"", -1, notice},
       {"<rss><item>a</item></rss>", 0, notice},
       {"<title>News</titl", 0, notice},
@@ -64,15 +64,11 @@ TEST_F(PageRenderTest, FailuresEndThePageWithTheNoticeLine) {
       {"<item></item><title>News</title>", 0, notice + closing},
       {"<title>News</title><ITEM>a</ITEM></Item>", 2, "<div id=d><div>" + closing},
   };
-  for (const Row& row : rows) {
-    const std::string page = row.feed ? Render(row.feed) : (Render(""), std::string());
-    if (!row.feed) {
-      std::filesystem::remove(request_.currentChannel.path);
-      result_ = RenderChannelPage(request_);
-    }
-    const std::string written = row.feed ? page : ReadBytes(request_.pageFile);
-    EXPECT_EQ(result_, row.result) << (row.feed ? row.feed : "missing");
-    EXPECT_TRUE(written.ends_with(row.ending)) << (row.feed ? row.feed : "missing");
+  for (const auto& row : rows) {
+    std::filesystem::remove(request_.currentChannel.path);
+    if (row.feed) test::WriteBytes(request_.currentChannel.path, *row.feed);
+    EXPECT_EQ(RenderChannelPage(request_), row.result) << row.feed.value_or("missing");
+    EXPECT_TRUE(ReadBytes(request_.pageFile).ends_with(row.ending)) << row.feed.value_or("");
   }
 
   request_.currentChannel.url = "";

@@ -26,7 +26,7 @@ TEST(RcScript, GeneratorWritesAScriptThatTheResourceCompilerTakes) {
                         "WS_POPUP | WS_CAPTION\nCAPTION \"V1.14－配置\"\nFONT 10, \"宋体\""),
             std::string::npos);
   EXPECT_NE(script.find("CONTROL \"\", 1048, \"Edit\", WS_BORDER | WS_TABSTOP | ES_MULTILINE | "
-                        "ES_AUTOVSCROLL | WS_VSCROLL | WS_DISABLED, 211, 189, 217, 48"),
+                        "ES_AUTOVSCROLL | WS_DISABLED, 211, 189, 217, 48"),
             std::string::npos);
   for (int id : kIconIds) EXPECT_EQ(ReadFile(folder.File(IconFileName(id))), IcoFile(id));
 

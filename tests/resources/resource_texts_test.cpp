@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "resources/resource_data.h"
-#include "resources/resource_ids.h"
 #include "resources/texts.h"
 
 namespace vb::res {
@@ -27,28 +26,17 @@ void CollectMenuTexts(const MenuItem& item, std::vector<std::string_view>& texts
   for (const MenuItem& child : item.items) CollectMenuTexts(child, texts);
 }
 
-const MenuItem* FindMenuItem(const MenuItem& menu, int id) {
-  for (const MenuItem& item : menu.items) {
-    if (item.kind == MenuItemKind::kCommand && item.id == id) return &item;
-    if (const MenuItem* inner = FindMenuItem(item, id)) return inner;
+// The menu as "text=id" items, "-" separators and "text(...)" popups.
+std::string Describe(const MenuItem& item) {
+  if (item.kind == MenuItemKind::kSeparator) return "-";
+  if (item.kind == MenuItemKind::kCommand) {
+    return std::string(item.text) + "=" + std::to_string(item.id) + (item.greyed ? " greyed" : "");
   }
-  return nullptr;
-}
-
-TEST(ResourceTexts, KeyTextsAreTheExactCodePage936Bytes) {
-  EXPECT_EQ(Gbk(FindDialog(ids::IDD_CONFIG)->caption), "V1.14\xa3\xad\xc5\xe4\xd6\xc3");
-  EXPECT_EQ(Gbk(FindDialog(ids::IDD_HELP)->caption), "V1.14\xa3\xad\xb0\xef\xd6\xfa");
-  EXPECT_EQ(Gbk(FindDialog(ids::IDD_IMPORT)->caption),
-            "\xb5\xbc\xc8\xeb\xc5\xe4\xd6\xc3\xce\xc4\xbc\xfe(\xb0\xb4\xc8\xb7\xb6\xa8\xba\xf3\xc7"
-            "\xeb\xd6\xd8\xd4\xcb\xd0\xd0\xb1\xbe\xc8\xed\xbc\xfe)");
-  EXPECT_EQ(Gbk(text::kNoChannelFile),
-            "\xce\xc4\xbc\xfe\xb2\xbb\xb4\xe6\xd4\xda\xbb\xf2\xd5\xfd\xd4\xda\xcf\xc2\xd4\xd8\xa3"
-            "\xac\xc7\xeb\xc9\xd4\xba\xf3\xd4\xd9\xb5\xe3\xbb\xf7\xb8\xc3\xb9\xe3\xb2\xa5\xc6\xb5"
-            "\xb5\xc0");
-  EXPECT_EQ(Gbk(text::kEmptyChannelFile), "\xbf\xd5\xce\xc4\xbc\xfe!");
-  EXPECT_EQ(Gbk(FindMenuItem(TickerMenu(), ids::IDM_UPDATE)->text),
-            "\xc8\xed\xbc\xfe\xb8\xfc\xd0\xc2");
-  EXPECT_EQ(Gbk(kDialogFontName), "\xcb\xce\xcc\xe5");
+  std::string popup = std::string(item.text) + "(";
+  for (const MenuItem& inner : item.items) {
+    popup += (popup.back() == '(' ? "" : " ") + Describe(inner);
+  }
+  return popup + ")";
 }
 
 TEST(ResourceTexts, EveryTextConvertsAsTheSystemConverterDoes) {
@@ -74,44 +62,12 @@ TEST(ResourceTexts, TrayTipFitsItsBuffer) {
 }
 
 TEST(ResourceMenu, PopupMenuItemsInOrder) {
-  std::vector<std::string> seen;
-  for (const MenuItem& item : TickerMenu().items) {
-    if (item.kind == MenuItemKind::kSeparator) {
-      seen.push_back("-");
-    } else if (item.kind == MenuItemKind::kPopup) {
-      std::string popup = std::string(item.text) + ":";
-      for (const MenuItem& inner : item.items) {
-        popup += inner.kind == MenuItemKind::kSeparator ? " -" : " " + std::to_string(inner.id);
-      }
-      seen.push_back(popup);
-    } else {
-      seen.push_back(std::to_string(item.id) + (item.greyed ? " greyed" : ""));
-    }
-  }
-  EXPECT_EQ(seen, (std::vector<std::string>{"40004",
-                                            "40023",
-                                            "-",
-                                            "40006",
-                                            "40011",
-                                            "40005",
-                                            "-",
-                                            "导入/导出配置: 40029 40030",
-                                            "背景图片: 40024 - 40025",
-                                            "-",
-                                            "40001",
-                                            "-",
-                                            "40013 greyed",
-                                            "40007",
-                                            "-",
-                                            "40031",
-                                            "40008",
-                                            "40009",
-                                            "-",
-                                            "40012",
-                                            "40002",
-                                            "-",
-                                            "40003"}));
-  EXPECT_EQ(FindMenuItem(TickerMenu(), ids::IDM_BKPIC_NONE)->text, "不使用背景图片");
+  EXPECT_EQ(Describe(TickerMenu()),
+            "q(下一个频道=40004 前一个频道=40023 - 不透明界面=40006 半透明界面=40011 "
+            "全透明界面=40005 - 导入/导出配置(导入配置文件=40029 导出配置文件=40030) "
+            "背景图片(使用背景图片=40024 - 不使用背景图片=40025) - 隐藏软件=40001 - "
+            "软件更新=40013 greyed 删除软件=40007 - 屏幕宽度显示=40031 放到屏幕顶端=40008 "
+            "放到屏幕底端=40009 - 使用说明=40012 软件配置=40002 - 退出软件=40003)");
 }
 
 }  // namespace
