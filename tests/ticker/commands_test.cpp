@@ -9,36 +9,47 @@ TEST_F(TickerTest, TransparencyModesSaveAndRestoreTheBackground) {
   WriteChannels(0, 0);
   Store().Write("Format", "BgColor", "abcdef");
   ASSERT_TRUE(Start());
-  auto renders = renderer_.rendered.size();
-
-  bar_->OnCommand(ids::IDM_TRANSLUCENT, 0);
-  EXPECT_TRUE(desktop_.Called("SetLayeredAttributes 16777215 150 2"));
-  EXPECT_EQ(renderer_.rendered.size(), renders);
-  EXPECT_EQ(Store().Read("Format", "Mode", "", 9), "1");
-  desktop_.calls.clear();
-  bar_->OnCommand(ids::IDM_TRANSLUCENT, 0);
-  EXPECT_TRUE(desktop_.calls.empty());
-
-  bar_->OnCommand(ids::IDM_FULL_TRANSPARENT, 0);
-  EXPECT_TRUE(desktop_.Called("SetLayeredAttributes 5649426 150 1"));
-  ASSERT_EQ(renderer_.rendered.size(), ++renders);
-  EXPECT_EQ(renderer_.requests.back().bgColor, "123456");
-  EXPECT_EQ(bar_->IconControlColours().background, 0x563412u);
-  EXPECT_EQ(Store().Read("Format", "Mode", "", 9), "2");
-
-  bar_->OnCommand(ids::IDM_OPAQUE, 0);
-  EXPECT_TRUE(desktop_.Called("SetBarLayered 0"));
-  ASSERT_EQ(renderer_.rendered.size(), ++renders);
-  EXPECT_EQ(renderer_.requests.back().bgColor, "abcdef");
+  const std::vector<std::string> translucent{"SetBarLayered 1",
+                                             "SetLayeredAttributes 16777215 150 2", "RedrawBar"};
+  const std::vector<std::string> keyed{"SetBarLayered 1", "SetLayeredAttributes 5649426 150 1",
+                                       "RedrawBar"};
+  const std::vector<std::string> opaque{"SetBarLayered 0", "RedrawBar"};
+  // Only entering or leaving '2' re-renders; a mode already in force does nothing at all.
+  const struct {
+    int command;
+    std::vector<std::string> calls;
+    bool renders;
+    const char* mode;
+    const char* background;
+  } steps[] = {{ids::IDM_TRANSLUCENT, translucent, false, "1", "abcdef"},
+               {ids::IDM_TRANSLUCENT, {}, false, "1", "abcdef"},
+               {ids::IDM_FULL_TRANSPARENT, keyed, true, "2", "123456"},
+               {ids::IDM_TRANSLUCENT, translucent, true, "1", "abcdef"},
+               {ids::IDM_OPAQUE, opaque, false, "0", "abcdef"},
+               {ids::IDM_OPAQUE, {}, false, "0", "abcdef"},
+               {ids::IDM_FULL_TRANSPARENT, keyed, true, "2", "123456"},
+               {ids::IDM_OPAQUE, opaque, true, "0", "abcdef"}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.command);
+    desktop_.calls.clear();
+    const auto renders = renderer_.rendered.size();
+    bar_->OnCommand(step.command, 0);
+    const auto own = std::min(desktop_.calls.size(), step.calls.size());
+    EXPECT_EQ(std::vector<std::string>(desktop_.calls.begin(), desktop_.calls.begin() + own),
+              step.calls);
+    EXPECT_EQ(renderer_.rendered.size(), renders + (step.renders ? 1 : 0));
+    if (step.renders) {
+      EXPECT_EQ(renderer_.requests.back().bgColor, step.background);
+    }
+    EXPECT_EQ(bar_->settings().bgColor, step.background);
+    EXPECT_EQ(Store().Read("Format", "Mode", "", 9), step.mode);
+    EXPECT_EQ(bar_->IconControlColours().background, *step.mode == '2' ? 0x563412u : 0u);
+  }
   EXPECT_EQ(bar_->IconControlColours().text, 0xFFFF00u);
   EXPECT_EQ(Store().Read("Format", "BgColor", "", 9), "abcdef");  // never written by a mode
-
-  desktop_.layeredAvailable = false;
-  bar_->OnCommand(ids::IDM_TRANSLUCENT, 0);  // read at start-up: still available
-  EXPECT_EQ(bar_->settings().mode, "1");
 }
 
-TEST_F(TickerTest, TransparencyRetickesAnOpenConfigDialog) {
+TEST_F(TickerTest, DialogsOpenWhereTheyBelongAndTheConfigDialogFollowsTheMode) {
   ASSERT_TRUE(Start());
   bar_->OnCommand(ids::IDM_CONFIG, 0);
   bar_->OnCommand(ids::IDM_CONFIG, 0);
@@ -49,9 +60,25 @@ TEST_F(TickerTest, TransparencyRetickesAnOpenConfigDialog) {
   bar_->OnCommand(ids::IDM_TRANSLUCENT, 0);
   EXPECT_TRUE(desktop_.dialog.enabled[ids::IDC_BGCOLOR]);
 
-  bar_->OnCommand(ids::IDM_HELP, 0);
-  bar_->OnCommand(ids::IDM_HELP, 0);
-  EXPECT_EQ(desktop_.Count("OpenDialog 106 80 120"), 2);
+  desktop_.calls.clear();
+  for (const int command :
+       {ids::IDM_HELP, ids::IDM_HELP, ids::IDM_BKPIC_USE, ids::IDM_IMPORT, ids::IDM_EXPORT}) {
+    bar_->OnCommand(command, 0);
+  }
+  EXPECT_EQ(desktop_.calls,
+            (std::vector<std::string>{"OpenDialog 106 80 120", "OpenDialog 106 80 120",
+                                      "OpenDialog 137 300 200", "OpenDialog 146 300 200",
+                                      "OpenDialog 147 300 200"}));
+  bar_->OnCommand(ids::IDM_UPDATE, 0);
+  EXPECT_TRUE(desktop_.calls.back().ends_with("/soft/50550.htm"));
+
+  // Switching the picture off reaches the page at once and is remembered.
+  Store().Write("Format", "BkPic", "old.jpg");
+  const auto renders = renderer_.rendered.size();
+  bar_->OnCommand(ids::IDM_BKPIC_NONE, 0);
+  ASSERT_EQ(renderer_.rendered.size(), renders + 1);
+  EXPECT_EQ(renderer_.requests.back().bkPic, "");
+  EXPECT_EQ(Store().Read("Format", "BkPic", "?", 9), "");
 }
 
 TEST_F(TickerTest, TrayHidesAndShowsTheBarWithItsTimersAndStrip) {
@@ -81,17 +108,18 @@ TEST_F(TickerTest, TrayHidesAndShowsTheBarWithItsTimersAndStrip) {
 }
 
 TEST_F(TickerTest, BroadcastIconDragsThenOpensTheMenu) {
+  Store().Write("Window", "Width", "800");
   ASSERT_TRUE(Start());
   desktop_.calls.clear();
-  desktop_.barRect = {50, 300, 1074, 324};
+  desktop_.barRect = {50, 300, 850, 324};
   desktop_.cursor = {60, 310};
-  desktop_.menuChoice = ids::IDM_FULL_WIDTH;
+  desktop_.menuChoice = ids::IDM_FULL_WIDTH;  // the screen's width, the bar left where it is
   bar_->OnCommand(ids::IDC_MENU_ICON, kIconClicked);
   EXPECT_EQ(desktop_.calls, (std::vector<std::string>{
-                                "BringBarToForeground", "DragBar", "UnregisterAppBar",
-                                "BringBarToForeground", "ShowPopupMenu 100 62 312",
-                                "ResizeAndShowBrowserHost 1024 24", "ResizeAndShowBar 1024 24"}));
-  EXPECT_EQ(bar_->settings().fixed, "");
+                                "BringBarToForeground", "DragBar", "BringBarToForeground",
+                                "ShowPopupMenu 100 62 312", "ResizeAndShowBrowserHost 1024 24",
+                                "ResizeAndShowBar 1024 24"}));
+  EXPECT_EQ(bar_->dock().strip().top, 300);
   EXPECT_EQ(Store().Read("Window", "Width", "", 9), "1024");
 }
 

@@ -5,8 +5,6 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -71,17 +69,14 @@ class FakeDesktop : public Desktop {
 
   bool RegisterBarClass() override { return Log("RegisterBarClass"), true; }
   bool CreateBar(int width, int height, BarEvents& e) override {
-    events = &e, barRect = {0, 0, width, height};
-    return Log("CreateBar", width, height), true;
+    return events = &e, Log("CreateBar", width, height), true;
   }
   void DestroyBar() override { Log("DestroyBar"); }
   void ShowBar() override { visible = true, Log("ShowBar"); }
   void HideBar() override { visible = false, Log("HideBar"); }
   bool IsBarVisible() const override { return visible; }
-  void MoveBar(int x, int y) override { Move(x, y), Log("MoveBar", x, y); }
-  void MoveAndShowBar(int x, int y) override {
-    Move(x, y), visible = true, Log("MoveAndShowBar", x, y);
-  }
+  void MoveBar(int x, int y) override { Log("MoveBar", x, y); }
+  void MoveAndShowBar(int x, int y) override { visible = true, Log("MoveAndShowBar", x, y); }
   void ResizeAndShowBar(int w, int h) override { Log("ResizeAndShowBar", w, h); }
   Rect BarRect() const override { return barRect; }
   void SetBarTopmost() override { Log("SetBarTopmost"); }
@@ -162,23 +157,19 @@ class FakeDesktop : public Desktop {
   void QuitLoop(int code) override { quitCode = code, Log("QuitLoop", code); }
 
  private:
-  static std::string Text(std::string_view s) { return std::string(s); }
-  static std::string Text(const std::string& s) { return s; }
-  static std::string Text(const AppBarStrip& s) {
-    return Text(s.left) + "," + Text(s.top) + "," + Text(s.right) + "," + Text(s.bottom);
-  }
-  template <typename Number>
-  static std::string Text(Number n) {
-    return std::to_string(n);
+  template <typename Value>
+  static std::string Text(const Value& v) {
+    if constexpr (std::is_arithmetic_v<Value>) return std::to_string(v);
+    if constexpr (std::is_same_v<Value, AppBarStrip>) {
+      return Text(v.left) + "," + Text(v.top) + "," + Text(v.right) + "," + Text(v.bottom);
+    }
+    if constexpr (std::is_convertible_v<Value, std::string_view>) return std::string(v);
   }
   // One line per call: the name, then the arguments separated by blanks.
   template <typename... Args>
   void Log(std::string call, const Args&... args) {
     ((call += " " + Text(args)), ...);
     calls.push_back(call);
-  }
-  void Move(int x, int y) {
-    barRect = {x, y, x + barRect.right - barRect.left, y + barRect.bottom - barRect.top};
   }
   // Like a shell with a taskbar of `shellTopInset` pixels at each edge.
   void Grant(int edge, AppBarStrip& strip) const {

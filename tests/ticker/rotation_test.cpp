@@ -6,6 +6,10 @@
 namespace vb::test {
 namespace {
 
+std::string Num(int n) {
+  return std::to_string(n);
+}
+
 struct Row {
   char event;  // 's' start-up, 't' timer, 'n' next, 'p' previous
   int rendered, shown, previous, current, deleted, fetched;  // -1: none
@@ -28,32 +32,30 @@ TEST_F(TickerTest, FourChannelsRotateAsTheTableSays) {
     if (row.event == 'p') bar_->OnCommand(ids::IDM_PREV_CHANNEL, 1);
 
     EXPECT_EQ(renderer_.rendered.back(), File(row.rendered));
-    EXPECT_EQ(renderer_.requests.back().currentChannel.url,
-              "http://h/" + std::to_string(row.rendered));
+    EXPECT_EQ(renderer_.requests.back().currentChannel.url, "http://h/" + Num(row.rendered));
     EXPECT_EQ(bar_->shownIndex(), row.shown);
     EXPECT_EQ(bar_->previousIndex(), row.previous);
     EXPECT_EQ(bar_->table().current, row.current);
-    std::vector<std::string> deleted;
-    for (std::size_t i = callsBefore; i < desktop_.calls.size(); ++i) {
-      if (desktop_.calls[i].rfind("DeleteFileAt ", 0) == 0) deleted.push_back(desktop_.calls[i]);
-    }
-    EXPECT_EQ(deleted, row.deleted < 0
-                           ? std::vector<std::string>{}
-                           : std::vector<std::string>{"DeleteFileAt " + File(row.deleted)});
+    EXPECT_EQ(CallsSince(callsBefore, "DeleteFileAt"),
+              row.deleted < 0 ? std::vector<std::string>{}
+                              : std::vector<std::string>{"DeleteFileAt " + File(row.deleted)});
     const auto fetched = Fetched();
-    if (row.fetched < 0) {
-      EXPECT_EQ(fetched.size(), fetchedBefore);
-    } else {
-      ASSERT_EQ(fetched.size(), fetchedBefore + 1);
+    ASSERT_EQ(fetched.size(), fetchedBefore + (row.fetched < 0 ? 0 : 1));
+    if (row.fetched >= 0) {
       EXPECT_EQ(fetched.back(), File(row.fetched));
     }
-    const std::string shownName = "c" + std::to_string(row.shown);
-    EXPECT_EQ(desktop_.tipText[ids::IDM_PREV_CHANNEL], shownName);
-    EXPECT_EQ(desktop_.tipText[ids::IDM_NEXT_CHANNEL], shownName);
-    EXPECT_EQ(desktop_.tipTitle[ids::IDM_PREV_CHANNEL], "c" + std::to_string(row.previous));
-    EXPECT_EQ(desktop_.tipTitle[ids::IDM_NEXT_CHANNEL], "c" + std::to_string(row.current));
+    EXPECT_EQ(desktop_.tipText[ids::IDM_PREV_CHANNEL], "c" + Num(row.shown));
+    EXPECT_EQ(desktop_.tipText[ids::IDM_NEXT_CHANNEL], "c" + Num(row.shown));
+    EXPECT_EQ(desktop_.tipTitle[ids::IDM_PREV_CHANNEL], "c" + Num(row.previous));
+    EXPECT_EQ(desktop_.tipTitle[ids::IDM_NEXT_CHANNEL], "c" + Num(row.current));
     EXPECT_EQ(desktop_.timers[kRotationTimer], 120000);
   }
+  // Reloading gives the activation back to the window that had it.
+  desktop_.foreground = 55;
+  bar_->OnTimer(kRotationTimer);
+  const auto reload = std::find(desktop_.calls.rbegin(), desktop_.calls.rend(), "ReloadPage");
+  ASSERT_NE(reload, desktop_.calls.rbegin());
+  EXPECT_EQ(*(reload - 1), "ActivateWindow 55");
 }
 
 TEST_F(TickerTest, EmptyTableRendersTheEmptySlotAndNeverAdvances) {
@@ -80,15 +82,19 @@ TEST_F(TickerTest, EmptyTableRendersTheEmptySlotAndNeverAdvances) {
 
 TEST_F(TickerTest, OneChannelIsRefetchedEveryStepAndNotByPrevious) {
   WriteChannels(1, 0);
+  Store().Write("URL", "-1", "");  // no name: the tips say so
   MakeFile(File(0));
   ASSERT_TRUE(Start());
+  EXPECT_EQ(desktop_.tipText[ids::IDM_NEXT_CHANNEL], texts::kNoShownName);
   bar_->OnTimer(kRotationTimer);
   EXPECT_TRUE(desktop_.Called("DeleteFileAt " + File(0)));
   EXPECT_EQ(Fetched(), (std::vector<std::string>{File(0), File(0)}));
   bar_->OnCommand(ids::IDM_PREV_CHANNEL, 0);
   EXPECT_EQ(renderer_.rendered.back(), File(0));
   EXPECT_EQ(Fetched().size(), 2u);
-  EXPECT_EQ(desktop_.tipTitle[ids::IDM_PREV_CHANNEL], "c0");
+  EXPECT_EQ(desktop_.tipText[ids::IDM_PREV_CHANNEL], texts::kNoShownName);
+  EXPECT_EQ(desktop_.tipTitle[ids::IDM_PREV_CHANNEL], texts::kNoPreviousName);
+  EXPECT_EQ(desktop_.tipTitle[ids::IDM_NEXT_CHANNEL], texts::kNoNextName);
 }
 
 TEST_F(TickerTest, TwoChannelsAfterPreviousWaitOnTheDeletedFile) {
@@ -126,17 +132,6 @@ TEST_F(TickerTest, PointerOnThePagePausesAndALaterStepCompletesTheCommand) {
   EXPECT_FALSE(desktop_.Called("DeleteFileAt"));
   bar_->OnTimer(kRotationTimer);  // an ordinary step again
   EXPECT_TRUE(desktop_.Called("DeleteFileAt " + File(1)));
-}
-
-TEST_F(TickerTest, ReloadGivesTheActivationBack) {
-  WriteChannels(2, 0);
-  MakeFile(File(0));
-  ASSERT_TRUE(Start());
-  desktop_.foreground = 55;
-  bar_->OnTimer(kRotationTimer);
-  const auto reload = std::find(desktop_.calls.begin(), desktop_.calls.end(), "ReloadPage");
-  ASSERT_NE(reload, desktop_.calls.end());
-  EXPECT_EQ(*(reload + 1), "ActivateWindow 55");
 }
 
 }  // namespace

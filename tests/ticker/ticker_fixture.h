@@ -11,6 +11,7 @@
 #include "settings/data_paths.h"
 #include "settings/profile_store.h"
 #include "ticker/fake_desktop.h"
+#include "ticker/texts.h"
 #include "ticker/ticker_window.h"
 
 namespace vb::test {
@@ -41,6 +42,15 @@ class TickerTest : public ::testing::Test {
   }
   void MakeFile(const std::string& path) { std::ofstream(path) << "feed"; }
   std::string File(int k) const { return paths_.ChannelFile(k); }
+  static std::string Tip() { return texts::kTrayTip; }
+  // The calls from `from` on that begin with `prefix`.
+  std::vector<std::string> CallsSince(std::size_t from, const std::string& prefix) const {
+    std::vector<std::string> found;
+    for (std::size_t i = from; i < desktop_.calls.size(); ++i) {
+      if (desktop_.calls[i].rfind(prefix, 0) == 0) found.push_back(desktop_.calls[i]);
+    }
+    return found;
+  }
 
   bool Start() {
     bar_ = std::make_unique<TickerWindow>(TickerParts{desktop_, autostart_, downloads_, renderer_},
