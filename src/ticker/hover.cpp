@@ -16,11 +16,14 @@ void TickerWindow::HoverTick() {
     if (desktop_.AttachInputTo(rememberedForeground_)) {
       desktop_.FocusWindow(under);
       focusAttached_ = true;
+      attachedTo_ = rememberedForeground_;
     }
   } else if (focusAttached_) {
     desktop_.ActivateWindow(rememberedForeground_);
     focusAttached_ = false;
-    desktop_.DetachInputFrom(rememberedForeground_);
+    // A rotation step in between may have replaced the remembered window: detach from the
+    // one the input was attached to, or that link would never be released.
+    desktop_.DetachInputFrom(attachedTo_);
   }
 }
 

@@ -149,6 +149,7 @@ class TickerWindow final : public BarEvents, public BarLink {
   bool uninstallRequested_ = false;
   bool shutDown_ = false;
   WindowRef rememberedForeground_;
+  WindowRef attachedTo_{};  // the window whose thread's input is attached while focusAttached_
   DialogView* configDialog_ = nullptr;
 };
 

@@ -134,11 +134,14 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheFocusAndGivesItBack) {
   bar_->OnTimer(kHoverTimer);
   EXPECT_EQ(desktop_.calls.back(), "SetCursorPosition 500");
 
-  desktop_.calls.clear();
+  // A re-render from the menu with the pointer off the page remembers another window; the
+  // input link made with window 42 must still be released.
   desktop_.foreground = 43;
   desktop_.underCursor = 1;
+  bar_->OnTimer(kRotationTimer);
+  desktop_.calls.clear();
   bar_->OnTimer(kHoverTimer);
-  EXPECT_EQ(desktop_.calls, (std::vector<std::string>{"ActivateWindow 42", "DetachInputFrom 42"}));
+  EXPECT_EQ(desktop_.calls, (std::vector<std::string>{"ActivateWindow 43", "DetachInputFrom 42"}));
   EXPECT_FALSE(bar_->focusAttached());
   bar_->OnTimer(kHoverTimer);
   bar_->OnTimer(kTrimTimer);
