@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -17,7 +18,7 @@ constexpr std::size_t kHeaderViewLimit = 255;
 
 // The start of a downloaded channel file, read as text (CR LF as LF).
 std::string HeaderViewText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
   if (!in) return res::Gbk(res::text::kNoChannelFile);
   // Twice the limit, so that enough remains after CR LF pairs shrink.
   std::string raw(2 * kHeaderViewLimit + 2, '\0');

@@ -4,6 +4,7 @@
 
 #include "fetch/download_address.h"
 #include "settings/atomic_file.h"
+#include "settings/file_io.h"
 
 namespace vb {
 
@@ -13,8 +14,8 @@ void DownloadChannelFile(const DownloadTarget& target, Transfer& transfer) {
   const std::string temporary = TemporaryPathBeside(target.path);
   const TransferResult result = transfer.Fetch(address, temporary);
   if (result == TransferResult::kDone && ReplaceFileWith(temporary, target.path)) return;
-  std::remove(temporary.c_str());
-  if (result == TransferResult::kDownloadFailed) std::remove(target.path.c_str());
+  RemoveFile(temporary);
+  if (result == TransferResult::kDownloadFailed) RemoveFile(target.path);
 }
 
 }  // namespace vb

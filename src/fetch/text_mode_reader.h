@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -9,7 +10,8 @@ namespace vb {
 // fall at the same byte on every platform.
 class TextModeReader {
  public:
-  explicit TextModeReader(const std::string& path) : in_(path, std::ios::binary) {}
+  explicit TextModeReader(const std::string& path)
+      : in_(std::filesystem::path(path), std::ios::binary) {}
 
   bool is_open() const { return in_.is_open(); }
 

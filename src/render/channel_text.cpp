@@ -8,6 +8,7 @@
 
 #include "render/code_page.h"
 #include "settings/decimal_text.h"
+#include "settings/file_io.h"
 
 namespace vb {
 namespace {
@@ -68,7 +69,7 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view lowerWord) {
 }  // namespace
 
 std::int32_t FileLength(const std::string& path) {
-  FileHandle file(std::fopen(path.c_str(), "rb"));
+  FileHandle file(OpenFile(path, "rb"));
   return file ? LengthOf(file.get()) : 0;
 }
 
@@ -86,7 +87,7 @@ int ChooseSourceCodePage(std::string_view codePage, std::string_view rawText) {
 }
 
 std::optional<std::string> LoadChannelText(const std::string& path, std::string_view codePage) {
-  FileHandle file(std::fopen(path.c_str(), "rb"));
+  FileHandle file(OpenFile(path, "rb"));
   if (!file) return std::nullopt;
   const std::int32_t length = FileLength(path);
   if (length <= 0) return std::nullopt;

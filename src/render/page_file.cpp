@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "settings/file_io.h"
+
 namespace vb {
 namespace {
 constexpr std::size_t kFlushSize = 1 << 16;
@@ -9,7 +11,7 @@ constexpr std::size_t kFlushSize = 1 << 16;
 
 bool PageFile::Open(const std::string& path) {
   Close();
-  file_ = std::fopen(path.c_str(), "wb");
+  file_ = OpenFile(path, "wb");
   failed_ = false;
   return file_ != nullptr;
 }

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <random>
 
+#include "settings/file_io.h"
+
 #ifdef _WIN32
 #include <io.h>
 #define VB_FSYNC _commit
@@ -31,7 +33,7 @@ bool ReplaceFileWith(const std::string& from, const std::string& to) {
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string temporary = TemporaryPathBeside(path);
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  std::FILE* file = OpenFile(temporary, "wb");
   if (file == nullptr) return false;
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   written = std::fflush(file) == 0 && written;
@@ -40,12 +42,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   written = VB_FSYNC(VB_FILENO(file)) == 0 && written;
   written = std::fclose(file) == 0 && written;
   if (written && ReplaceFileWith(temporary, path)) return true;
-  std::remove(temporary.c_str());
+  RemoveFile(temporary);
   return false;
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = OpenFile(path, "rb");
   if (file == nullptr) return false;
   bytes.clear();
   char buffer[65536];

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "settings/atomic_file.h"
+#include "settings/file_io.h"
 
 namespace vb {
 namespace {
@@ -36,7 +37,7 @@ std::string XdgAutostart::EntryPath() const {
 void XdgAutostart::Set(bool on) {
   const std::string entry = EntryPath();
   if (!on) {
-    std::remove(entry.c_str());
+    RemoveFile(entry);
     return;
   }
   std::error_code ignored;

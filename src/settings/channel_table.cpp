@@ -3,12 +3,17 @@
 #include <cstdio>
 
 #include "settings/decimal_text.h"
+#include "settings/file_io.h"
 
 namespace vb {
 namespace {
 
-std::string UrlKey(int k) { return std::to_string(k); }
-std::string NameKey(int k) { return std::to_string(-(k + 1)); }
+std::string UrlKey(int k) {
+  return std::to_string(k);
+}
+std::string NameKey(int k) {
+  return std::to_string(-(k + 1));
+}
 
 bool AcceptedAddress(std::string_view url) {
   if (url.empty()) return false;
@@ -102,7 +107,7 @@ bool DeleteChannel(ChannelStore& store, int selected) {
   table.count = last;
   WriteCount(store);
   table.current = selected > 0 ? selected - 1 : table.count - 1;
-  std::remove(store.paths.ChannelFile(table.count).c_str());
+  RemoveFile(store.paths.ChannelFile(table.count));
   table.entries[static_cast<std::size_t>(last)] = {};
   MakeChannelCurrent(store);
   return true;

@@ -7,7 +7,9 @@
 namespace vb {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -15,7 +17,9 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Case-insensitive for ASCII letters only; the trail byte of a double-byte character is compared
 // as it is, so two different characters never compare equal.

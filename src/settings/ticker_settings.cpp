@@ -22,8 +22,8 @@ void SetScreenWidth(TickerSettings& settings, int screenWidth) {
   settings.barWidth = screenWidth;
 }
 
-void SetFirstRunDefaults(const ProfileStore& store, Autostart& autostart,
-                         TickerSettings& settings, ChannelTable& table) {
+void SetFirstRunDefaults(const ProfileStore& store, Autostart& autostart, TickerSettings& settings,
+                         ChannelTable& table) {
   table.count = 0;
   table.current = 0;
   store.Write("FileNo", "MaxFileNo", std::to_string(table.count));
