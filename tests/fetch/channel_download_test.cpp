@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <httplib.h>
 
 #include <atomic>
@@ -7,7 +8,7 @@
 #include "fetch/curl_transfer.h"
 #include "fetch/download_channel_file.h"
 #include "fetch/thread_download_starter.h"
-#include "scratch_folder.h"
+#include "support/temp_folder.h"
 
 namespace vb {
 namespace {
@@ -80,13 +81,13 @@ class ChannelDownloadTest : public ::testing::Test {
   int port = 0;
   std::thread listener;
   std::atomic<int> served{0};
-  testing::ScratchFolder folder;
+  testing::TempFolder folder;
   TransferLimits limits{.connectTimeoutSeconds = 5, .lowSpeedSeconds = 1, .maxBytes = 1000};
 };
 
 TEST_F(ChannelDownloadTest, ReplacesTheFileOnlyWithACompleteGoodBody) {
   const std::string source = folder.File("source.xml");
-  testing::WriteText(source, "<rss>local</rss>");
+  testing::WriteFile(source, "<rss>local</rss>");
   const std::optional<std::string> deleted, kept = "old";
   const std::pair<std::string, std::optional<std::string>> cases[] = {
       {Url("/feed vbco;cd=1 vbco"), kFresh},
@@ -104,9 +105,9 @@ TEST_F(ChannelDownloadTest, ReplacesTheFileOnlyWithACompleteGoodBody) {
   for (const auto& [url, left] : cases) {
     SCOPED_TRACE(url);
     const DownloadTarget target{folder.File("velloband0"), url};
-    testing::WriteText(target.path, "old");
+    testing::WriteFile(target.path, "old");
     DownloadChannelFile(target, *transfer);
-    EXPECT_EQ(testing::ReadText(target.path), left);
+    EXPECT_EQ(testing::ReadFileIfAny(target.path), left);
     EXPECT_EQ(folder.FileCount(), left ? 2 : 1) << "a temporary file was left behind";
   }
 }
@@ -122,7 +123,7 @@ TEST_F(ChannelDownloadTest, ConcurrentWorkersOnOneFileLeaveOneWholeBody) {
   const auto deadline = std::chrono::steady_clock::now() + 20s;
   while ((served < 2 || folder.FileCount() != 1) && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(10ms);
-  const std::optional<std::string> body = testing::ReadText(target.path);
+  const std::optional<std::string> body = testing::ReadFileIfAny(target.path);
   ASSERT_TRUE(body.has_value());
   EXPECT_TRUE(*body == kFresh || *body == std::string(900, 'o')) << *body;
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "scratch_folder.h"
+#include "support/temp_folder.h"
 
 namespace vb {
 namespace {
@@ -20,12 +20,12 @@ std::string Notice(const std::string& fragment, const std::string& version) {
 }
 
 TEST(UpdateNotice, AnnouncesNewerVersionsFromTheLastFetchedNote) {
-  testing::ScratchFolder folder;
+  testing::TempFolder folder;
   const DownloadTarget target = MakeNoteTarget(folder.File("velloband_note"));
   UpdateNote note;
   RecordingStarter starter;
   const auto check = [&](const std::string& noteFile) {
-    testing::WriteText(target.path, noteFile);
+    testing::WriteFile(target.path, noteFile);
     CheckUpdateNote(note, target, starter);
     return note.updateNotice;
   };

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -26,6 +28,9 @@ class TempFolder {
 
   std::string path() const { return path_.string(); }
   std::string File(const std::string& name) const { return (path_ / name).string(); }
+  std::ptrdiff_t FileCount() const {
+    return std::distance(std::filesystem::directory_iterator(path_), {});
+  }
 
  private:
   std::filesystem::path path_;
@@ -36,6 +41,12 @@ inline std::string ReadFile(const std::string& path) {
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
+}
+
+// The file's bytes, or nullopt when it does not exist.
+inline std::optional<std::string> ReadFileIfAny(const std::string& path) {
+  if (!std::filesystem::exists(path)) return std::nullopt;
+  return ReadFile(path);
 }
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {
