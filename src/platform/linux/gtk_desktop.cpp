@@ -1,0 +1,378 @@
+#include "platform/linux/gtk_desktop.h"
+
+#include <glib-unix.h>
+#include <malloc.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+
+#include "platform/linux/dialog_window.h"
+#include "platform/linux/icon_art.h"
+#include "platform/linux/popup_menu.h"
+#include "platform/linux/strut.h"
+#include "platform/linux/text_936.h"
+#include "platform/linux/x11_windows.h"
+#include "resources/resource_data.h"
+#include "resources/resource_ids.h"
+
+namespace vb {
+namespace {
+
+constexpr int kIconPixels = 16;
+
+std::string HexOf(Colour colour) {
+  char hex[8];
+  std::snprintf(hex, sizeof hex, "%02x%02x%02x", colour & 0xFF, (colour >> 8) & 0xFF,
+                (colour >> 16) & 0xFF);
+  return hex;
+}
+
+void LaunchUri(const std::string& uri) {
+  g_app_info_launch_default_for_uri_async(uri.c_str(), nullptr, nullptr, nullptr, nullptr);
+}
+
+}  // namespace
+
+GtkDesktop::GtkDesktop()
+    : tray_([this](int mouseMessage) {
+        if (events_ != nullptr) events_->OnTrayMessage(mouseMessage);
+      }) {
+  loop_.SetTimerHandler([this](int id) {
+    if (events_ != nullptr) events_->OnTimer(id);
+  });
+}
+
+GtkDesktop::~GtkDesktop() {
+  for (guint source : signalSources_) g_source_remove(source);
+  GdkScreen* screen = gdk_screen_get_default();
+  if (screen != nullptr) g_signal_handlers_disconnect_by_data(screen, this);
+  tray_.Remove();
+  bar_.reset();
+  web_.reset();
+}
+
+bool GtkDesktop::CreateBar(int width, int height, BarEvents& events) {
+  events_ = &events;
+  BarWindowGtk::Hooks hooks;
+  hooks.onClose = [this] {
+    if (events_ != nullptr) events_->OnClose();
+  };
+  hooks.onMoved = [this] {
+    if (events_ != nullptr) events_->OnPositionChanged();
+  };
+  hooks.onIcon = [this](int id, int code) {
+    if (events_ != nullptr) events_->OnCommand(id, code);
+  };
+  hooks.iconColours = [this] {
+    return events_ != nullptr ? events_->IconControlColours() : IconColours{};
+  };
+  bar_ = std::make_unique<BarWindowGtk>(width, height, std::move(hooks));
+  GdkScreen* screen = gdk_screen_get_default();
+  g_signal_connect(screen, "size-changed", G_CALLBACK(&OnScreenSizeChanged), this);
+  g_signal_connect(screen, "composited-changed", G_CALLBACK(&OnCompositedChanged), this);
+  // The end of the session on X: the same shutdown as a closing Windows session.
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    signalSources_.push_back(g_unix_signal_add(signal, &OnSessionSignal, this));
+  }
+  return true;
+}
+
+void GtkDesktop::DestroyBar() {
+  if (destroying_ || !bar_) return;
+  destroying_ = true;
+  if (events_ != nullptr) events_->OnDestroy();
+  events_ = nullptr;
+  loop_.KillAllTimers();
+  tray_.Remove();
+  bar_.reset();
+  web_.reset();
+}
+
+void GtkDesktop::ShowBar() {
+  if (bar_) bar_->Show();
+}
+
+void GtkDesktop::HideBar() {
+  if (bar_) bar_->Hide();
+}
+
+bool GtkDesktop::IsBarVisible() const {
+  return bar_ && bar_->Visible();
+}
+
+void GtkDesktop::MoveBar(int x, int y) {
+  if (bar_) bar_->Move(x, y);
+}
+
+void GtkDesktop::MoveAndShowBar(int x, int y) {
+  if (!bar_) return;
+  bar_->Move(x, y);
+  bar_->Show();
+}
+
+void GtkDesktop::ResizeAndShowBar(int width, int height) {
+  if (!bar_) return;
+  bar_->Resize(width, height);
+  bar_->Show();
+}
+
+Rect GtkDesktop::BarRect() const {
+  return bar_ ? bar_->Frame() : Rect{};
+}
+
+void GtkDesktop::SetBarTopmost() {
+  if (bar_) bar_->KeepAbove(true);
+}
+
+void GtkDesktop::SetBarBottom() {
+  if (bar_) bar_->KeepAbove(false);
+}
+
+// The bar never takes activation on X; the menu and the drag grab the pointer themselves.
+void GtkDesktop::BringBarToForeground() {}
+
+void GtkDesktop::DragBar() {
+  if (bar_) bar_->Drag();
+}
+
+bool GtkDesktop::LayeredWindowsAvailable() const {
+  GdkScreen* screen = gdk_screen_get_default();
+  return screen != nullptr && gdk_screen_is_composited(screen);
+}
+
+void GtkDesktop::SetBarLayered(bool layered) {
+  layered_ = layered;
+  ApplyLayering();
+}
+
+void GtkDesktop::SetLayeredAttributes(Colour colourKey, int alpha, unsigned flags) {
+  colourKey_ = colourKey;
+  alpha_ = std::clamp(alpha, 0, 255);
+  layeredFlags_ = flags;
+  ApplyLayering();
+}
+
+void GtkDesktop::ApplyLayering() {
+  if (!bar_) return;
+  bool active = layered_ && LayeredWindowsAvailable();
+  bool alpha = active && (layeredFlags_ & kLayeredAlpha) != 0;
+  bool keyed = active && (layeredFlags_ & kLayeredColorKey) != 0;
+  bar_->SetOpacity(alpha ? alpha_ / 255.0 : 1.0);
+  bar_->SetColourKey(keyed ? std::optional<Colour>(colourKey_) : std::nullopt);
+  if (web_) web_->SetTransparentColour(keyed ? HexOf(colourKey_) : std::string());
+}
+
+void GtkDesktop::RedrawBar() {
+  if (bar_) bar_->Redraw();
+}
+
+void GtkDesktop::CreateIconControl(int controlId, int x, int y, int iconResourceId) {
+  if (!bar_) return;
+  GdkPixbuf* icon = IconPixbuf(iconResourceId, kIconPixels);
+  bar_->AddIcon(controlId, x, y, icon);
+  if (icon != nullptr) g_object_unref(icon);
+}
+
+bool GtkDesktop::CreateBrowserHost(const std::string& pageFile, int width, int height) {
+  if (!bar_) return false;
+  web_ = std::make_unique<WebViewHost>(&LaunchUri);
+  bar_->SetContent(web_->widget(), width, height);
+  ApplyLayering();
+  web_->Show(pageFile);
+  return true;
+}
+
+void GtkDesktop::ResizeAndShowBrowserHost(int width, int height) {
+  if (!web_) return;
+  gtk_widget_set_size_request(web_->widget(), width, height);
+  gtk_widget_show(web_->widget());
+}
+
+void GtkDesktop::ReloadPage() {
+  if (web_) web_->Reload();
+}
+
+Point GtkDesktop::CursorPosition() const {
+  GdkSeat* seat = gdk_display_get_default_seat(gdk_display_get_default());
+  Point at;
+  if (seat != nullptr) gdk_device_get_position(gdk_seat_get_pointer(seat), nullptr, &at.x, &at.y);
+  return at;
+}
+
+void GtkDesktop::SetCursorPosition(Point at) {
+  Point now = CursorPosition();
+  if (now.x == at.x && now.y == at.y) return;
+  GdkSeat* seat = gdk_display_get_default_seat(gdk_display_get_default());
+  if (seat != nullptr) {
+    gdk_device_warp(gdk_seat_get_pointer(seat), gdk_screen_get_default(), at.x, at.y);
+  }
+}
+
+// The browser draws into the bar's own X window, so the point decides: on the bar, off its
+// icons and within the browser's area means the browser.
+WindowRef GtkDesktop::WindowAt(Point at) const {
+  x11::XWindow window = x11::WindowAt(at.x, at.y);
+  if (!bar_ || !web_ || !bar_->Visible() || !x11::IsDescendantOf(window, bar_->Xid())) {
+    return window;
+  }
+  Rect frame = bar_->Frame();
+  int x = at.x - frame.left, y = at.y - frame.top;
+  GtkAllocation browser{};
+  gtk_widget_get_allocation(web_->widget(), &browser);
+  bool onBrowser = x >= browser.x && y >= browser.y && x < browser.x + browser.width &&
+                   y < browser.y + browser.height;
+  return onBrowser && !bar_->IconAt(x, y) ? BrowserRef() : window;
+}
+
+bool GtkDesktop::IsInsideBrowser(WindowRef window) const {
+  return web_ != nullptr && window == BrowserRef();
+}
+
+void GtkDesktop::FocusWindow(WindowRef window) {
+  if (IsInsideBrowser(window) && bar_) {
+    // Keyboard focus straight from X: the window manager is not asked, so nothing is activated.
+    x11::SetInputFocus(bar_->Xid());
+    gtk_widget_grab_focus(web_->widget());
+    return;
+  }
+  x11::SetInputFocus(static_cast<x11::XWindow>(window));
+}
+
+WindowRef GtkDesktop::ForegroundWindow() const {
+  return x11::FocusedWindow();
+}
+
+void GtkDesktop::ActivateWindow(WindowRef window) {
+  if (window != 0) x11::SetInputFocus(static_cast<x11::XWindow>(window));
+}
+
+void GtkDesktop::AddTrayIcon(int iconResourceId, std::string_view tip) {
+  GdkPixbuf* icon = IconPixbuf(iconResourceId, kIconPixels);
+  tray_.Add(icon, Utf8From936(tip));
+  if (icon != nullptr) g_object_unref(icon);
+}
+
+int GtkDesktop::ShowPopupMenu(int menuResourceId, Point at) {
+  if (menuResourceId != ids::IDR_MENU || !bar_) return 0;
+  return RunPopupMenu(res::TickerMenu(), GTK_WIDGET(bar_->window()), at);
+}
+
+bool GtkDesktop::CreateTooltip(int iconControlId) {
+  GtkWidget* icon = bar_ ? bar_->Icon(iconControlId) : nullptr;
+  if (icon == nullptr) return false;
+  tips_.Create(iconControlId, icon);
+  return true;
+}
+
+void GtkDesktop::AddTooltipTool(int iconControlId, std::string_view text) {
+  tips_.SetText(iconControlId, text);
+}
+
+void GtkDesktop::SetTooltipTitle(int iconControlId, std::string_view title) {
+  tips_.SetTitle(iconControlId, title);
+}
+
+void GtkDesktop::UpdateTooltipText(int iconControlId, std::string_view text) {
+  tips_.SetText(iconControlId, text);
+}
+
+bool GtkDesktop::RegisterAppBar() {
+  appBarRegistered_ = bar_ != nullptr;
+  return appBarRegistered_;
+}
+
+void GtkDesktop::UnregisterAppBar() {
+  appBarRegistered_ = false;
+  ClearStrut();
+}
+
+// There is no shell to bargain with: the strip is granted as far as it lies on the screen.
+void GtkDesktop::QueryAppBarPosition(int, AppBarStrip& strip) {
+  Size screen = ScreenSize();
+  strip.left = std::clamp(strip.left, 0, screen.width);
+  strip.right = std::clamp(strip.right, strip.left, screen.width);
+  strip.top = std::clamp(strip.top, 0, screen.height);
+  strip.bottom = std::clamp(strip.bottom, strip.top, screen.height);
+}
+
+void GtkDesktop::SetAppBarPosition(int edge, AppBarStrip& strip) {
+  QueryAppBarPosition(edge, strip);
+  if (!appBarRegistered_ || !bar_) return;
+  if (edge != kAppBarEdgeTop && edge != kAppBarEdgeBottom) {
+    ClearStrut();
+    return;
+  }
+  StripRect rect{strip.left, strip.top, strip.right, strip.bottom};
+  StripEdge side = edge == kAppBarEdgeTop ? StripEdge::kTop : StripEdge::kBottom;
+  x11::SetStrut(bar_->Xid(), StrutFor(side, rect, ScreenSize().height));
+}
+
+void GtkDesktop::ClearStrut() {
+  if (bar_) x11::SetStrut(bar_->Xid(), {});
+}
+
+DialogView* GtkDesktop::OpenDialog(int resourceId, int x, int y, DialogFactory factory) {
+  const res::Dialog* dialog = res::FindDialog(resourceId);
+  if (dialog == nullptr) return nullptr;
+  return DialogWindow::Open(*dialog, bar_ ? bar_->window() : nullptr, x, y, factory);
+}
+
+int GtkDesktop::AskUser(std::string_view text, std::string_view caption, unsigned style) {
+  GtkMessageType type = (style & kMessageIconError) != 0 ? GTK_MESSAGE_ERROR : GTK_MESSAGE_INFO;
+  GtkButtonsType buttons = (style & kMessageOkCancel) != 0 ? GTK_BUTTONS_OK_CANCEL : GTK_BUTTONS_OK;
+  GtkWidget* box = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, type, buttons, "%s",
+                                          Utf8From936(text).c_str());
+  gtk_window_set_title(GTK_WINDOW(box), Utf8From936(caption).c_str());
+  gtk_window_set_keep_above(GTK_WINDOW(box), TRUE);
+  int response = gtk_dialog_run(GTK_DIALOG(box));
+  gtk_widget_destroy(box);
+  return response == GTK_RESPONSE_OK ? kAnswerOk : ids::IDCANCEL;
+}
+
+void GtkDesktop::OpenAddress(std::string_view url) {
+  LaunchUri(Utf8From936(url));
+}
+
+bool GtkDesktop::WindowTitledExists(std::string_view title) const {
+  return x11::TopLevelTitledExists(Utf8From936(title));
+}
+
+Size GtkDesktop::ScreenSize() const {
+  Size size;
+  x11::ScreenPixels(size.width, size.height);
+  return size;
+}
+
+void GtkDesktop::TrimMemory() {
+  malloc_trim(0);
+}
+
+bool GtkDesktop::FileExists(const std::string& path) const {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0;
+}
+
+void GtkDesktop::DeleteFileAt(const std::string& path) {
+  std::remove(path.c_str());
+}
+
+void GtkDesktop::OnScreenSizeChanged(GdkScreen*, gpointer self) {
+  auto* desktop = static_cast<GtkDesktop*>(self);
+  if (desktop->appBarRegistered_ && desktop->events_ != nullptr) {
+    desktop->events_->OnAppBarNotify(kAppBarPositionChanged, 0);
+  }
+}
+
+void GtkDesktop::OnCompositedChanged(GdkScreen*, gpointer self) {
+  static_cast<GtkDesktop*>(self)->ApplyLayering();
+}
+
+gboolean GtkDesktop::OnSessionSignal(gpointer self) {
+  auto* desktop = static_cast<GtkDesktop*>(self);
+  if (desktop->events_ != nullptr) desktop->events_->OnSessionEnd();
+  return G_SOURCE_CONTINUE;
+}
+
+}  // namespace vb

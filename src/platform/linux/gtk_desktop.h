@@ -1,0 +1,128 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include "platform/linux/bar_window_gtk.h"
+#include "platform/linux/event_loop.h"
+#include "platform/linux/icon_tips.h"
+#include "platform/linux/tray_icon.h"
+#include "platform/linux/web_view_host.h"
+#include "ticker/desktop.h"
+
+namespace vb {
+
+// The desktop port on GTK 3, WebKitGTK and X11. gtk_init must have run.
+class GtkDesktop final : public Desktop {
+ public:
+  GtkDesktop();
+  ~GtkDesktop() override;
+  GtkDesktop(const GtkDesktop&) = delete;
+  GtkDesktop& operator=(const GtkDesktop&) = delete;
+
+  // BarWindow
+  bool RegisterBarClass() override { return true; }
+  bool CreateBar(int width, int height, BarEvents& events) override;
+  void DestroyBar() override;
+  void ShowBar() override;
+  void HideBar() override;
+  bool IsBarVisible() const override;
+  void MoveBar(int x, int y) override;
+  void MoveAndShowBar(int x, int y) override;
+  void ResizeAndShowBar(int width, int height) override;
+  Rect BarRect() const override;
+  void SetBarTopmost() override;
+  void SetBarBottom() override;
+  void BringBarToForeground() override;
+  void DragBar() override;
+  bool LayeredWindowsAvailable() const override;
+  void SetBarLayered(bool layered) override;
+  void SetLayeredAttributes(Colour colourKey, int alpha, unsigned flags) override;
+  void RedrawBar() override;
+  void CreateIconControl(int controlId, int x, int y, int iconResourceId) override;
+
+  // BrowserHost
+  bool CreateBrowserHost(const std::string& pageFile, int width, int height) override;
+  void ResizeAndShowBrowserHost(int width, int height) override;
+  bool FindBrowserDocument() override { return web_ != nullptr; }
+  void ReloadPage() override;
+
+  // InputFocus
+  Point CursorPosition() const override;
+  void SetCursorPosition(Point at) override;
+  WindowRef WindowAt(Point at) const override;
+  bool IsInsideBrowser(WindowRef window) const override;
+  void FocusWindow(WindowRef window) override;
+  WindowRef ForegroundWindow() const override;
+  void ActivateWindow(WindowRef window) override;
+  // X has no per-thread input state: focus can be set directly.
+  bool AttachInputTo(WindowRef) override { return true; }
+  void DetachInputFrom(WindowRef) override {}
+
+  // TrayAndMenu
+  void AddTrayIcon(int iconResourceId, std::string_view tip) override;
+  void RemoveTrayIcon() override { tray_.Remove(); }
+  int ShowPopupMenu(int menuResourceId, Point at) override;
+
+  // ChannelTips
+  bool CreateTooltip(int iconControlId) override;
+  // GTK wraps tooltips by itself.
+  void SetTooltipMaxWidth(int, int) override {}
+  void AddTooltipTool(int iconControlId, std::string_view text) override;
+  void ActivateTooltip(int iconControlId) override { tips_.Activate(iconControlId); }
+  void SetTooltipTitle(int iconControlId, std::string_view title) override;
+  void UpdateTooltipText(int iconControlId, std::string_view text) override;
+
+  // BarTimers
+  void SetTimer(int timerId, int periodMs) override { loop_.SetTimer(timerId, periodMs); }
+  void KillTimer(int timerId) override { loop_.KillTimer(timerId); }
+
+  // AppBar
+  bool RegisterAppBar() override;
+  void UnregisterAppBar() override;
+  void QueryAppBarPosition(int edge, AppBarStrip& strip) override;
+  void SetAppBarPosition(int edge, AppBarStrip& strip) override;
+  // Docks and panels stay above ordinary windows on X.
+  unsigned AppBarState() override { return kAppBarAlwaysOnTop; }
+  void AppBarActivated() override {}
+  void AppBarPositionChanged() override {}
+
+  // DialogsAndShell
+  DialogView* OpenDialog(int resourceId, int x, int y, DialogFactory factory) override;
+  int AskUser(std::string_view text, std::string_view caption, unsigned style) override;
+  void OpenAddress(std::string_view url) override;
+
+  // SystemServices
+  bool WindowTitledExists(std::string_view title) const override;
+  Size ScreenSize() const override;
+  void TrimMemory() override;
+  bool FileExists(const std::string& path) const override;
+  void DeleteFileAt(const std::string& path) override;
+  int RunLoop() override { return loop_.Run(); }
+  void QuitLoop(int exitCode) override { loop_.Quit(exitCode); }
+
+ private:
+  static void OnScreenSizeChanged(GdkScreen* screen, gpointer self);
+  static void OnCompositedChanged(GdkScreen* screen, gpointer self);
+  static gboolean OnSessionSignal(gpointer self);
+  void ApplyLayering();
+  // Stands for the browser among X window ids: an address, which no X id can equal.
+  WindowRef BrowserRef() const { return reinterpret_cast<WindowRef>(web_.get()); }
+  void ClearStrut();
+
+  EventLoop loop_;
+  BarEvents* events_ = nullptr;
+  std::unique_ptr<BarWindowGtk> bar_;
+  std::unique_ptr<WebViewHost> web_;
+  TrayIcon tray_;
+  IconTips tips_;
+  std::vector<guint> signalSources_;
+  bool destroying_ = false;
+  bool appBarRegistered_ = false;
+  bool layered_ = false;
+  Colour colourKey_ = 0;
+  int alpha_ = 255;
+  unsigned layeredFlags_ = 0;
+};
+
+}  // namespace vb

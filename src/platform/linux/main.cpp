@@ -1,0 +1,73 @@
+#include <gtk/gtk.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "fetch/curl_transfer.h"
+#include "fetch/thread_download_starter.h"
+#include "platform/linux/demo_folder.h"
+#include "platform/linux/gtk_desktop.h"
+#include "settings/autostart.h"
+#include "settings/data_paths.h"
+#include "ticker/run_ticker.h"
+
+namespace {
+
+constexpr const char* kBarName = "Velloband V1.1";
+
+constexpr const char* kUsage =
+    "Usage: velloband [--demo]\n"
+    "  --demo   show the sample channels shipped with the program, with a data folder of their\n"
+    "           own; your settings are not touched\n";
+
+std::string ExecutablePath() {
+  char path[4096];
+  ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+  return length > 0 ? std::string(path, static_cast<std::size_t>(length)) : std::string();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool demo = false;
+  for (int i = 1; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    if (arg == "--demo") {
+      demo = true;
+    } else if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    } else {
+      std::fputs(kUsage, stderr);
+      return 2;
+    }
+  }
+  // The bar's window class is the program's name and class.
+  g_set_prgname(kBarName);
+  if (!gtk_init_check(nullptr, nullptr)) {
+    std::fputs("velloband: cannot open the display\n", stderr);
+    return 1;
+  }
+  gdk_set_program_class(kBarName);
+
+  vb::GtkDesktop desktop;
+  std::string executable = ExecutablePath();
+  std::string dataFolder = vb::XdgConfigHome();
+  vb::XdgAutostart userAutostart(vb::XdgConfigHome(), executable);
+  vb::NoAutostart demoAutostart;
+  vb::Autostart* autostart = &userAutostart;
+  if (demo) {
+    // A running bar leaves even the demo folder alone.
+    if (desktop.WindowTitledExists(kBarName)) return 0;
+    dataFolder = vb::DemoDataFolder();
+    if (!vb::PrepareDemoFolder(dataFolder, vb::FindDemoFeeds(executable, VB_DEMO_FEEDS_DIR))) {
+      std::fprintf(stderr, "velloband: cannot prepare the demo in %s\n", dataFolder.c_str());
+      return 1;
+    }
+    autostart = &demoAutostart;
+  }
+  vb::ThreadDownloadStarter downloads(vb::MakeCurlTransfer());
+  return vb::RunTicker(desktop, dataFolder, *autostart, downloads);
+}

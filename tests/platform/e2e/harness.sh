@@ -1,0 +1,202 @@
+# Shared by the end-to-end scenarios: a private X display with a window manager that honours
+# struts and an XEmbed tray, a private home, and helpers that poll instead of sleeping.
+# Sourced by run_scenario.sh inside dbus-run-session.
+
+set -euo pipefail
+
+VB_PROGRAM=${VB_PROGRAM:?path of the velloband program}
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/vb-e2e.XXXXXX")
+export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_CACHE_HOME=$WORK/home/.cache
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
+# GTK and WebKit keep caches for the process's lifetime; the leak report would drown ours.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+export NO_AT_BRIDGE=1
+SETTINGS=$XDG_CONFIG_HOME/velloband.ini
+SCREEN_W=${SCREEN_W:-1024}
+SCREEN_H=${SCREEN_H:-768}
+BAR_PID=""
+HELPER_PIDS=()
+
+# Whether a process of ours has ended (a child that has not been waited for is a zombie).
+gone() { ! kill -0 "$1" 2>/dev/null || [ "$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)" = Z ]; }
+
+stop() {
+  kill -TERM "$1" 2>/dev/null || true
+  wait_until 10 gone "$1" || kill -KILL "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+}
+
+cleanup() {
+  local status=$?
+  trap - EXIT TERM INT
+  [ -n "$BAR_PID" ] && stop "$BAR_PID"
+  for pid in "${HELPER_PIDS[@]}"; do stop "$pid"; done
+  if [ $status -ne 0 ]; then
+    echo "--- steps" >&2
+    tail -n 30 "$WORK/steps" >&2 2>/dev/null || true
+    echo "--- program output" >&2
+    tail -n 40 "$WORK/bar.log" >&2 2>/dev/null || true
+  fi
+  rm -rf "$WORK"
+  exit $status
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT
+# Each command is noted, so that a scenario that stops shows where.
+exec 9>>"$WORK/steps"
+BASH_XTRACEFD=9
+set -x
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# wait_until SECONDS COMMAND...: polls every 0.1 s.
+wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
+}
+
+start_display() {
+  Xvfb -displayfd 7 -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp 7>"$WORK/display" \
+    >"$WORK/xvfb.log" 2>&1 &
+  HELPER_PIDS+=($!)
+  wait_until 20 test -s "$WORK/display" || fail "Xvfb did not start"
+  export DISPLAY=:$(head -n 1 "$WORK/display")
+  openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+  HELPER_PIDS+=($!)
+  wait_until 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    fail "openbox did not start"
+  trayer --edge bottom --align right --widthtype pixel --width 96 --heighttype pixel \
+    --height 24 --SetDockType false --SetPartialStrut false >"$WORK/trayer.log" 2>&1 &
+  HELPER_PIDS+=($!)
+  wait_until 20 xdotool search --name '^panel$' || fail "trayer did not start"
+}
+
+start_bar() {
+  "$VB_PROGRAM" "$@" >>"$WORK/bar.log" 2>&1 &
+  BAR_PID=$!
+  wait_until 30 bar_window || fail "the bar did not appear"
+}
+
+# The bar: the dock window of that title (the program's hidden leader window has it too).
+bar_window() {
+  local id
+  for id in $(xdotool search --name '^Velloband V1.1$' 2>/dev/null); do
+    if xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DOCK; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# xwininfo and xprop on the bar; they fail when there is none (xwininfo would otherwise wait for
+# a click on a window).
+bar_info() {
+  local id
+  id=$(bar_window) || return 1
+  "$@" -id "$id"
+}
+
+bar_mapped() { bar_info xwininfo | grep -q 'Map State: IsViewable'; }
+bar_unmapped() { bar_info xwininfo | grep -q 'Map State: IsUnMapped'; }
+
+# "x y width height" of the bar on the screen.
+bar_geometry() {
+  bar_info xwininfo | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+
+bar_strut() { bar_info xprop _NET_WM_STRUT_PARTIAL | sed -n 's/.*= //p'; }
+
+tray_icon() {
+  local ids
+  ids=$(xdotool search --name '^Velloband$' 2>/dev/null) && [ -n "$ids" ] && echo "${ids%%$'\n'*}"
+}
+
+click_tray() {
+  local icon
+  icon=$(tray_icon) || fail "no tray icon"
+  xdotool mousemove --window "$icon" 8 8 click "$1"
+}
+
+menu_open() {
+  local id
+  for id in $(xdotool search --onlyvisible --class '^Velloband V1.1$' 2>/dev/null); do
+    xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q POPUP_MENU && return 0
+  done
+  return 1
+}
+
+# Picks the item `count` places up from the bottom of the popup menu (separators skipped).
+choose_from_bottom() {
+  local count=$1
+  wait_until 10 menu_open || fail "the popup menu did not open"
+  for _ in $(seq "$count"); do xdotool key Up; done
+  xdotool key Return
+}
+
+ini_value() {
+  # ini_value SECTION KEY: the value, empty when absent.
+  tr -d '\r' <"$SETTINGS" | awk -F= -v s="[$1]" -v k="$2" '$0 == s {in_s = 1; next}
+    /^\[/ {in_s = 0} in_s && $1 == k {sub(/^[^=]*=/, ""); print; exit}'
+}
+
+has_key() {
+  tr -d '\r' <"$SETTINGS" | awk -v s="[$1]" '$0 == s {in_s = 1; next} /^\[/ {in_s = 0} in_s' |
+    grep -q "^$2="
+}
+
+# A screenshot of the bar's page area (right of the icons) as a PNG.
+shoot_page() {
+  local x y w h
+  read -r x y w h < <(bar_geometry)
+  import -window root -crop "$((w - 80))x${h}+$((x + 80))+${y}" "$1"
+}
+
+colours_in() { convert "$1" -format '%k' info:; }
+same_image() { [ "$(convert "$1" rgb:- | md5sum)" = "$(convert "$2" rgb:- | md5sum)" ]; }
+
+# Waits for the bar to end and checks that it ended with status 0.
+expect_exit_zero() {
+  local deadline=$((SECONDS + 30))
+  while kill -0 "$BAR_PID" 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || fail "the program did not end"
+    sleep 0.1
+  done
+  local status=0
+  wait "$BAR_PID" || status=$?
+  BAR_PID=""
+  [ $status -eq 0 ] || fail "the program ended with status $status"
+}
+
+expect_state_saved() {
+  for key in OrigX OrigY Fixed; do has_key Window $key || fail "Window/$key not written"; done
+  has_key FileNo CurrentFileNo || fail "FileNo/CurrentFileNo not written"
+}
+
+# A settings file with one file:// channel whose feed is already downloaded, docked at the top;
+# OPTIONS is the channel's option suffix.
+write_channel_settings() {
+  local feed=$WORK/feed.xml
+  cat >"$feed" <<'FEED'
+<?xml version="1.0" encoding="utf-8"?>
+<rss version="2.0"><channel><title>E2E</title>
+<item><title>Lighthouse keepers repaint the tower in red and white stripes</title>
+<link>http://example.com/1</link><pubDate>Mon, 07 Dec 2026 09:15:00 GMT</pubDate></item>
+<item><title>Harbour market opens an hour earlier on weekdays</title>
+<link>http://example.com/2</link><pubDate>Mon, 07 Dec 2026 08:45:00 GMT</pubDate></item>
+<item><title>Night ferry adds a stop at the island pier</title>
+<link>http://example.com/3</link><pubDate>Mon, 07 Dec 2026 07:30:00 GMT</pubDate></item>
+</channel></rss>
+FEED
+  cp "$feed" "$XDG_CONFIG_HOME/velloband0"
+  printf '[Window]\nFixed=1\nAutoLoad=0\n[FileNo]\nMaxFileNo=1\nCurrentFileNo=0\n[URL]\n-1=E2E\n0=file://%s%s\n' \
+    "$feed" "${1:-}" >"$SETTINGS"
+}

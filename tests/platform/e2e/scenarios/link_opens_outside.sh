@@ -1,0 +1,27 @@
+# A click on a headline hands its address to the desktop's web browser and the bar keeps its
+# page.
+. "$(dirname "$0")/../harness.sh"
+start_display
+# A stand-in browser that notes the addresses it is given.
+opened=$WORK/opened
+mkdir -p "$HOME/.local/share/applications"
+printf '#!/bin/sh\necho "$1" >>%s\n' "$opened" >"$WORK/browser"
+chmod +x "$WORK/browser"
+printf '[Desktop Entry]\nType=Application\nName=Note\nExec=%s %%u\nMimeType=x-scheme-handler/http;\n' \
+  "$WORK/browser" >"$HOME/.local/share/applications/vb-note.desktop"
+printf '[Default Applications]\nx-scheme-handler/http=vb-note.desktop\n' \
+  >"$XDG_CONFIG_HOME/mimeapps.list"
+# Lines that stand still (no scrolling), so that the first headline is where the click lands.
+write_channel_settings " vbco;cd=no;ccn=1;"
+start_bar
+wait_until 10 bar_mapped || fail "the bar is not shown"
+shown() { shoot_page "$WORK/page.png" && [ "$(colours_in "$WORK/page.png")" -gt 8 ]; }
+wait_until 20 shown || fail "no headline appeared"
+read -r x y w h < <(bar_geometry)
+xdotool mousemove $((x + 200)) $((y + 12)) click 1
+wait_until 10 test -s "$opened" || fail "no address reached the browser"
+grep -qx 'http://example.com/[123]' "$opened" || fail "the browser got $(cat "$opened")"
+shoot_page "$WORK/after.png"
+[ "$(colours_in "$WORK/after.png")" -gt 8 ] || fail "the bar lost its page"
+kill -0 "$BAR_PID" || fail "the bar ended"
+echo PASS
