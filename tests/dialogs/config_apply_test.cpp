@@ -23,35 +23,30 @@ struct ConfigApplyTest : ::testing::Test {
   std::unique_ptr<DialogController> dialog = w.Open(IDD_CONFIG);
 };
 
+// Each field applied alone: what the field shows afterwards and the key written.
 TEST_F(ConfigApplyTest, ClampsAndShowsTheClampedText) {
-  Type({{IDC_SMOOTH, "0"},
-        {IDC_SPEED, "5"},
-        {IDC_LINENUM, "0"},
-        {IDC_COLNUM, "15"},
-        {IDC_TFONT, "8"},
-        {IDC_DEFTIMER, "5"},
-        {IDC_WIDTH, "80000"}});
-  Click(IDC_APPLY);
+  const struct {
+    int control;
+    const char *typed, *shown, *section, *key, *saved;
+  } cases[] = {{IDC_SMOOTH, "0", "1", "Format", "Smooth", "1"},
+               {IDC_SPEED, "5", "20", "Format", "Speed", "20"},
+               {IDC_LINENUM, "0", "1", "Format", "LineNum", "1"},
+               {IDC_LINENUM, "-3", "-3", "Format", "LineNum", "10"},
+               {IDC_COLNUM, "15", "15", "Format", "ColNum", "10"},  // above 10 is left as typed
+               {IDC_TFONT, "8", "12", "Format", "TFont", "12"},
+               {IDC_TFONT, "60", "50", "Format", "TFont", "50"},
+               {IDC_TFONT, "100", "12", "Format", "TFont", "12"},  // read as 10
+               {IDC_DEFTIMER, "5", "10", "Timer", "DefTimer", "10"},
+               {IDC_WIDTH, "80000", "80000", "Window", "Width", "8000"}};  // cut, not clamped
+  for (const auto& c : cases) {
+    Type({{c.control, c.typed}});
+    Click(IDC_APPLY);
+    EXPECT_EQ(Field(c.control), c.shown) << c.key << " " << c.typed;
+    EXPECT_EQ(w.Key(c.section, c.key), c.saved) << c.typed;
+  }
   const TickerSettings& s = w.settings;
-  EXPECT_EQ(Strings({s.smooth, s.speed, s.tFont, s.defTimer, s.width}),
-            Strings({"1", "20", "12", "10", "8000"}));
-  EXPECT_EQ(Strings({Field(IDC_SMOOTH), Field(IDC_SPEED), Field(IDC_LINENUM), Field(IDC_COLNUM),
-                     Field(IDC_TFONT), Field(IDC_DEFTIMER)}),
-            Strings({"1", "20", "1", "15", "12", "10"}));  // above 10 is left as typed
-  EXPECT_EQ(s.lineNum, 1);
-  EXPECT_EQ(s.colNum, 10);
-  EXPECT_EQ(s.fontSize, 12);
-  EXPECT_EQ(s.rotationPeriod, 10000);
-  EXPECT_EQ(s.barWidth, 8000);  // cut, not clamped
-
-  Type({{IDC_LINENUM, "-3"}, {IDC_TFONT, "60"}});
-  Click(IDC_APPLY);
-  EXPECT_EQ(s.lineNum, 10);
-  EXPECT_EQ(Field(IDC_LINENUM), "-3");
-  EXPECT_EQ(Field(IDC_TFONT), "50");
-  Type({{IDC_TFONT, "100"}});  // read as 10
-  Click(IDC_APPLY);
-  EXPECT_EQ(w.Key("Format", "TFont"), "12");
+  EXPECT_EQ(std::vector<int>({s.fontSize, s.rotationPeriod, s.barWidth}),
+            std::vector<int>({12, 10000, 8000}));
 }
 
 TEST_F(ConfigApplyTest, UpdatesTheBarThenWritesKeysInOrder) {
@@ -72,24 +67,23 @@ TEST_F(ConfigApplyTest, UpdatesTheBarThenWritesKeysInOrder) {
   EXPECT_EQ(w.view.closed, 1);
 }
 
-TEST(ConfigTransparency, KeyedModeShowsTheSavedColourAndWritesTheKey) {
-  testing::DialogWorld w;
+TEST_F(ConfigApplyTest, KeyedModeShowsTheSavedColourAndWritesTheKey) {
   w.settings.mode = "2";
   w.settings.bgColor = kTransparentKeyColor;
   w.settings.savedBgColor = "336699";
   w.settings.dir = "no";
-  auto dialog = w.Open(IDD_CONFIG);
+  dialog = w.Open(IDD_CONFIG);
   EXPECT_TRUE(w.view.Checked(IDC_DIR_NONE));
   EXPECT_FALSE(w.view.Enabled(IDC_SMOOTH));
-  EXPECT_EQ(w.view.Text(IDC_BGCOLOR), "336699");
+  EXPECT_EQ(Field(IDC_BGCOLOR), "336699");
   EXPECT_FALSE(w.view.Enabled(IDC_BGCOLOR));
   EXPECT_TRUE(w.view.Checked(IDC_FULL_TRANSPARENT));
-  w.view.SetText(IDC_BGCOLOR, "ffffff");
-  dialog->OnCommand(IDC_APPLY, kNotifyClicked);
+  Type({{IDC_BGCOLOR, "ffffff"}});
+  Click(IDC_APPLY);
   EXPECT_EQ(w.Key("Format", "BgColor"), "123456");
 
   // The radio buttons go to the bar; the bar re-ticks them.
-  dialog->OnCommand(IDC_OPAQUE, kNotifyClicked);
+  Click(IDC_OPAQUE);
   EXPECT_EQ(w.bar.calls.back(), "command 40006");
   for (char mode : {'1', '2', '0'}) {
     RetickTransparency(w.view, mode);
@@ -99,24 +93,25 @@ TEST(ConfigTransparency, KeyedModeShowsTheSavedColourAndWritesTheKey) {
     EXPECT_EQ(w.view.Enabled(IDC_BGCOLOR), mode != '2');
   }
   w.settings.mode = "0";
-  dialog->OnCommand(IDC_APPLY, kNotifyClicked);
+  Click(IDC_APPLY);
   EXPECT_EQ(w.Key("Format", "BgColor"), "ffffff");
 }
 
 TEST_F(ConfigApplyTest, DirectionButtonsFillDefaultsThatOnlyApplyStores) {
-  Click(IDC_DIR_UP);
-  EXPECT_EQ(Strings({Field(IDC_SMOOTH), Field(IDC_SPEED)}), Strings({"1", "60"}));
-  Click(IDCANCEL);
-  EXPECT_EQ(w.Key("Format", "Smooth"), "<none>");
-
   w.settings.lineNum = 2;
   dialog = w.Open(IDD_CONFIG);
-  Click(IDC_DIR_NONE);
-  EXPECT_EQ(Strings({Field(IDC_SMOOTH), Field(IDC_SPEED)}), Strings({"48", "3000"}));
-  EXPECT_FALSE(w.view.Enabled(IDC_SMOOTH));
-  Click(IDC_DIR_LEFT);
-  EXPECT_EQ(Strings({Field(IDC_SMOOTH), Field(IDC_SPEED)}), Strings({"2", "30"}));
-  EXPECT_TRUE(w.view.Enabled(IDC_SMOOTH));
+  const struct {
+    int button;
+    const char *smooth, *speed;
+  } directions[] = {
+      {IDC_DIR_UP, "1", "60"}, {IDC_DIR_NONE, "48", "3000"}, {IDC_DIR_LEFT, "2", "30"}};
+  for (const auto& d : directions) {
+    Click(d.button);
+    EXPECT_EQ(Strings({Field(IDC_SMOOTH), Field(IDC_SPEED)}), Strings({d.smooth, d.speed}));
+    EXPECT_EQ(w.view.Enabled(IDC_SMOOTH), d.button != IDC_DIR_NONE);
+  }
+  Click(IDCANCEL);
+  EXPECT_EQ(w.Key("Format", "Smooth"), "<none>");
 
   // "no" scrolls by the bar height of the font and lines being applied.
   w.view.checked = {{IDC_DIR_NONE, true}};

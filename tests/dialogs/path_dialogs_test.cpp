@@ -22,7 +22,7 @@ TEST(ImportDialog, ReplacesTheSettingsFileWholeOrNotAtAll) {
     EXPECT_EQ(w.Key("Format", "Dir"), "up") << bad;
     EXPECT_EQ(w.Key("IniFile", "IniIn"), bad);  // recorded all the same
   }
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(w.folder.path()), {}), 1);
+  EXPECT_EQ(w.folder.FileCount(), 1);
 
   const std::string source = w.folder.File("saved.cnf");
   testing::WriteFile(source, "[Format]\r\nDir=down\r\n");

@@ -2,48 +2,48 @@
 #include "ticker/ticker_fixture.h"
 #include "ticker/timer_ids.h"
 
-namespace vb::test {
+namespace vb::testing {
 namespace {
+
+using Strings = std::vector<std::string>;
 
 TEST_F(TickerTest, TransparencyModesSaveAndRestoreTheBackground) {
   WriteChannels(0, 0);
   Store().Write("Format", "BgColor", "abcdef");
   ASSERT_TRUE(Start());
-  const std::vector<std::string> translucent{"SetBarLayered 1",
-                                             "SetLayeredAttributes 16777215 150 2", "RedrawBar"};
-  const std::vector<std::string> keyed{"SetBarLayered 1", "SetLayeredAttributes 5649426 150 1",
-                                       "RedrawBar"};
-  const std::vector<std::string> opaque{"SetBarLayered 0", "RedrawBar"};
-  // Only entering or leaving '2' re-renders; a mode already in force does nothing at all.
+  const Strings translucent{"SetBarLayered 1", "SetLayeredAttributes 16777215 150 2", "RedrawBar"},
+      keyed{"SetBarLayered 1", "SetLayeredAttributes 5649426 150 1", "RedrawBar"},
+      opaque{"SetBarLayered 0", "RedrawBar"};
+  // Only entering or leaving '2' re-renders, with the keyed colour only in '2'; a mode already
+  // in force does nothing at all.
   const struct {
     int command;
-    std::vector<std::string> calls;
+    Strings calls;
     bool renders;
-    const char* mode;
-    const char* background;
-  } steps[] = {{ids::IDM_TRANSLUCENT, translucent, false, "1", "abcdef"},
-               {ids::IDM_TRANSLUCENT, {}, false, "1", "abcdef"},
-               {ids::IDM_FULL_TRANSPARENT, keyed, true, "2", "123456"},
-               {ids::IDM_TRANSLUCENT, translucent, true, "1", "abcdef"},
-               {ids::IDM_OPAQUE, opaque, false, "0", "abcdef"},
-               {ids::IDM_OPAQUE, {}, false, "0", "abcdef"},
-               {ids::IDM_FULL_TRANSPARENT, keyed, true, "2", "123456"},
-               {ids::IDM_OPAQUE, opaque, true, "0", "abcdef"}};
+    char mode;
+  } steps[] = {{ids::IDM_TRANSLUCENT, translucent, false, '1'},
+               {ids::IDM_TRANSLUCENT, {}, false, '1'},
+               {ids::IDM_FULL_TRANSPARENT, keyed, true, '2'},
+               {ids::IDM_TRANSLUCENT, translucent, true, '1'},
+               {ids::IDM_OPAQUE, opaque, false, '0'},
+               {ids::IDM_OPAQUE, {}, false, '0'},
+               {ids::IDM_FULL_TRANSPARENT, keyed, true, '2'},
+               {ids::IDM_OPAQUE, opaque, true, '0'}};
   for (const auto& step : steps) {
     SCOPED_TRACE(step.command);
     desktop_.calls.clear();
     const auto renders = renderer_.rendered.size();
+    const std::string background = step.mode == '2' ? "123456" : "abcdef";
     bar_->OnCommand(step.command, 0);
-    const auto own = std::min(desktop_.calls.size(), step.calls.size());
-    EXPECT_EQ(std::vector<std::string>(desktop_.calls.begin(), desktop_.calls.begin() + own),
-              step.calls);
-    EXPECT_EQ(renderer_.rendered.size(), renders + (step.renders ? 1 : 0));
+    desktop_.calls.resize(std::min(desktop_.calls.size(), step.calls.size()));
+    EXPECT_EQ(desktop_.calls, step.calls);
+    EXPECT_EQ(renderer_.rendered.size(), renders + step.renders);
     if (step.renders) {
-      EXPECT_EQ(renderer_.requests.back().bgColor, step.background);
+      EXPECT_EQ(renderer_.requests.back().bgColor, background);
     }
-    EXPECT_EQ(bar_->settings().bgColor, step.background);
-    EXPECT_EQ(Store().Read("Format", "Mode", "", 9), step.mode);
-    EXPECT_EQ(bar_->IconControlColours().background, *step.mode == '2' ? 0x563412u : 0u);
+    EXPECT_EQ(bar_->settings().bgColor, background);
+    EXPECT_EQ(Store().Read("Format", "Mode", "", 9), std::string(1, step.mode));
+    EXPECT_EQ(bar_->IconControlColours().background, step.mode == '2' ? 0x563412u : 0u);
   }
   EXPECT_EQ(bar_->IconControlColours().text, 0xFFFF00u);
   EXPECT_EQ(Store().Read("Format", "BgColor", "", 9), "abcdef");  // never written by a mode
@@ -55,10 +55,10 @@ TEST_F(TickerTest, DialogsOpenWhereTheyBelongAndTheConfigDialogFollowsTheMode) {
   bar_->OnCommand(ids::IDM_CONFIG, 0);
   EXPECT_EQ(desktop_.Count("OpenDialog 103 100 100"), 1);
   bar_->OnCommand(ids::IDM_FULL_TRANSPARENT, 0);
-  EXPECT_TRUE(desktop_.dialog.checked[ids::IDC_FULL_TRANSPARENT]);
-  EXPECT_FALSE(desktop_.dialog.enabled[ids::IDC_BGCOLOR]);
+  EXPECT_TRUE(desktop_.dialog.Checked(ids::IDC_FULL_TRANSPARENT));
+  EXPECT_FALSE(desktop_.dialog.Enabled(ids::IDC_BGCOLOR));
   bar_->OnCommand(ids::IDM_TRANSLUCENT, 0);
-  EXPECT_TRUE(desktop_.dialog.enabled[ids::IDC_BGCOLOR]);
+  EXPECT_TRUE(desktop_.dialog.Enabled(ids::IDC_BGCOLOR));
 
   desktop_.calls.clear();
   for (const int command :
@@ -66,9 +66,8 @@ TEST_F(TickerTest, DialogsOpenWhereTheyBelongAndTheConfigDialogFollowsTheMode) {
     bar_->OnCommand(command, 0);
   }
   EXPECT_EQ(desktop_.calls,
-            (std::vector<std::string>{"OpenDialog 106 80 120", "OpenDialog 106 80 120",
-                                      "OpenDialog 137 300 200", "OpenDialog 146 300 200",
-                                      "OpenDialog 147 300 200"}));
+            (Strings{"OpenDialog 106 80 120", "OpenDialog 106 80 120", "OpenDialog 137 300 200",
+                     "OpenDialog 146 300 200", "OpenDialog 147 300 200"}));
   bar_->OnCommand(ids::IDM_UPDATE, 0);
   EXPECT_TRUE(desktop_.calls.back().ends_with("/soft/50550.htm"));
 
@@ -85,9 +84,9 @@ TEST_F(TickerTest, TrayHidesAndShowsTheBarWithItsTimersAndStrip) {
   ASSERT_TRUE(Start());
   desktop_.calls.clear();
   desktop_.events->OnTrayMessage(kMouseRightButtonDown);
-  EXPECT_EQ(desktop_.calls, (std::vector<std::string>{"HideBar", "QueryAppBarPosition 1 0,0,1024,0",
-                                                      "SetAppBarPosition 1 0,0,1024,0",
-                                                      "KillTimer 4", "KillTimer 3"}));
+  EXPECT_EQ(desktop_.calls,
+            (Strings{"HideBar", "QueryAppBarPosition 1 0,0,1024,0",
+                     "SetAppBarPosition 1 0,0,1024,0", "KillTimer 4", "KillTimer 3"}));
   EXPECT_EQ(desktop_.timers.count(kTrimTimer), 1u);
   desktop_.calls.clear();
   bar_->OnTrayMessage(kMouseRightButtonDown);
@@ -95,9 +94,9 @@ TEST_F(TickerTest, TrayHidesAndShowsTheBarWithItsTimersAndStrip) {
   EXPECT_TRUE(desktop_.calls.empty());
 
   bar_->OnTrayMessage(kMouseLeftButtonDown);
-  EXPECT_EQ(desktop_.calls, (std::vector<std::string>{"QueryAppBarPosition 1 0,0,1024,24",
-                                                      "SetAppBarPosition 1 0,0,1024,24", "ShowBar",
-                                                      "SetTimer 4 1000", "SetTimer 3 120000"}));
+  EXPECT_EQ(desktop_.calls,
+            (Strings{"QueryAppBarPosition 1 0,0,1024,24", "SetAppBarPosition 1 0,0,1024,24",
+                     "ShowBar", "SetTimer 4 1000", "SetTimer 3 120000"}));
 
   desktop_.calls.clear();
   desktop_.cursor = {900, 10};
@@ -115,10 +114,9 @@ TEST_F(TickerTest, BroadcastIconDragsThenOpensTheMenu) {
   desktop_.cursor = {60, 310};
   desktop_.menuChoice = ids::IDM_FULL_WIDTH;  // the screen's width, the bar left where it is
   bar_->OnCommand(ids::IDC_MENU_ICON, kIconClicked);
-  EXPECT_EQ(desktop_.calls, (std::vector<std::string>{
-                                "BringBarToForeground", "DragBar", "BringBarToForeground",
-                                "ShowPopupMenu 100 62 312", "ResizeAndShowBrowserHost 1024 24",
-                                "ResizeAndShowBar 1024 24"}));
+  EXPECT_EQ(desktop_.calls, (Strings{"BringBarToForeground", "DragBar", "BringBarToForeground",
+                                     "ShowPopupMenu 100 62 312", "ResizeAndShowBrowserHost 1024 24",
+                                     "ResizeAndShowBar 1024 24"}));
   EXPECT_EQ(bar_->dock().strip().top, 300);
   EXPECT_EQ(Store().Read("Window", "Width", "", 9), "1024");
 }
@@ -129,7 +127,7 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheFocusAndGivesItBack) {
   desktop_.foreground = 42;
   desktop_.underCursor = desktop_.browserWindow;
   bar_->OnTimer(kHoverTimer);
-  EXPECT_EQ(desktop_.calls, (std::vector<std::string>{"AttachInputTo 42", "FocusWindow 100"}));
+  EXPECT_EQ(desktop_.calls, (Strings{"AttachInputTo 42", "FocusWindow 100"}));
   EXPECT_TRUE(bar_->focusAttached());
   bar_->OnTimer(kHoverTimer);
   EXPECT_EQ(desktop_.calls.back(), "SetCursorPosition 500");
@@ -141,7 +139,7 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheFocusAndGivesItBack) {
   bar_->OnTimer(kRotationTimer);
   desktop_.calls.clear();
   bar_->OnTimer(kHoverTimer);
-  EXPECT_EQ(desktop_.calls, (std::vector<std::string>{"ActivateWindow 43", "DetachInputFrom 42"}));
+  EXPECT_EQ(desktop_.calls, (Strings{"ActivateWindow 43", "DetachInputFrom 42"}));
   EXPECT_FALSE(bar_->focusAttached());
   bar_->OnTimer(kHoverTimer);
   bar_->OnTimer(kTrimTimer);
@@ -149,4 +147,4 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheFocusAndGivesItBack) {
 }
 
 }  // namespace
-}  // namespace vb::test
+}  // namespace vb::testing

@@ -3,7 +3,7 @@
 #include "ticker/fake_desktop.h"
 #include "ticker/screen_edge_dock.h"
 
-namespace vb::test {
+namespace vb::testing {
 namespace {
 
 class DockTest : public ::testing::Test {
@@ -111,4 +111,4 @@ TEST_F(DockTest, OddEdgeDocksAtTheBottomAndZOrderFollowsTheTaskbar) {
 }
 
 }  // namespace
-}  // namespace vb::test
+}  // namespace vb::testing

@@ -8,45 +8,25 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/fakes.h"
 #include "fetch/download_starter.h"
-#include "settings/autostart.h"
 #include "ticker/desktop.h"
 #include "ticker/page_renderer.h"
 
-namespace vb::test {
-
-// A dialog whose controls only remember what they were told.
-class FakeDialogView : public DialogView {
- public:
-  std::map<int, bool> checked, enabled;
-  std::string Text(int) const override { return {}; }
-  void SetText(int, std::string_view) override {}
-  bool Checked(int control) const override { return checked.count(control) && checked.at(control); }
-  void SetChecked(int control, bool on) override { checked[control] = on; }
-  void Enable(int control, bool on) override { enabled[control] = on; }
-  void AddRow(int, std::string_view) override {}
-  void SetRow(int, int, std::string_view) override {}
-  void RemoveRow(int, int) override {}
-  int SelectedRow(int) const override { return -1; }
-  void SelectRow(int, int) override {}
-  void Close() override {}
-};
+namespace vb::testing {
 
 // Records every call as one line ("SetTimer 3 120000") and answers from fields the test sets.
 // Files are real, in the test's folder.
 class FakeDesktop : public Desktop {
  public:
   // Answers.
-  bool anotherInstance = false;
-  bool layeredAvailable = true;
-  bool appBarRegisters = true;
+  bool anotherInstance = false, layeredAvailable = true, appBarRegisters = true;
   Size screen{1024, 768};
   Point cursor{500, 300};
   WindowRef underCursor = 1;      // the window at any point
   WindowRef browserWindow = 100;  // the only window inside the browser
   WindowRef foreground = 7;
-  int menuChoice = 0;
-  int answer = kAnswerOk;
+  int menuChoice = 0, answer = kAnswerOk;
   unsigned appBarState = 0;
   Rect barRect{};
   int shellTopInset = 0;  // the shell grants strips this far from the screen edge
@@ -63,13 +43,13 @@ class FakeDesktop : public Desktop {
 
   int Count(const std::string& prefix) const {
     return static_cast<int>(std::count_if(
-        calls.begin(), calls.end(), [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
+        calls.begin(), calls.end(), [&](const std::string& c) { return c.starts_with(prefix); }));
   }
   bool Called(const std::string& prefix) const { return Count(prefix) > 0; }
 
   bool RegisterBarClass() override { return Log("RegisterBarClass"), true; }
-  bool CreateBar(int width, int height, BarEvents& e) override {
-    return events = &e, Log("CreateBar", width, height), true;
+  bool CreateBar(int w, int h, BarEvents& e) override {
+    return events = &e, Log("CreateBar", w, h), true;
   }
   void DestroyBar() override { Log("DestroyBar"); }
   void ShowBar() override { visible = true, Log("ShowBar"); }
@@ -85,8 +65,8 @@ class FakeDesktop : public Desktop {
   void DragBar() override { Log("DragBar"); }
   bool LayeredWindowsAvailable() const override { return layeredAvailable; }
   void SetBarLayered(bool on) override { Log("SetBarLayered", on); }
-  void SetLayeredAttributes(Colour key, int alpha, unsigned flags) override {
-    Log("SetLayeredAttributes", key, alpha, flags);
+  void SetLayeredAttributes(Colour k, int a, unsigned f) override {
+    Log("SetLayeredAttributes", k, a, f);
   }
   void RedrawBar() override { Log("RedrawBar"); }
   void CreateIconControl(int id, int x, int y, int icon) override { Log("Icon", id, x, y, icon); }
@@ -110,8 +90,8 @@ class FakeDesktop : public Desktop {
 
   void AddTrayIcon(int icon, std::string_view tip) override { Log("AddTrayIcon", icon, tip); }
   void RemoveTrayIcon() override { Log("RemoveTrayIcon"); }
-  int ShowPopupMenu(int menu, Point at) override {
-    return Log("ShowPopupMenu", menu, at.x, at.y), menuChoice;
+  int ShowPopupMenu(int m, Point at) override {
+    return Log("ShowPopupMenu", m, at.x, at.y), menuChoice;
   }
 
   bool CreateTooltip(int icon) override { return Log("CreateTooltip", icon), true; }
@@ -126,10 +106,10 @@ class FakeDesktop : public Desktop {
 
   bool RegisterAppBar() override { return Log("RegisterAppBar"), appBarRegisters; }
   void UnregisterAppBar() override { Log("UnregisterAppBar"); }
-  void QueryAppBarPosition(int edge, AppBarStrip& strip) override {
-    Log("QueryAppBarPosition", edge, strip), Grant(edge, strip);
+  void QueryAppBarPosition(int e, AppBarStrip& s) override {
+    Log("QueryAppBarPosition", e, s), Grant(e, s);
   }
-  void SetAppBarPosition(int edge, AppBarStrip& s) override { Log("SetAppBarPosition", edge, s); }
+  void SetAppBarPosition(int e, AppBarStrip& s) override { Log("SetAppBarPosition", e, s); }
   unsigned AppBarState() override { return Log("AppBarState"), appBarState; }
   void AppBarActivated() override { Log("AppBarActivated"); }
   void AppBarPositionChanged() override { Log("AppBarPositionChanged"); }
@@ -137,8 +117,8 @@ class FakeDesktop : public Desktop {
   DialogView* OpenDialog(int id, int x, int y, DialogFactory) override {
     return Log("OpenDialog", id, x, y), &dialog;
   }
-  int AskUser(std::string_view, std::string_view, unsigned style) override {
-    return Log("AskUser", style), answer;
+  int AskUser(std::string_view, std::string_view, unsigned s) override {
+    return Log("AskUser", s), answer;
   }
   void OpenAddress(std::string_view url) override { Log("OpenAddress", url); }
 
@@ -147,13 +127,9 @@ class FakeDesktop : public Desktop {
   void TrimMemory() override { Log("TrimMemory"); }
   bool FileExists(const std::string& path) const override { return std::filesystem::exists(path); }
   void DeleteFileAt(const std::string& path) override {
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored), Log("DeleteFileAt", path);
+    std::filesystem::remove(path), Log("DeleteFileAt", path);
   }
-  int RunLoop() override {
-    if (Log("RunLoop"), duringLoop) duringLoop();
-    return quitCode;
-  }
+  int RunLoop() override { return Log("RunLoop"), duringLoop ? duringLoop() : void(), quitCode; }
   void QuitLoop(int code) override { quitCode = code, Log("QuitLoop", code); }
 
  private:
@@ -168,47 +144,33 @@ class FakeDesktop : public Desktop {
   // One line per call: the name, then the arguments separated by blanks.
   template <typename... Args>
   void Log(std::string call, const Args&... args) {
-    ((call += " " + Text(args)), ...);
-    calls.push_back(call);
+    calls.push_back(((call += " " + Text(args)), ..., call));
   }
   // Like a shell with a taskbar of `shellTopInset` pixels at each edge.
-  void Grant(int edge, AppBarStrip& strip) const {
-    const int height = strip.bottom - strip.top;
-    if (edge == kAppBarEdgeTop && strip.top < shellTopInset) {
-      strip.top = shellTopInset, strip.bottom = shellTopInset + height;
-    } else if (edge == kAppBarEdgeBottom && strip.bottom > screen.height - shellTopInset) {
-      strip.bottom = screen.height - shellTopInset, strip.top = strip.bottom - height;
-    }
+  void Grant(int edge, AppBarStrip& s) const {
+    const int height = s.bottom - s.top, bottom = screen.height - shellTopInset;
+    if (edge == kAppBarEdgeTop && s.top < shellTopInset)
+      s.top = shellTopInset, s.bottom = shellTopInset + height;
+    if (edge == kAppBarEdgeBottom && s.bottom > bottom) s.bottom = bottom, s.top = bottom - height;
   }
 };
 
 // Renders by looking at the channel file: missing gives -1, else 1. Records the files.
-class FakeRenderer : public PageRenderer {
- public:
+struct FakeRenderer : PageRenderer {
+  int Render(const PageRenderRequest& r) override {
+    rendered.push_back(r.currentChannel.path), requests.push_back(r);
+    return std::filesystem::exists(r.currentChannel.path) ? 1 : -1;
+  }
   std::vector<std::string> rendered;
   std::vector<PageRenderRequest> requests;
-  int Render(const PageRenderRequest& request) override {
-    rendered.push_back(request.currentChannel.path);
-    requests.push_back(request);
-    return std::filesystem::exists(request.currentChannel.path) ? 1 : -1;
-  }
 };
 
 // A download that lands at once.
-class FakeDownloads : public DownloadStarter {
- public:
-  std::vector<DownloadTarget> started;
-  bool land = true;
-  void Start(const DownloadTarget& target) override {
-    started.push_back(target);
-    if (land) std::ofstream(target.path) << "feed";
+struct FakeDownloads : DownloadStarter {
+  void Start(const DownloadTarget& t) override {
+    started.push_back(t), std::ofstream(t.path) << "feed";
   }
+  std::vector<DownloadTarget> started;
 };
 
-class FakeAutostart : public Autostart {
- public:
-  std::vector<bool> sets;
-  void Set(bool on) override { sets.push_back(on); }
-};
-
-}  // namespace vb::test
+}  // namespace vb::testing

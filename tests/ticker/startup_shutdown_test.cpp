@@ -1,62 +1,61 @@
 #include "resources/resource_ids.h"
 #include "ticker/run_ticker.h"
+#include "ticker/texts.h"
 #include "ticker/ticker_fixture.h"
 #include "ticker/timer_ids.h"
 
-namespace vb::test {
+namespace vb::testing {
 namespace {
+
+using Strings = std::vector<std::string>;
 
 TEST_F(TickerTest, FirstRunBuildsTheBarInOrderAndDocksItAtTheTop) {
   ASSERT_TRUE(Start());
   // Icons before the browser (they lie above it), the browser after the first render, the bar
   // shown only once it is in its final place.
+  const std::string tray = "AddTrayIcon 102 " + std::string(texts::kTrayTip);
   EXPECT_EQ(
       desktop_.calls,
-      (std::vector<std::string>{
-          "CreateBar 1024 24", "AddTrayIcon 102 " + Tip(), "SetTimer 2 5000", "SetTimer 9 180000",
-          "SetTimer 4 1000", "Icon 40016 0 0 102", "Icon 40004 48 -8 144", "Icon 40023 20 -8 143",
-          "SetTimer 3 30000", "CreateBrowserHost " + paths_.pageFile, "CreateTooltip 40023",
-          "CreateTooltip 40004", "RegisterAppBar", "QueryAppBarPosition 1 0,0,1024,24",
-          "SetAppBarPosition 1 0,0,1024,24", "MoveAndShowBar 0 0"}));
-  EXPECT_EQ(Tip().rfind("VellobandV1.1\n\n", 0), 0u);
-  EXPECT_LT(Tip().size(), 64u);
+      (Strings{"CreateBar 1024 24", tray, "SetTimer 2 5000", "SetTimer 9 180000", "SetTimer 4 1000",
+               "Icon 40016 0 0 102", "Icon 40004 48 -8 144", "Icon 40023 20 -8 143",
+               "SetTimer 3 30000", "CreateBrowserHost " + paths_.pageFile, "CreateTooltip 40023",
+               "CreateTooltip 40004", "RegisterAppBar", "QueryAppBarPosition 1 0,0,1024,24",
+               "SetAppBarPosition 1 0,0,1024,24", "MoveAndShowBar 0 0"}));
+  EXPECT_LT(tray.size(), 16u + 64u);                            // the tip's buffer holds 64 bytes
   EXPECT_EQ(downloads_.started.front().path, paths_.noteFile);  // the note tick ran at once
   desktop_.calls.clear();
   bar_->OnTaskbarCreated();
-  EXPECT_EQ(desktop_.calls, std::vector<std::string>{"AddTrayIcon 102 " + Tip()});
+  EXPECT_EQ(desktop_.calls, Strings{tray});
 }
 
 TEST_F(TickerTest, StartUpShowsTheFirstExistingFileFromTheSavedOne) {
   WriteChannels(4, 1);
-  MakeFile(File(3));
-  MakeFile(File(0));
+  MakeFile(3);
+  MakeFile(0);
   ASSERT_TRUE(Start());
-  EXPECT_EQ(renderer_.rendered, std::vector<std::string>{File(3)});
+  EXPECT_EQ(renderer_.rendered, Strings{File(3)});
   EXPECT_EQ(renderer_.requests[0].currentChannel.url, "http://h/3");
-  EXPECT_EQ(Fetched(), std::vector<std::string>{File(0)});
+  EXPECT_EQ(Fetched(), Strings{File(0)});
 
   // No file at all: the saved channel's missing file, a sooner retry, the next one fetched.
   WriteChannels(4, 2);
   std::filesystem::remove(File(0));
   std::filesystem::remove(File(3));
-  renderer_.rendered.clear();
   downloads_.started.clear();
   ASSERT_TRUE(Start());
-  EXPECT_EQ(renderer_.rendered, std::vector<std::string>{File(2)});
+  EXPECT_EQ(renderer_.rendered.back(), File(2));
   EXPECT_EQ(desktop_.timers[kRotationTimer], kRetryPeriodMs);
-  EXPECT_EQ(Fetched(), std::vector<std::string>{File(3)});
+  EXPECT_EQ(Fetched(), Strings{File(3)});
 }
 
 TEST_F(TickerTest, StartUpTransparencyNeedsLayeredWindows) {
-  Store().Write("Format", "Mode", "1");
-  ASSERT_TRUE(Start());
-  EXPECT_TRUE(desktop_.Called("SetLayeredAttributes 16777215 155 2"));
-
-  Store().Write("Format", "Mode", "2");
-  desktop_ = FakeDesktop();
-  ASSERT_TRUE(Start());
-  EXPECT_TRUE(desktop_.Called("SetLayeredAttributes 5649426 150 1"));
-
+  for (const auto& [mode, attributes] : {std::pair{"1", "SetLayeredAttributes 16777215 155 2"},
+                                         {"2", "SetLayeredAttributes 5649426 150 1"}}) {
+    Store().Write("Format", "Mode", mode);
+    desktop_ = FakeDesktop();
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(desktop_.Called(attributes)) << mode;
+  }
   // Without layered windows a stored '2' leaves the bar opaque, and only opaque can be chosen;
   // leaving '2' gives back the initial saved colour.
   desktop_ = FakeDesktop();
@@ -76,26 +75,25 @@ TEST_F(TickerTest, ShutdownSavesThePlaceAndRunsOnce) {
   Store().Write("Window", "Fixed", "");
   Store().Write("Window", "OrigX", "40");
   Store().Write("Window", "OrigY", "-7");
-  MakeFile(File(0));
+  MakeFile(0);
   ASSERT_TRUE(Start());
-  MakeFile(paths_.noteFile);
+  WriteFile(paths_.noteFile, "note");
   desktop_.calls.clear();
   bar_->OnSessionEnd();
   bar_->OnDestroy();
-  EXPECT_EQ(desktop_.calls,
-            (std::vector<std::string>{"UnregisterAppBar", "RemoveTrayIcon", "KillTimer 3",
-                                      "KillTimer 2", "KillTimer 9", "KillTimer 4",
-                                      "DeleteFileAt " + paths_.noteFile, "QuitLoop 0"}));
+  EXPECT_EQ(desktop_.calls, (Strings{"UnregisterAppBar", "RemoveTrayIcon", "KillTimer 3",
+                                     "KillTimer 2", "KillTimer 9", "KillTimer 4",
+                                     "DeleteFileAt " + paths_.noteFile, "QuitLoop 0"}));
   const ProfileStore store = Store();
-  EXPECT_EQ(store.Read("Window", "OrigX", "?", 9), "40");
-  EXPECT_EQ(store.Read("Window", "OrigY", "?", 9), "-7");
-  EXPECT_EQ(store.Read("Window", "Fixed", "?", 9), "");
-  EXPECT_EQ(store.Read("FileNo", "CurrentFileNo", "?", 9), "1");
+  EXPECT_EQ((Strings{store.Read("Window", "OrigX", "?", 9), store.Read("Window", "OrigY", "?", 9),
+                     store.Read("Window", "Fixed", "?", 9),
+                     store.Read("FileNo", "CurrentFileNo", "?", 9)}),
+            (Strings{"40", "-7", "", "1"}));
 }
 
 TEST_F(TickerTest, UninstallDeletesEveryDataFileAfterTheLoop) {
   WriteChannels(2, 0);
-  for (int k = 0; k < 10; ++k) MakeFile(File(k));
+  for (int k = 0; k < 10; ++k) MakeFile(k);
   desktop_.duringLoop = [this] {
     desktop_.answer = 2;  // cancel
     desktop_.events->OnCommand(ids::IDM_UNINSTALL, 0);
@@ -103,28 +101,28 @@ TEST_F(TickerTest, UninstallDeletesEveryDataFileAfterTheLoop) {
     desktop_.answer = kAnswerOk;
     desktop_.events->OnCommand(ids::IDM_UNINSTALL, 0);
   };
-  EXPECT_EQ(RunTicker(desktop_, folder_.string(), autostart_, downloads_, renderer_), 0);
+  EXPECT_EQ(RunTicker(desktop_, folder_.path(), autostart_, downloads_, renderer_), 0);
   EXPECT_TRUE(desktop_.Called("AskUser 17"));
   EXPECT_TRUE(desktop_.Called("DestroyBar"));
   for (int k = 0; k < 10; ++k) EXPECT_FALSE(std::filesystem::exists(File(k))) << k;
   EXPECT_FALSE(std::filesystem::exists(paths_.settingsFile));
   EXPECT_TRUE(desktop_.Called("DeleteFileAt " + paths_.pageFile));
-  EXPECT_EQ(autostart_.sets.back(), false);
+  EXPECT_EQ(autostart_.sets, std::vector<bool>{false});
 }
 
 TEST_F(TickerTest, ASecondInstanceOrARefusedDockEndsAtOnce) {
-  std::filesystem::remove_all(folder_);
+  std::filesystem::remove_all(folder_.path());
   desktop_.anotherInstance = true;
-  EXPECT_EQ(RunTicker(desktop_, folder_.string(), autostart_, downloads_, renderer_), 0);
+  EXPECT_EQ(RunTicker(desktop_, folder_.path(), autostart_, downloads_, renderer_), 0);
   EXPECT_TRUE(desktop_.calls.empty());
-  EXPECT_FALSE(std::filesystem::exists(folder_));
+  EXPECT_FALSE(std::filesystem::exists(folder_.path()));
 
   desktop_ = FakeDesktop();
   desktop_.appBarRegisters = false;
-  EXPECT_EQ(RunTicker(desktop_, folder_.string(), autostart_, downloads_, renderer_), 0);
+  EXPECT_EQ(RunTicker(desktop_, folder_.path(), autostart_, downloads_, renderer_), 0);
   EXPECT_FALSE(desktop_.Called("RunLoop"));
   EXPECT_FALSE(desktop_.visible);
 }
 
 }  // namespace
-}  // namespace vb::test
+}  // namespace vb::testing

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,23 +9,13 @@
 #include "settings/data_paths.h"
 #include "settings/profile_store.h"
 #include "ticker/fake_desktop.h"
-#include "ticker/texts.h"
 #include "ticker/ticker_window.h"
 
-namespace vb::test {
+namespace vb::testing {
 
 // A data folder of its own, a settings file written by the test, and a bar over the fakes.
 class TickerTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("vb_ticker_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    paths_ = BuildDataPaths(folder_.string());
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
   ProfileStore Store() const { return ProfileStore(paths_.settingsFile); }
 
   // Channels named "c0", "c1", ... at http://h/k; `current` is the saved CurrentFileNo.
@@ -40,17 +28,8 @@ class TickerTest : public ::testing::Test {
       store.Write("URL", std::to_string(-(k + 1)), "c" + std::to_string(k));
     }
   }
-  void MakeFile(const std::string& path) { std::ofstream(path) << "feed"; }
   std::string File(int k) const { return paths_.ChannelFile(k); }
-  static std::string Tip() { return texts::kTrayTip; }
-  // The calls from `from` on that begin with `prefix`.
-  std::vector<std::string> CallsSince(std::size_t from, const std::string& prefix) const {
-    std::vector<std::string> found;
-    for (std::size_t i = from; i < desktop_.calls.size(); ++i) {
-      if (desktop_.calls[i].rfind(prefix, 0) == 0) found.push_back(desktop_.calls[i]);
-    }
-    return found;
-  }
+  void MakeFile(int k) { WriteFile(File(k), "feed"); }
 
   bool Start() {
     bar_ = std::make_unique<TickerWindow>(TickerParts{desktop_, autostart_, downloads_, renderer_},
@@ -66,8 +45,8 @@ class TickerTest : public ::testing::Test {
     return files;
   }
 
-  std::filesystem::path folder_;
-  DataPaths paths_;
+  TempFolder folder_;
+  DataPaths paths_ = BuildDataPaths(folder_.path());
   FakeDesktop desktop_;
   FakeRenderer renderer_;
   FakeDownloads downloads_;
@@ -75,4 +54,4 @@ class TickerTest : public ::testing::Test {
   std::unique_ptr<TickerWindow> bar_;
 };
 
-}  // namespace vb::test
+}  // namespace vb::testing
