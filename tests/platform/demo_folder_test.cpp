@@ -20,7 +20,7 @@ std::string ShippedFeeds() {
   return std::string(std::getenv("VB_SOURCE_DIR")) + "/resources/demo";
 }
 
-TEST(DemoFolder, ChannelsPointAtTheShippedFeedsWhichAreReadyToShow) {
+TEST(DemoFolder, ChannelsPointAtTheShippedFeedsAndALaterDemoKeepsTheUsersChanges) {
   TempFolder folder;
   ASSERT_TRUE(PrepareDemoFolder(folder.path(), ShippedFeeds()));
   DataPaths paths = BuildDataPaths(folder.path());
@@ -32,22 +32,15 @@ TEST(DemoFolder, ChannelsPointAtTheShippedFeedsWhichAreReadyToShow) {
     std::string url = store.Read("URL", std::to_string(k), "", 259);
     ASSERT_EQ(url.rfind("file:///", 0), 0u) << url;
     someOptions = someOptions || url.find(" vbco;") != std::string::npos;
-    std::string feed =
-        url.substr(7, url.find(' ') == std::string::npos ? std::string::npos : url.find(' ') - 7);
-    EXPECT_EQ(ReadFile(paths.ChannelFile(k)), ReadFile(feed)) << k;
+    EXPECT_EQ(ReadFile(paths.ChannelFile(k)), ReadFile(url.substr(7, url.find(' ') - 7))) << k;
     EXPECT_FALSE(store.Read("URL", std::to_string(-(k + 1)), "", 50).empty());
   }
   EXPECT_TRUE(someOptions);
   // Docked at the top and never started with the session.
   EXPECT_EQ(store.Read("Window", "Fixed", "", 1), "1");
   EXPECT_EQ(store.Read("Window", "AutoLoad", "", 1), "0");
-}
 
-TEST(DemoFolder, ALaterDemoKeepsWhatTheUserChangedAndFetched) {
-  TempFolder folder;
-  ASSERT_TRUE(PrepareDemoFolder(folder.path(), ShippedFeeds()));
-  DataPaths paths = BuildDataPaths(folder.path());
-  ProfileStore store(paths.settingsFile);
+  // A later demo keeps what the user changed and fetched, and restores what went missing.
   store.Write("Timer", "DefTimer", "99");
   WriteFile(paths.ChannelFile(1), "fetched since");
   std::filesystem::remove(paths.ChannelFile(2));

@@ -26,13 +26,11 @@ TEST(CodePageChoiceTest, SetValueWinsThenTheFirst59BytesDecide) {
 TEST_F(ChannelTextTest, ReadsAsATextModeFileAndConvertsTo936) {
   const std::string path = request_.currentChannel.path;
   auto load = [&](const std::string& bytes, std::string_view codePage = "") {
-    test::WriteBytes(path, bytes);
+    test::WriteFile(path, bytes);
     return LoadChannelText(path, codePage);
   };
   EXPECT_EQ(*load("a\r\nb\r\rc\r"), "a\nb\r\rc\r");
-  EXPECT_EQ(*load("ab\x1A"
-                  "cd"),
-            "ab");
+  EXPECT_EQ(*load("ab\032cd"), "ab");
   EXPECT_EQ(*load(std::string("ab\0cd", 5)), "ab");
   EXPECT_EQ(*load("\x1A<title>x</title>"), "");
   EXPECT_EQ(FileLength(path), 17);
@@ -44,8 +42,8 @@ TEST_F(ChannelTextTest, ReadsAsATextModeFileAndConvertsTo936) {
   EXPECT_EQ(*load("\xE9", "1252"), "\xA8\xA6");
 
   EXPECT_FALSE(load(""));
-  EXPECT_FALSE(LoadChannelText((dir_ / "absent").string(), ""));
-  EXPECT_EQ(FileLength((dir_ / "absent").string()), 0);
+  EXPECT_FALSE(LoadChannelText(folder_.File("absent"), ""));
+  EXPECT_EQ(FileLength(folder_.File("absent")), 0);
 }
 
 }  // namespace

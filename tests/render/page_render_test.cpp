@@ -7,8 +7,7 @@
 namespace vb {
 namespace {
 
-using test::Feed;
-using test::ReadBytes;
+using test::ReadFile;
 
 class PageRenderTest : public test::RenderTest {
  protected:
@@ -17,11 +16,11 @@ class PageRenderTest : public test::RenderTest {
   void ExpectGolden(const std::string& feedName, const std::string& name, int expected) {
     const std::filesystem::path golden =
         std::filesystem::path(std::getenv("VB_SOURCE_DIR")) / "tests/render/golden";
-    Render(ReadBytes(golden / feedName));
+    Render(ReadFile(golden / feedName));
     EXPECT_EQ(result_, expected);
-    const std::string page = ReadBytes(request_.pageFile);
-    if (std::getenv("VB_UPDATE_GOLDEN")) test::WriteBytes(golden / (name + ".html"), page);
-    EXPECT_EQ(page, ReadBytes(golden / (name + ".html"))) << name;
+    const std::string page = ReadFile(request_.pageFile);
+    if (std::getenv("VB_UPDATE_GOLDEN")) test::WriteFile(golden / (name + ".html"), page);
+    EXPECT_EQ(page, ReadFile(golden / (name + ".html"))) << name;
   }
 };
 
@@ -66,15 +65,15 @@ TEST_F(PageRenderTest, FailuresEndThePageWithTheNoticeLine) {
   };
   for (const auto& row : rows) {
     std::filesystem::remove(request_.currentChannel.path);
-    if (row.feed) test::WriteBytes(request_.currentChannel.path, *row.feed);
+    if (row.feed) test::WriteFile(request_.currentChannel.path, *row.feed);
     EXPECT_EQ(RenderChannelPage(request_), row.result) << row.feed.value_or("missing");
-    EXPECT_TRUE(ReadBytes(request_.pageFile).ends_with(row.ending)) << row.feed.value_or("");
+    EXPECT_TRUE(ReadFile(request_.pageFile).ends_with(row.ending)) << row.feed.value_or("");
   }
 
   request_.currentChannel.url = "";
   EXPECT_TRUE(Render("").ends_with(std::string("<a><font color=red>") + gb::kNoChannel + "</a>"));
 
-  request_.pageFile = (dir_ / "missing" / "page.html").string();
+  request_.pageFile = folder_.File("missing/page.html");
   EXPECT_EQ(RenderChannelPage(request_), -1);
   EXPECT_FALSE(std::filesystem::exists(request_.pageFile));
 }

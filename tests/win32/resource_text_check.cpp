@@ -2,6 +2,8 @@
 // and dialog text exactly as the resource tables hold it. A resource compiler that misreads
 // its source (a GBK byte 0x5C taken for a backslash, a wrong source code page) leaves some
 // text garbled without any warning; this finds it at build time. Runs on the build machine.
+#include <iconv.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -21,15 +23,11 @@ constexpr int kDialogType = 5;
 
 using Bytes = std::string;
 
-std::uint32_t Read32(const Bytes& b, std::size_t at) {
-  return static_cast<std::uint8_t>(b[at]) | static_cast<std::uint8_t>(b[at + 1]) << 8 |
-         static_cast<std::uint8_t>(b[at + 2]) << 16 |
-         static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24;
-}
-
-std::uint16_t Read16(const Bytes& b, std::size_t at) {
-  return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) |
-                                    static_cast<std::uint8_t>(b[at + 1]) << 8);
+// A little-endian number of `size` bytes.
+std::uint32_t Read(const Bytes& b, std::size_t at, int size) {
+  std::uint32_t value = 0;
+  for (int k = size - 1; k >= 0; --k) value = value << 8 | static_cast<std::uint8_t>(b[at + k]);
+  return value;
 }
 
 // The data of every resource with a numeric type and name, keyed by (type, id).
@@ -38,15 +36,16 @@ std::map<std::pair<int, int>, Bytes> ReadResources(const Bytes& file, bool& well
   wellFormed = true;
   std::size_t at = 0;
   while (at + 32 <= file.size()) {
-    const std::uint32_t dataSize = Read32(file, at);
-    const std::uint32_t headerSize = Read32(file, at + 4);
+    const std::uint32_t dataSize = Read(file, at, 4);
+    const std::uint32_t headerSize = Read(file, at + 4, 4);
     if (headerSize < 32 || at + headerSize + dataSize > file.size()) {
       wellFormed = false;
       return out;
     }
     // Type and name are both ordinals (0xFFFF, number) for everything this program compiles.
-    if (Read16(file, at + 8) == 0xFFFF && Read16(file, at + 12) == 0xFFFF) {
-      out[{Read16(file, at + 10), Read16(file, at + 14)}] = file.substr(at + headerSize, dataSize);
+    if (Read(file, at + 8, 2) == 0xFFFF && Read(file, at + 12, 2) == 0xFFFF) {
+      out[{static_cast<int>(Read(file, at + 10, 2)), static_cast<int>(Read(file, at + 14, 2))}] =
+          file.substr(at + headerSize, dataSize);
     }
     at = (at + headerSize + dataSize + 3) & ~std::size_t{3};
   }
@@ -55,27 +54,14 @@ std::map<std::pair<int, int>, Bytes> ReadResources(const Bytes& file, bool& well
 
 // UTF-16LE bytes of a UTF-8 text, with the terminating NUL that resources store.
 Bytes Utf16Z(std::string_view utf8) {
-  Bytes out;
-  auto put = [&out](std::uint32_t unit) {
-    out.push_back(static_cast<char>(unit & 0xFF));
-    out.push_back(static_cast<char>(unit >> 8));
-  };
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<std::uint8_t>(utf8[i]);
-    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    std::uint32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
-    for (int k = 1; k < length && i + k < utf8.size(); ++k) {
-      code = code << 6 | (static_cast<std::uint8_t>(utf8[i + k]) & 0x3F);
-    }
-    if (code >= 0x10000) {
-      put(0xD800 + ((code - 0x10000) >> 10));
-      put(0xDC00 + ((code - 0x10000) & 0x3FF));
-    } else {
-      put(code);
-    }
-    i += static_cast<std::size_t>(length);
-  }
-  put(0);
+  Bytes out(utf8.size() * 4 + 2, '\0');
+  iconv_t converter = iconv_open("UTF-16LE", "UTF-8");
+  char* in = const_cast<char*>(utf8.data());
+  char* to = out.data();
+  std::size_t inLeft = utf8.size(), outLeft = out.size() - 2;
+  iconv(converter, &in, &inLeft, &to, &outLeft);
+  iconv_close(converter);
+  out.resize(out.size() - outLeft);
   return out;
 }
 
@@ -90,16 +76,27 @@ bool Holds(const Bytes& data, std::string_view text) {
 
 int failures = 0;
 
-void Expect(const Bytes& data, std::string_view text, const std::string& where) {
-  if (text.empty() || Holds(data, text)) return;
-  ++failures;
-  std::fprintf(stderr, "resource text wrong or missing in %s: \"%.*s\"\n", where.c_str(),
-               static_cast<int>(text.size()), text.data());
+// Every one of `texts` must be in resource (type, id).
+void ExpectTexts(const std::map<std::pair<int, int>, Bytes>& resources, int type, int id,
+                 const std::vector<std::string_view>& texts) {
+  const std::string where = (type == kMenuType ? "menu " : "dialog ") + std::to_string(id);
+  const auto found = resources.find({type, id});
+  if (found == resources.end()) {
+    ++failures;
+    std::fprintf(stderr, "%s missing\n", where.c_str());
+    return;
+  }
+  for (const std::string_view text : texts) {
+    if (text.empty() || Holds(found->second, text)) continue;
+    ++failures;
+    std::fprintf(stderr, "resource text wrong or missing in %s: \"%.*s\"\n", where.c_str(),
+                 static_cast<int>(text.size()), text.data());
+  }
 }
 
-void ExpectMenuTexts(const Bytes& data, const vb::res::MenuItem& item) {
-  Expect(data, item.text, "menu " + std::to_string(vb::ids::IDR_MENU));
-  for (const vb::res::MenuItem& child : item.items) ExpectMenuTexts(data, child);
+void AddMenuTexts(const vb::res::MenuItem& item, std::vector<std::string_view>& texts) {
+  texts.push_back(item.text);
+  for (const vb::res::MenuItem& child : item.items) AddMenuTexts(child, texts);
 }
 
 }  // namespace
@@ -117,27 +114,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: not a readable resource file\n", argv[1]);
     return 1;
   }
-
-  const auto menu = resources.find({kMenuType, vb::ids::IDR_MENU});
-  if (menu == resources.end()) {
-    ++failures;
-    std::fprintf(stderr, "menu %d missing\n", vb::ids::IDR_MENU);
-  } else {
-    ExpectMenuTexts(menu->second, vb::res::TickerMenu());
-  }
+  std::vector<std::string_view> menu;
+  AddMenuTexts(vb::res::TickerMenu(), menu);
+  ExpectTexts(resources, kMenuType, vb::ids::IDR_MENU, menu);
   for (const vb::res::Dialog& dialog : vb::res::AllDialogs()) {
-    const std::string where = "dialog " + std::to_string(dialog.id);
-    const auto found = resources.find({kDialogType, dialog.id});
-    if (found == resources.end()) {
-      ++failures;
-      std::fprintf(stderr, "%s missing\n", where.c_str());
-      continue;
-    }
-    Expect(found->second, dialog.caption, where);
-    Expect(found->second, vb::res::kDialogFontName, where);
-    for (const vb::res::Control& control : dialog.controls) {
-      Expect(found->second, control.text, where + " control " + std::to_string(control.id));
-    }
+    std::vector<std::string_view> texts = {dialog.caption, vb::res::kDialogFontName};
+    for (const vb::res::Control& control : dialog.controls) texts.push_back(control.text);
+    ExpectTexts(resources, kDialogType, dialog.id, texts);
   }
   if (failures != 0) return 1;
   std::ofstream(argv[2]) << "resource texts checked\n";

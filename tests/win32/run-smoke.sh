@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # run-smoke.sh [BUILD_DIR]: runs the cross-built Velloband.exe under Wine and checks what a user
-# would see on a first run, a second start, a channel download and the exit. BUILD_DIR is the
-# folder of the "windows" preset (default build/windows); it must hold Velloband.exe and
-# vb_smoke_driver.exe. Needs wine, wine64, xvfb, util-linux (unshare) and locales; python3, when
-# present, adds the HTTP error-page check. Runs for about a minute.
+# would see on a first run, a second start, a channel download and the exit. BUILD_DIR (default
+# build/windows, the "windows" preset's) holds Velloband.exe and vb_smoke_driver.exe. Needs wine,
+# wine64, xvfb, util-linux (unshare) and locales; python3, when present, adds the HTTP error-page
+# check. Runs for about a minute.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -13,51 +13,36 @@ for exe in Velloband.exe vb_smoke_driver.exe; do
 done
 
 # The program's texts are code page 936; a Chinese locale gives Wine that ANSI code page.
-if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
-fi
+root_or() { [ "$(id -u)" -eq 0 ] && printf "%s" "$1" || printf "%s" "$2"; }
+locale -a 2>/dev/null | grep -qix 'zh_CN.utf8' ||
+  $(root_or "" sudo) localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 
 # Everything below runs in a network namespace of its own: nothing can reach the outside.
 if [ -z "${VB_SMOKE_ISOLATED:-}" ]; then
-  isolate=(unshare -n)
-  [ "$(id -u)" -eq 0 ] || isolate=(unshare -rn)
-  exec env VB_SMOKE_ISOLATED=1 "${isolate[@]}" -- "$0" "$build"
+  exec env VB_SMOKE_ISOLATED=1 unshare "$(root_or -n -rn)" -- "$0" "$build"
 fi
 ip link set lo up 2>/dev/null || true
 
 work=$(mktemp -d /tmp/vb-smoke.XXXXXX)
-xvfb_pid=""
-http_pid=""
+pids=()
 cleanup() {
   WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
-  [ -n "$http_pid" ] && kill "$http_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ ${#pids[@]} -eq 0 ] || kill "${pids[@]}" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 failures=0
-pass() { echo "ok   - $*"; }
-fail() { echo "FAIL - $*"; failures=$((failures + 1)); }
 check() {  # check DESCRIPTION COMMAND...
-  local what=$1
-  shift
-  if "$@"; then pass "$what"; else fail "$what"; fi
+  if "${@:2}"; then echo "ok   - $1"; else echo "FAIL - $1"; failures=$((failures + 1)); fi
 }
 wait_for() {  # wait_for SECONDS COMMAND...: polls until the command succeeds
-  local seconds=$1
-  shift
-  for _ in $(seq $((seconds * 5))); do
-    "$@" && return 0
-    sleep 0.2
-  done
+  for _ in $(seq $(($1 * 5))); do "${@:2}" && return 0; sleep 0.2; done
   return 1
 }
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
+pids+=($!)
 wait_for 10 test -s "$work/display" || { echo "run-smoke: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(cat "$work/display")"
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -97,9 +82,7 @@ check "the first instance stays" driver bar 5 0
 cat >"$program_dir/feed.xml" <<'EOF'
 <?xml version="1.0" encoding="utf-8"?>
 <rss version="2.0"><channel><title>冒烟测试频道</title><link>http://example.invalid/</link>
-<description>d</description>
-<item><title>第一条新闻标题</title><link>http://example.invalid/1</link>
-<description>正文</description><pubDate>Mon, 07 Dec 2026 08:00:00 GMT</pubDate></item>
+<item><title>第一条新闻标题</title><link>http://example.invalid/1</link><description>正文</description></item>
 </channel></rss>
 EOF
 check "the dialog adds a channel named 新闻 and lists it by name" \
@@ -118,13 +101,12 @@ current_at_exit=0  # the one channel is fetched again and again
 if command -v python3 >/dev/null; then
   current_at_exit=1  # the second channel, whose fetch the add started
   mkdir -p "$work/www"
-  python3 -m http.server 18931 --bind 127.0.0.1 --directory "$work/www" >/dev/null 2>"$work/http.log" &
-  http_pid=$!
+  python3 -m http.server 18931 --bind 127.0.0.1 --directory "$work/www" >/dev/null 2>&1 &
+  pids+=($!)
   wait_for 10 bash -c 'echo >/dev/tcp/127.0.0.1/18931' 2>/dev/null || true
   echo "stale copy" >"$data/velloband1"
   check "the dialog adds a second channel" \
     driver add-channel 'http://127.0.0.1:18931/missing.xml' 'missing'
-  check "the server was asked for the channel" wait_for 20 grep -q 'GET /missing.xml' "$work/http.log"
   check "a 404 answer removes the channel file instead of saving the error page" \
     wait_for 20 test ! -e "$data/velloband1"
   check "no temporary file is left behind" test -z "$(ls "$data" | grep '\.tmp' || true)"
@@ -134,8 +116,7 @@ fi
 
 # --- Exit ------------------------------------------------------------------------------------
 driver command 40009 >/dev/null  # dock at the bottom, so that the saved state is not a default
-check "the exit command is taken" driver exit
-check "the bar closes" driver bar-gone 20
+check "the exit command is taken" driver command 40003
 ended() { [ ! -e "/proc/$velloband_pid" ] || grep -q '^State:.*Z' "/proc/$velloband_pid/status"; }
 check "the program ends" wait_for 20 ended
 wait "$velloband_pid" && exit_code=$? || exit_code=$?
@@ -155,14 +136,11 @@ check "the bar comes up under a Western code page, docked at the bottom" driver 
 check "renaming the first channel 体育 lists it by its new name there" \
   driver add-channel 'file://C:\vb\feed.xml vbco;cd=up;' '体育'
 check "and stored in code page 936" ini_has '-1=体育'
-driver exit >/dev/null
+driver command 40003 >/dev/null
 wait_for 20 ended || true
 
-echo
 if [ "$failures" -ne 0 ]; then
-  echo "settings file at the end:"
-  ini_text || true
-  echo "run-smoke: $failures check(s) failed"
+  echo -e "\nsettings file at the end:\n$(ini_text)\nrun-smoke: $failures check(s) failed"
   exit 1
 fi
-echo "run-smoke: all checks passed"
+echo -e "\nrun-smoke: all checks passed"

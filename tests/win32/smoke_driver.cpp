@@ -13,7 +13,6 @@
 namespace {
 
 constexpr const wchar_t* kBarTitle = L"Velloband V1.1";
-constexpr int kExitCommand = 40003;
 constexpr int kConfigCommand = 40002;
 constexpr int kChannelList = 1045;
 constexpr int kChannelUrl = 1047;
@@ -27,22 +26,21 @@ bool Fail(const char* what) {
   return false;
 }
 
-// The bar exists hidden during start-up; it is there for the user once it is shown.
-HWND WaitForBar(int seconds) {
-  for (int i = 0; i < seconds * 10; ++i) {
-    const HWND bar = FindWindowW(nullptr, kBarTitle);
-    if (bar != nullptr && IsWindowVisible(bar)) return bar;
-    Sleep(100);
+// Polls `found` every 0.1 s for up to `seconds`: what it found, or a null handle.
+template <typename Find>
+HWND Poll(int seconds, Find found) {
+  for (int i = 0; i < seconds * 10; ++i, Sleep(100)) {
+    if (const HWND window = found()) return window;
   }
   return nullptr;
 }
 
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string out(size > 0 ? size : 1, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
-  out.resize(out.size() - 1);
-  return out;
+// The bar exists hidden during start-up; it is there for the user once it is shown.
+HWND WaitForBar(int seconds) {
+  return Poll(seconds, [] {
+    const HWND bar = FindWindowW(nullptr, kBarTitle);
+    return bar != nullptr && IsWindowVisible(bar) ? bar : nullptr;
+  });
 }
 
 // The bar of the default settings: a top-most tool popup that never activates, as wide as the
@@ -56,10 +54,9 @@ bool CheckBar(int seconds, int top) {
   const LONG exStyle = GetWindowLongW(bar, GWL_EXSTYLE);
   RECT rect{};
   GetWindowRect(bar, &rect);
-  std::printf("bar: class=%s style=%08lx exstyle=%08lx rect=%ld,%ld,%ld,%ld visible=%d\n",
-              Utf8(className).c_str(), static_cast<unsigned long>(style),
-              static_cast<unsigned long>(exStyle), rect.left, rect.top, rect.right, rect.bottom,
-              IsWindowVisible(bar) ? 1 : 0);
+  std::printf("bar: class=%ls style=%08lx exstyle=%08lx rect=%ld,%ld,%ld,%ld\n", className,
+              static_cast<unsigned long>(style), static_cast<unsigned long>(exStyle), rect.left,
+              rect.top, rect.right, rect.bottom);
   bool ok = true;
   if (std::wcscmp(className, kBarTitle) != 0) ok = Fail("class name");
   if ((style & WS_POPUP) == 0 || (style & (WS_CAPTION | WS_THICKFRAME)) != 0) ok = Fail("style");
@@ -72,14 +69,6 @@ bool CheckBar(int seconds, int top) {
   return ok;
 }
 
-bool CheckBarGone(int seconds) {
-  for (int i = 0; i < seconds * 10; ++i) {
-    if (FindWindowW(nullptr, kBarTitle) == nullptr) return true;
-    Sleep(100);
-  }
-  return Fail("the bar is still there");
-}
-
 bool PrintRunValue() {
   wchar_t value[1024] = {};
   DWORD size = sizeof value;
@@ -87,7 +76,7 @@ bool PrintRunValue() {
       RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
                    L"Velloband", RRF_RT_REG_SZ, nullptr, value, &size);
   if (result != ERROR_SUCCESS) return Fail("no Run value Velloband");
-  std::printf("%s\n", Utf8(value).c_str());
+  std::printf("%ls\n", value);
   return true;
 }
 
@@ -113,28 +102,17 @@ bool SendToBar(UINT message, WPARAM wParam) {
 }
 
 HWND WaitForDialog(HWND owner, const wchar_t* caption) {
-  for (int i = 0; i < 100; ++i) {
+  return Poll(10, [&] {
     HWND dialog = nullptr;
     while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", caption)) != nullptr) {
-      if (GetWindow(dialog, GW_OWNER) == owner) return dialog;
+      if (GetWindow(dialog, GW_OWNER) == owner) break;
     }
-    Sleep(100);
-  }
-  return nullptr;
-}
-
-std::wstring ListRow(HWND dialog, int row) {
-  const HWND list = GetDlgItem(dialog, kChannelList);
-  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
-  if (length == LB_ERR) return {};
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return text;
+    return dialog;
+  });
 }
 
 // Opens the configuration dialog from the bar's command, adds a channel with a name through its
-// fields and Add button, checks that the channel's row shows the name, and closes the dialog.
+// fields and Add button, checks that the list shows the name, and closes the dialog.
 bool AddChannel(const std::wstring& url, const std::wstring& name) {
   const HWND bar = WaitForBar(10);
   if (bar == nullptr) return Fail("no bar");
@@ -145,14 +123,9 @@ bool AddChannel(const std::wstring& url, const std::wstring& name) {
   SetDlgItemTextW(dialog, kChannelName, name.c_str());
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kChannelAdd, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, kChannelAdd)));
-  // An update selects the updated row; an add appends one.
-  int row = static_cast<int>(SendDlgItemMessageW(dialog, kChannelList, LB_GETCURSEL, 0, 0));
-  if (row == LB_ERR) {
-    row = static_cast<int>(SendDlgItemMessageW(dialog, kChannelList, LB_GETCOUNT, 0, 0)) - 1;
-  }
-  const std::wstring text = ListRow(dialog, row);
-  std::printf("row %d: %s\n", row, Utf8(text).c_str());
-  bool ok = text == name || Fail("the list does not show the channel's name");
+  const LRESULT row = SendDlgItemMessageW(dialog, kChannelList, LB_FINDSTRINGEXACT, -1,
+                                          reinterpret_cast<LPARAM>(name.c_str()));
+  bool ok = row != LB_ERR || Fail("the list does not show the channel's name");
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
   if (IsWindow(dialog)) ok = Fail("the dialog did not close");
@@ -174,25 +147,19 @@ int main() {
   bool ok = false;
   if (verb == L"bar") {
     ok = CheckBar(number, argc > 3 ? _wtoi(argv[3]) : 0);
-  } else if (verb == L"bar-gone") {
-    ok = CheckBarGone(number);
   } else if (verb == L"run-value") {
     ok = PrintRunValue();
   } else if (verb == L"tray-icons") {
     std::printf("%d\n", CountTrayIcons());
     ok = true;
-  } else if (verb == L"command") {
-    ok = SendToBar(WM_COMMAND, static_cast<WPARAM>(number));
-  } else if (verb == L"timer") {
-    ok = SendToBar(WM_TIMER, static_cast<WPARAM>(number));
+  } else if (verb == L"command" || verb == L"timer") {
+    ok = SendToBar(verb == L"command" ? WM_COMMAND : WM_TIMER, static_cast<WPARAM>(number));
   } else if (verb == L"add-channel" && argc > 3) {
     ok = AddChannel(argument, argv[3]);
-  } else if (verb == L"exit") {
-    ok = SendToBar(WM_COMMAND, kExitCommand);
   } else {
     std::fprintf(stderr,
-                 "usage: vb_smoke_driver bar SECONDS TOP | bar-gone SECONDS | run-value | "
-                 "tray-icons | command ID | timer ID | add-channel URL NAME | exit\n");
+                 "usage: vb_smoke_driver bar SECONDS TOP | run-value | "
+                 "tray-icons | command ID | timer ID | add-channel URL NAME\n");
     return 2;
   }
   std::fflush(stdout);

@@ -33,12 +33,8 @@ cleanup() {
   trap - EXIT TERM INT
   [ -n "$BAR_PID" ] && stop "$BAR_PID"
   for pid in "${HELPER_PIDS[@]}"; do stop "$pid"; done
-  if [ $status -ne 0 ]; then
-    echo "--- steps" >&2
-    tail -n 30 "$WORK/steps" >&2 2>/dev/null || true
-    echo "--- program output" >&2
-    tail -n 40 "$WORK/bar.log" >&2 2>/dev/null || true
-  fi
+  [ $status -eq 0 ] || { echo "--- steps"; tail -n 30 "$WORK/steps"; echo "--- program output"
+    tail -n 40 "$WORK/bar.log"; } >&2 2>/dev/null
   rm -rf "$WORK"
   exit $status
 }
@@ -49,10 +45,7 @@ exec 9>>"$WORK/steps"
 BASH_XTRACEFD=9
 set -x
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # wait_until SECONDS COMMAND...: polls every 0.1 s.
 wait_until() {
@@ -64,50 +57,60 @@ wait_until() {
   done
 }
 
+# expect SECONDS MESSAGE COMMAND...: waits for the command or fails with the message, which is
+# expanded only then (so '$(bar_geometry)' shows the last geometry).
+expect() { wait_until "$1" "${@:3}" || fail "$(eval "echo \"$2\"")"; }
+
+# expect_ini SECTION KEY VALUE
+expect_ini() { [ "$(ini_value "$1" "$2")" = "$3" ] || fail "$2 is '$(ini_value "$1" "$2")'"; }
+
 start_display() {
   Xvfb -displayfd 7 -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp 7>"$WORK/display" \
     >"$WORK/xvfb.log" 2>&1 &
   HELPER_PIDS+=($!)
-  wait_until 20 test -s "$WORK/display" || fail "Xvfb did not start"
+  expect 20 "Xvfb did not start" test -s "$WORK/display"
   export DISPLAY=:$(head -n 1 "$WORK/display")
   openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
   HELPER_PIDS+=($!)
-  wait_until 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    fail "openbox did not start"
+  expect 20 "openbox did not start" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
   trayer --edge bottom --align right --widthtype pixel --width 96 --heighttype pixel \
     --height 24 --SetDockType false --SetPartialStrut false >"$WORK/trayer.log" 2>&1 &
   HELPER_PIDS+=($!)
-  wait_until 20 xdotool search --name '^panel$' || fail "trayer did not start"
+  expect 20 "trayer did not start" xdotool search --name '^panel$'
 }
 
+# Starts the program and waits until its bar is shown and its tray icon is there.
 start_bar() {
   "$VB_PROGRAM" "$@" >>"$WORK/bar.log" 2>&1 &
   BAR_PID=$!
-  wait_until 30 bar_window || fail "the bar did not appear"
+  expect 30 "the bar is not shown" bar_mapped
+  expect 20 "no tray icon" tray_icon
 }
 
-# The bar: the dock window of that title (the program's hidden leader window has it too).
-bar_window() {
-  local id
-  for id in $(xdotool search --name '^Velloband V1.1$' 2>/dev/null); do
-    if xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DOCK; then
-      echo "$id"
-      return 0
-    fi
+# windows_typed TYPE SEARCH...: the windows that `xdotool search SEARCH...` finds of that type.
+windows_typed() {
+  local id type=$1
+  shift
+  for id in $(xdotool search "$@" 2>/dev/null); do
+    xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q "$type" && echo "$id"
   done
-  return 1
+  true
 }
+first() { [ -n "$1" ] && echo "${1%%$'\n'*}"; }
+# The bar is the dock window of that title (the program's hidden leader window has it too).
+dock_windows() { windows_typed DOCK --name '^Velloband V1.1$'; }
+bar_window() { first "$(dock_windows)"; }
+menu_open() { [ -n "$(windows_typed POPUP_MENU --onlyvisible --class '^Velloband V1.1$')" ]; }
+tray_icon() { first "$(xdotool search --name '^Velloband$' 2>/dev/null)"; }
 
 # xwininfo and xprop on the bar; they fail when there is none (xwininfo would otherwise wait for
 # a click on a window).
-bar_info() {
-  local id
-  id=$(bar_window) || return 1
-  "$@" -id "$id"
-}
+bar_info() { local id; id=$(bar_window) && "$@" -id "$id"; }
 
 bar_mapped() { bar_info xwininfo | grep -q 'Map State: IsViewable'; }
 bar_unmapped() { bar_info xwininfo | grep -q 'Map State: IsUnMapped'; }
+# Whether the window manager keeps the top TOP pixels of the screen free.
+workarea_top() { xprop -root _NET_WORKAREA | grep -q "= 0, $1, "; }
 
 # "x y width height" of the bar on the screen.
 bar_geometry() {
@@ -116,43 +119,22 @@ bar_geometry() {
 }
 
 bar_strut() { bar_info xprop _NET_WM_STRUT_PARTIAL | sed -n 's/.*= //p'; }
+strut_is() { [ "$(bar_strut)" = "$1" ]; }
 
-tray_icon() {
-  local ids
-  ids=$(xdotool search --name '^Velloband$' 2>/dev/null) && [ -n "$ids" ] && echo "${ids%%$'\n'*}"
-}
+click_tray() { xdotool mousemove --window "$(tray_icon)" 8 8 click "$1"; }
 
-click_tray() {
-  local icon
-  icon=$(tray_icon) || fail "no tray icon"
-  xdotool mousemove --window "$icon" 8 8 click "$1"
-}
-
-menu_open() {
-  local id
-  for id in $(xdotool search --onlyvisible --class '^Velloband V1.1$' 2>/dev/null); do
-    xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q POPUP_MENU && return 0
-  done
-  return 1
-}
-
-# Picks the item `count` places up from the bottom of the popup menu (separators skipped).
+# Picks the item COUNT places up from the bottom of the popup menu (separators skipped).
 choose_from_bottom() {
-  local count=$1
-  wait_until 10 menu_open || fail "the popup menu did not open"
-  for _ in $(seq "$count"); do xdotool key Up; done
+  expect 10 "the popup menu did not open" menu_open
+  for _ in $(seq "$1"); do xdotool key Up; done
   xdotool key Return
 }
 
+# ini_value SECTION KEY: the value; fails when the key is absent.
 ini_value() {
-  # ini_value SECTION KEY: the value, empty when absent.
   tr -d '\r' <"$SETTINGS" | awk -F= -v s="[$1]" -v k="$2" '$0 == s {in_s = 1; next}
-    /^\[/ {in_s = 0} in_s && $1 == k {sub(/^[^=]*=/, ""); print; exit}'
-}
-
-has_key() {
-  tr -d '\r' <"$SETTINGS" | awk -v s="[$1]" '$0 == s {in_s = 1; next} /^\[/ {in_s = 0} in_s' |
-    grep -q "^$2="
+    /^\[/ {in_s = 0} in_s && $1 == k {sub(/^[^=]*=/, ""); print; found = 1; exit}
+    END {exit !found}'
 }
 
 # A screenshot of the bar's page area (right of the icons) as a PNG.
@@ -164,14 +146,12 @@ shoot_page() {
 
 colours_in() { convert "$1" -format '%k' info:; }
 same_image() { [ "$(convert "$1" rgb:- | md5sum)" = "$(convert "$2" rgb:- | md5sum)" ]; }
+# Whether a fresh screenshot of the page, kept in FILE, shows text.
+page_shows_text() { shoot_page "$1" && [ "$(colours_in "$1")" -gt 8 ]; }
 
 # Waits for the bar to end and checks that it ended with status 0.
 expect_exit_zero() {
-  local deadline=$((SECONDS + 30))
-  while kill -0 "$BAR_PID" 2>/dev/null; do
-    [ $SECONDS -lt $deadline ] || fail "the program did not end"
-    sleep 0.1
-  done
+  expect 30 "the program did not end" gone "$BAR_PID"
   local status=0
   wait "$BAR_PID" || status=$?
   BAR_PID=""
@@ -179,8 +159,9 @@ expect_exit_zero() {
 }
 
 expect_state_saved() {
-  for key in OrigX OrigY Fixed; do has_key Window $key || fail "Window/$key not written"; done
-  has_key FileNo CurrentFileNo || fail "FileNo/CurrentFileNo not written"
+  for key in Window/OrigX Window/OrigY Window/Fixed FileNo/CurrentFileNo; do
+    ini_value "${key%/*}" "${key#*/}" >/dev/null || fail "$key not written"
+  done
 }
 
 # A settings file with one file:// channel whose feed is already downloaded, docked at the top;
@@ -190,12 +171,9 @@ write_channel_settings() {
   cat >"$feed" <<'FEED'
 <?xml version="1.0" encoding="utf-8"?>
 <rss version="2.0"><channel><title>E2E</title>
-<item><title>Lighthouse keepers repaint the tower in red and white stripes</title>
-<link>http://example.com/1</link><pubDate>Mon, 07 Dec 2026 09:15:00 GMT</pubDate></item>
-<item><title>Harbour market opens an hour earlier on weekdays</title>
-<link>http://example.com/2</link><pubDate>Mon, 07 Dec 2026 08:45:00 GMT</pubDate></item>
-<item><title>Night ferry adds a stop at the island pier</title>
-<link>http://example.com/3</link><pubDate>Mon, 07 Dec 2026 07:30:00 GMT</pubDate></item>
+<item><title>Lighthouse keepers repaint the tower in red and white stripes</title><link>http://example.com/1</link></item>
+<item><title>Harbour market opens an hour earlier on weekdays</title><link>http://example.com/2</link></item>
+<item><title>Night ferry adds a stop at the island pier</title><link>http://example.com/3</link></item>
 </channel></rss>
 FEED
   cp "$feed" "$XDG_CONFIG_HOME/velloband0"

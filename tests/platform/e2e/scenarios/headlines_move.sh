@@ -3,14 +3,7 @@
 start_display
 write_channel_settings
 start_bar
-first=$WORK/first.png
-second=$WORK/second.png
-has_text() {
-  shoot_page "$first" && [ "$(colours_in "$first")" -gt 8 ]
-}
-wait_until 20 has_text || fail "no headline appeared"
-moved() {
-  shoot_page "$second" && ! same_image "$first" "$second"
-}
-wait_until 10 moved || fail "the headlines do not move"
+expect 20 "no headline appeared" page_shows_text "$WORK/first.png"
+moved() { shoot_page "$WORK/second.png" && ! same_image "$WORK/first.png" "$WORK/second.png"; }
+expect 10 "the headlines do not move" moved
 echo PASS
