@@ -36,14 +36,18 @@ void Win32Desktop::SetTooltipMaxWidth(int iconControlId, int pixels) {
   if (tip != tooltips_.end()) SendMessageW(tip->second, TTM_SETMAXTIPWIDTH, 0, pixels);
 }
 
-void Win32Desktop::AddTooltipTool(int iconControlId, std::string_view text) {
+void Win32Desktop::SendToolText(int iconControlId, std::string_view text, UINT message) {
   const auto tip = tooltips_.find(iconControlId);
   const auto icon = iconControls_.find(iconControlId);
   if (tip == tooltips_.end() || icon == iconControls_.end()) return;
   std::wstring wideText = WideFrom936(text);
   TTTOOLINFOW tool =
       ToolRecord(bar_, icon->second, instance_, wideText.empty() ? nullptr : wideText.data());
-  SendMessageW(tip->second, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tip->second, message, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Win32Desktop::AddTooltipTool(int iconControlId, std::string_view text) {
+  SendToolText(iconControlId, text, TTM_ADDTOOLW);
 }
 
 void Win32Desktop::ActivateTooltip(int iconControlId) {
@@ -59,13 +63,7 @@ void Win32Desktop::SetTooltipTitle(int iconControlId, std::string_view title) {
 }
 
 void Win32Desktop::UpdateTooltipText(int iconControlId, std::string_view text) {
-  const auto tip = tooltips_.find(iconControlId);
-  const auto icon = iconControls_.find(iconControlId);
-  if (tip == tooltips_.end() || icon == iconControls_.end()) return;
-  std::wstring wideText = WideFrom936(text);
-  TTTOOLINFOW tool =
-      ToolRecord(bar_, icon->second, instance_, wideText.empty() ? nullptr : wideText.data());
-  SendMessageW(tip->second, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendToolText(iconControlId, text, TTM_UPDATETIPTEXTW);
 }
 
 }  // namespace vb::win32

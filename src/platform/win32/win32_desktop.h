@@ -108,6 +108,8 @@ class Win32Desktop final : public Desktop {
   LRESULT HandleBarMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HBRUSH IconControlBrush(HDC context);
   LRESULT AppBarMessage(DWORD message, int edge, AppBarStrip* strip);
+  // Adds or updates the tool of an icon control's tooltip.
+  void SendToolText(int iconControlId, std::string_view text, UINT message);
 
   HINSTANCE instance_;
   HWND bar_ = nullptr;
