@@ -9,7 +9,8 @@ expect 10 'strut $(bar_strut)' strut_is "0, 0, 24, 0, 0, 0, 0, 0, 0, $((SCREEN_W
 expect 10 'the strip is not reserved: $(xprop -root _NET_WORKAREA)' workarea_top 24
 expect_ini FileNo MaxFileNo 0
 expect_ini Window AutoLoad 1
-grep -q '^Exec=' "$XDG_CONFIG_HOME/autostart/velloband.desktop" || fail "no autostart entry"
+grep -qxF "Exec=\"$(realpath "$VB_PROGRAM")\"" "$XDG_CONFIG_HOME/autostart/velloband.desktop" ||
+  fail "the autostart entry does not start this program"
 
 files() { (cd "$XDG_CONFIG_HOME" && find . -type f -exec md5sum {} + | sort); }
 before=$(files)
