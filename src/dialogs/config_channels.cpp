@@ -8,6 +8,7 @@
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
 #include "settings/decimal_text.h"
+#include "settings/file_io.h"
 
 namespace vb {
 namespace {
@@ -18,7 +19,7 @@ constexpr std::size_t kHeaderViewLimit = 255;
 
 // The start of a downloaded channel file, read as text (CR LF as LF).
 std::string HeaderViewText(const std::string& path) {
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  std::ifstream in(FilePath(path), std::ios::binary);
   if (!in) return res::Gbk(res::text::kNoChannelFile);
   // Twice the limit, so that enough remains after CR LF pairs shrink.
   std::string raw(2 * kHeaderViewLimit + 2, '\0');

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "settings/file_io.h"
 
 namespace vb {
 
@@ -10,8 +11,7 @@ namespace vb {
 // fall at the same byte on every platform.
 class TextModeReader {
  public:
-  explicit TextModeReader(const std::string& path)
-      : in_(std::filesystem::path(path), std::ios::binary) {}
+  explicit TextModeReader(const std::string& path) : in_(FilePath(path), std::ios::binary) {}
 
   bool is_open() const { return in_.is_open(); }
 

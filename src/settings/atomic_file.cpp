@@ -27,7 +27,7 @@ std::string TemporaryPathBeside(const std::string& path) {
 
 bool ReplaceFileWith(const std::string& from, const std::string& to) {
   std::error_code error;
-  std::filesystem::rename(from, to, error);
+  std::filesystem::rename(FilePath(from), FilePath(to), error);
   return !error;
 }
 

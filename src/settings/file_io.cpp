@@ -1,23 +1,74 @@
 #include "settings/file_io.h"
 
-#include <filesystem>
+#ifndef _WIN32
+#include <iconv.h>
+#endif
 
 namespace vb {
+namespace {
 
-std::FILE* OpenFile(const std::string& path, const char* mode) {
+#ifndef _WIN32
+bool IsUtf8(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80         ? 1
+                               : (lead >> 5) == 6  ? 2
+                               : (lead >> 4) == 14 ? 3
+                               : (lead >> 3) == 30 ? 4
+                                                   : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+// Paths that are already UTF-8 (the data folder, which comes from the environment, and any
+// ASCII path) stay as they are; others are read as GBK.
+std::string Utf8FromGbk(const std::string& path) {
+  if (IsUtf8(path)) return path;
+  iconv_t converter = iconv_open("UTF-8", "GBK");
+  if (converter == reinterpret_cast<iconv_t>(-1)) return path;
+  std::string out(path.size() * 3 / 2 + 4, '\0');
+  char* in = const_cast<char*>(path.data());
+  std::size_t inLeft = path.size();
+  char* next = out.data();
+  std::size_t outLeft = out.size();
+  const bool converted = iconv(converter, &in, &inLeft, &next, &outLeft) != static_cast<size_t>(-1);
+  iconv_close(converter);
+  if (!converted) return path;
+  out.resize(out.size() - outLeft);
+  return out;
+}
+#endif
+
+}  // namespace
+
+std::filesystem::path FilePath(const std::string& path) {
 #ifdef _WIN32
   // std::filesystem converts with the C library's character locale, which the program sets to
   // code page 936 at start.
-  std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
-  return _wfopen(std::filesystem::path(path).c_str(), wideMode.c_str());
+  return std::filesystem::path(path);
 #else
-  return std::fopen(path.c_str(), mode);
+  return std::filesystem::path(Utf8FromGbk(path));
+#endif
+}
+
+std::FILE* OpenFile(const std::string& path, const char* mode) {
+#ifdef _WIN32
+  std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+  return _wfopen(FilePath(path).c_str(), wideMode.c_str());
+#else
+  return std::fopen(FilePath(path).c_str(), mode);
 #endif
 }
 
 bool RemoveFile(const std::string& path) {
   std::error_code error;
-  return std::filesystem::remove(path, error);
+  return std::filesystem::remove(FilePath(path), error);
 }
 
 }  // namespace vb

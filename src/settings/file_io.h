@@ -1,13 +1,16 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace vb {
 
-// Files named by paths in the program's code page (936) on every system. On Windows the narrow
-// C library calls would read a name in the system's ANSI code page instead, which garbles
-// Chinese names wherever that is not 936.
+// The file system's name for a path held in the program's code page (936). On Windows the
+// narrow C library calls would read it in the system's ANSI code page instead; on Linux a path
+// typed in a dialog arrives in 936 while the file system names files in UTF-8.
+std::filesystem::path FilePath(const std::string& path);
+
 std::FILE* OpenFile(const std::string& path, const char* mode);
 
 // Deletes a file; false when there was nothing to delete or it could not be deleted.

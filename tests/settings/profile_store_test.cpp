@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "settings/atomic_file.h"
+#include "settings/file_io.h"
 #include "support/temp_folder.h"
 
 namespace vb {
@@ -100,6 +101,18 @@ TEST(AtomicFile, FailedWriteLeavesTheOldFileWhole) {
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
     ++files;
   EXPECT_EQ(files, 2u) << "the target and the interrupted leftover, no new temporary file";
+}
+
+TEST(FileIo, PathsInCodePage936NameTheFileSystemsUtf8Files) {
+  TempFolder folder;
+  const std::string typed = folder.File("\xD0\xC2\xCE\xC5.ini");  // "新闻" as a dialog keeps it
+  ASSERT_TRUE(WriteFileAtomically(typed, "x"));
+  EXPECT_TRUE(std::filesystem::exists(folder.File("\xE6\x96\xB0\xE9\x97\xBB.ini")));
+  std::string bytes;
+  EXPECT_TRUE(ReadWholeFile(typed, bytes));
+  EXPECT_EQ(bytes, "x");
+  EXPECT_TRUE(RemoveFile(typed));
+  EXPECT_EQ(FilePath(folder.File("plain.ini")).string(), folder.File("plain.ini"));
 }
 
 }  // namespace
