@@ -4,16 +4,10 @@
 // The other system headers build on windows.h.
 #include <shlobj.h>
 
-#include <algorithm>
-
 #include "platform/win32/code_page.h"
 
 namespace vb::win32 {
 namespace {
-
-bool IsAscii(const std::wstring& text) {
-  return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; });
-}
 
 std::wstring ShortName(const std::wstring& path) {
   const DWORD needed = GetShortPathNameW(path.c_str(), nullptr, 0);
@@ -33,9 +27,9 @@ std::string AppDataFolder() {
     return {};
   }
   std::wstring folder = buffer;
-  if (!IsAscii(folder)) {
+  if (!RoundTripsThrough936(folder)) {
     const std::wstring shortFolder = ShortName(folder);
-    if (!shortFolder.empty() && IsAscii(shortFolder)) folder = shortFolder;
+    if (!shortFolder.empty() && RoundTripsThrough936(shortFolder)) folder = shortFolder;
   }
   return NarrowTo936(folder);
 }

@@ -5,9 +5,9 @@
 namespace vb::win32 {
 
 // The user's application-data folder (CSIDL_APPDATA, not created) in code page 936, or empty
-// when the shell has none. A folder whose name is not plain ASCII is given by its short name
-// where the volume has one, so that the narrow file functions of the portable code, which read
-// names in the system's ANSI code page, open the same files as the wide ones.
+// when the shell has none. A folder whose name 936 cannot spell (a Western user name with,
+// say, an Ø) is given by its short name where the volume has one, so that the program's files
+// are found under a name that survives the conversion.
 std::string AppDataFolder();
 
 }  // namespace vb::win32

@@ -20,7 +20,23 @@ Win32Desktop::Win32Desktop(HINSTANCE instance) : instance_(instance) {
 }
 
 Win32Desktop::~Win32Desktop() {
+  TakeDownBar();
   if (iconBrush_ != nullptr) DeleteObject(iconBrush_);
+}
+
+// The loop can end with the bar still up (the import's OK, the session's end, a start-up that
+// gave up): its tray icon and screen strip would outlive the program, and a late message would
+// reach a ticker that is gone. The shutdown has run or was skipped on purpose, so the ticker
+// hears nothing of this; the dialogs go with their owner while the ticker still exists.
+void Win32Desktop::TakeDownBar() {
+  if (bar_ == nullptr) return;
+  events_ = nullptr;
+  UnregisterAppBar();
+  RemoveTrayIcon();
+  DestroyWindow(bar_);
+  bar_ = nullptr;
+  browserHost_ = nullptr;
+  browserDocument_ = nullptr;
 }
 
 bool Win32Desktop::RegisterBarClass() {

@@ -37,10 +37,8 @@ void Win32Desktop::KillTimer(int timerId) {
 
 int Win32Desktop::RunLoop() {
   MSG message{};
-  for (;;) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got == 0) return static_cast<int>(message.wParam);
-    if (got == -1) return 0;
+  BOOL got = 0;
+  while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0 && got != -1) {
     // Gives the modeless dialogs their keyboard handling (Tab, Enter, Escape).
     const HWND dialog = GetAncestor(message.hwnd, GA_ROOT);
     if (dialog != nullptr && openDialogs_.count(dialog) != 0 &&
@@ -50,6 +48,8 @@ int Win32Desktop::RunLoop() {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+  TakeDownBar();
+  return got == 0 ? static_cast<int>(message.wParam) : 0;
 }
 
 void Win32Desktop::QuitLoop(int exitCode) {

@@ -107,6 +107,8 @@ class Win32Desktop final : public Desktop {
   static LRESULT CALLBACK BarProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleBarMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HBRUSH IconControlBrush(HDC context);
+  // Takes down a bar that outlives the ticker's part in it, without telling the ticker.
+  void TakeDownBar();
   LRESULT AppBarMessage(DWORD message, int edge, AppBarStrip* strip);
   // Adds or updates the tool of an icon control's tooltip.
   void SendToolText(int iconControlId, std::string_view text, UINT message);
