@@ -200,8 +200,11 @@ void BarWindowGtk::Drag() {
   y_ = drag.y;
 }
 
+// The window manager's opacity, which the compositor applies: GTK's own would repaint the whole
+// bar through a translucent group (it does so for windows with an alpha visual) at every frame.
 void BarWindowGtk::SetOpacity(double opacity) {
-  gtk_widget_set_opacity(GTK_WIDGET(window_), opacity);
+  GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(window_));
+  if (window != nullptr) gdk_window_set_opacity(window, opacity);
 }
 
 void BarWindowGtk::SetColourKey(std::optional<Colour> key) {

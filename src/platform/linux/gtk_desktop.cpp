@@ -3,6 +3,7 @@
 #include <glib-unix.h>
 #include <malloc.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
@@ -371,7 +372,14 @@ void GtkDesktop::OnCompositedChanged(GdkScreen*, gpointer self) {
 
 gboolean GtkDesktop::OnSessionSignal(gpointer self) {
   auto* desktop = static_cast<GtkDesktop*>(self);
-  if (desktop->events_ != nullptr) desktop->events_->OnSessionEnd();
+  if (desktop->events_ == nullptr) return G_SOURCE_CONTINUE;
+  desktop->events_->OnSessionEnd();
+  // An open menu, message box or drag runs a loop of its own that would keep the program alive
+  // until the user ends it; the state is saved, so the program ends here.
+  if (g_main_depth() > 1) {
+    std::fflush(nullptr);
+    _exit(0);
+  }
   return G_SOURCE_CONTINUE;
 }
 

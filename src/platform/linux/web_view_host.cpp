@@ -146,7 +146,13 @@ gboolean WebViewHost::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decis
     webkit_policy_decision_use(decision);
     return TRUE;
   }
-  if (verdict == LinkVerdict::kOpenOutside && host->openOutside_) host->openOutside_(target);
+  // Only a click opens the browser: a frame or a refresh in the page would do so at every reload.
+  bool clicked =
+      webkit_navigation_action_get_navigation_type(action) == WEBKIT_NAVIGATION_TYPE_LINK_CLICKED ||
+      webkit_navigation_action_is_user_gesture(action);
+  if (verdict == LinkVerdict::kOpenOutside && clicked && host->openOutside_) {
+    host->openOutside_(target);
+  }
   webkit_policy_decision_ignore(decision);
   return TRUE;
 }
