@@ -151,7 +151,8 @@ class BarWindow {
   // Runs the modal move loop that drags the bar with the mouse; returns when the button is up.
   virtual void DragBar() = 0;
 
-  // Whether the system can make windows layered (translucent or colour-keyed).
+  // Whether the system can make windows layered (translucent or colour-keyed) right now; asked
+  // at start-up and by every transparency command, since on some desktops it can change.
   virtual bool LayeredWindowsAvailable() const = 0;
   virtual void SetBarLayered(bool layered) = 0;
   // colourKey with kLayeredColorKey makes that colour fully transparent; alpha (0 to 255) with

@@ -57,8 +57,7 @@ void TickerWindow::LoadOrCreateSettings() {
 }
 
 void TickerWindow::ApplyStartupTransparency() {
-  layeredAvailable_ = desktop_.LayeredWindowsAvailable();
-  if (!layeredAvailable_ || Mode() == '0') return;
+  if (!desktop_.LayeredWindowsAvailable() || Mode() == '0') return;
   desktop_.SetBarLayered(true);
   if (Mode() == '1') {
     desktop_.SetLayeredAttributes(0xFFFFFF, 155, kLayeredAlpha);

@@ -43,6 +43,12 @@ void TickerWindow::OnTaskbarCreated() {
 }
 
 void TickerWindow::OnAppBarNotify(int code, std::intptr_t lParam) {
+  // The screen may have changed size (a new resolution, a monitor swapped): fit the strip to
+  // the screen of now, not to the one measured at start-up.
+  if (code == kAppBarPositionChanged) {
+    const Size screen = desktop_.ScreenSize();
+    dock_.SetScreen({0, 0, screen.width, screen.height});
+  }
   dock_.HandleNotify(code, lParam);
 }
 

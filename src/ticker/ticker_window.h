@@ -142,7 +142,6 @@ class TickerWindow final : public BarEvents, public BarLink {
   int shownIndex_ = 0;
   int previousIndex_ = 0;
   RotationTrigger trigger_ = RotationTrigger::kTimer;
-  bool layeredAvailable_ = false;
   bool tipsReady_ = false;
   bool browserReady_ = false;
   bool focusAttached_ = false;

@@ -25,7 +25,7 @@ void TickerWindow::RetickConfigDialog(char mode) {
 }
 
 void TickerWindow::MakeFullyTransparent() {
-  if (Mode() == '2' || !layeredAvailable_) return;
+  if (Mode() == '2' || !desktop_.LayeredWindowsAvailable()) return;
   desktop_.SetBarLayered(true);
   desktop_.SetLayeredAttributes(kColourKey, kCommandAlpha, kLayeredColorKey);
   desktop_.RedrawBar();
@@ -38,7 +38,7 @@ void TickerWindow::MakeFullyTransparent() {
 }
 
 void TickerWindow::MakeTranslucent() {
-  if (Mode() == '1' || !layeredAvailable_) return;
+  if (Mode() == '1' || !desktop_.LayeredWindowsAvailable()) return;
   desktop_.SetBarLayered(true);
   desktop_.SetLayeredAttributes(kWhite, kCommandAlpha, kLayeredAlpha);
   desktop_.RedrawBar();

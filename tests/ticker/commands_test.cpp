@@ -104,6 +104,12 @@ TEST_F(TickerTest, TrayHidesAndShowsTheBarWithItsTimersAndStrip) {
   bar_->OnTrayMessage(kMouseLeftButtonDown);
   EXPECT_EQ(desktop_.calls[1], "ShowPopupMenu 100 900 10");
   EXPECT_FALSE(desktop_.visible);
+
+  // A screen that grew while the bar ran: the strip follows it to the new bottom edge.
+  bar_->OnCommand(ids::IDM_DOCK_BOTTOM, 0);
+  desktop_.screen = {1280, 1024};
+  bar_->OnAppBarNotify(kAppBarPositionChanged, 0);
+  EXPECT_EQ(desktop_.calls.back(), "MoveBar 0 1000");
 }
 
 TEST_F(TickerTest, BroadcastIconDragsThenOpensTheMenu) {

@@ -68,6 +68,11 @@ TEST_F(TickerTest, StartUpTransparencyNeedsLayeredWindows) {
   bar_->OnCommand(ids::IDM_OPAQUE, 0);
   EXPECT_EQ(bar_->settings().mode, "0");
   EXPECT_EQ(bar_->settings().bgColor, "000000");
+  // A compositing manager that starts later makes the commands work.
+  desktop_.layeredAvailable = true;
+  bar_->OnCommand(ids::IDM_TRANSLUCENT, 0);
+  EXPECT_TRUE(desktop_.Called("SetLayeredAttributes 16777215 150 2"));
+  EXPECT_EQ(bar_->settings().mode, "1");
 }
 
 TEST_F(TickerTest, ShutdownSavesThePlaceAndRunsOnce) {
