@@ -1,7 +1,7 @@
 #include "render/channel_text.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <memory>
 #include <utility>
@@ -26,31 +26,30 @@ std::int32_t LengthOf(std::FILE* file) {
   return static_cast<std::int32_t>(end > kTop ? kTop : end);
 }
 
-// What a text-mode read delivers: the data ends at the first 0x1A, and each CR LF becomes LF.
-// The text then ends at its first NUL.
-void ReadAsText(std::string& bytes) {
-  if (const void* eof = std::memchr(bytes.data(), 0x1A, bytes.size())) {
-    bytes.resize(static_cast<const char*>(eof) - bytes.data());
+// The file is read in blocks small enough to stay in the cache while they are scanned, so the
+// whole text is written once and never re-read here.
+constexpr std::size_t kBlockSize = 1 << 16;
+
+// Appends `block` as a text-mode read delivers it: each CR LF becomes LF, and the data ends at
+// the first 0x1A or NUL. A CR that ends one block pairs with an LF that starts the next. False
+// once the data has ended.
+bool AppendAsText(std::string& text, std::string_view block) {
+  bool ended = false;
+  for (const char last : {'\x1A', '\0'}) {
+    const std::size_t at = block.find(last);
+    if (at == std::string_view::npos) continue;
+    block = block.substr(0, at);
+    ended = true;
   }
-  if (const void* nul = std::memchr(bytes.data(), '\0', bytes.size())) {
-    bytes.resize(static_cast<const char*>(nul) - bytes.data());
+  if (block.starts_with('\n') && text.ends_with('\r')) text.pop_back();
+  for (std::size_t cr = block.find('\r'); cr != std::string_view::npos; cr = block.find('\r')) {
+    const bool pair = cr + 1 < block.size() && block[cr + 1] == '\n';
+    text.append(block.data(), cr);
+    text += pair ? '\n' : '\r';
+    block.remove_prefix(cr + (pair ? 2 : 1));
   }
-  const char* cr = static_cast<const char*>(std::memchr(bytes.data(), '\r', bytes.size()));
-  if (cr == nullptr) return;
-  char* out = bytes.data() + (cr - bytes.data());
-  const char* in = out;
-  const char* end = bytes.data() + bytes.size();
-  while (in < end) {
-    const char* next = static_cast<const char*>(std::memchr(in, '\r', end - in));
-    const char* runEnd = next ? next : end;
-    std::memmove(out, in, runEnd - in);
-    out += runEnd - in;
-    in = runEnd;
-    if (next == nullptr) break;
-    if (in + 1 < end && in[1] == '\n') ++in;  // drop the CR of a CR LF
-    *out++ = *in++;
-  }
-  bytes.resize(out - bytes.data());
+  text += block;
+  return !ended;
 }
 
 bool Contains(std::string_view text, std::string_view word) {
@@ -89,15 +88,20 @@ int ChooseSourceCodePage(std::string_view codePage, std::string_view rawText) {
 std::optional<std::string> LoadChannelText(const std::string& path, std::string_view codePage) {
   FileHandle file(OpenFile(path, "rb"));
   if (!file) return std::nullopt;
-  const std::int32_t length = FileLength(path);
-  if (length <= 0) return std::nullopt;
+  const std::int32_t length = LengthOf(file.get());
+  if (length <= 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) return std::nullopt;
 
-  std::string raw(static_cast<std::size_t>(length), '\0');
-  raw.resize(std::fread(raw.data(), 1, raw.size(), file.get()));
+  std::string text;
+  text.reserve(static_cast<std::size_t>(length));
+  std::string block(kBlockSize, '\0');
+  for (std::size_t left = static_cast<std::size_t>(length); left > 0;) {
+    const std::size_t got = std::fread(block.data(), 1, std::min(left, block.size()), file.get());
+    left -= got;
+    if (got == 0 || !AppendAsText(text, std::string_view(block).substr(0, got))) break;
+  }
   file.reset();
-  ReadAsText(raw);
-  const int source = ChooseSourceCodePage(codePage, raw);
-  return ConvertToSystemCodePage(std::move(raw), source);
+  const int source = ChooseSourceCodePage(codePage, text);
+  return ConvertToSystemCodePage(std::move(text), source);
 }
 
 }  // namespace vb

@@ -34,6 +34,14 @@ TEST_F(ChannelTextTest, ReadsAsATextModeFileAndConvertsTo936) {
   EXPECT_EQ(*load(std::string("ab\0cd", 5)), "ab");
   EXPECT_EQ(*load("\x1A<title>x</title>"), "");
   EXPECT_EQ(FileLength(path), 17);
+  // Long enough that reading in blocks splits a CR LF, and a lone CR from what follows it.
+  std::string lines;
+  std::string folded;
+  for (int i = 0; i < 100000; ++i) {
+    lines += "\r\r\n";
+    folded += "\r\n";
+  }
+  EXPECT_TRUE(*load(lines + std::string("z\0tail", 6)) == folded + "z");  // no 300 KB diff
 
   // UTF-8 by default; ill-formed bytes and characters outside 936 become '?'.
   EXPECT_EQ(*load("\xE6\x96\xB0 \xE0\xB8\x81 \xF0\x9F\x98\x80 \xFF \xE6\x96"), "\xD0\xC2 ? ? ? ??");
