@@ -40,6 +40,7 @@ void XdgAutostart::Set(bool on) {
     RemoveFile(entry);
     return;
   }
+  if (executablePath_.empty()) return;  // an entry starting nothing would only fail at login
   std::error_code ignored;
   std::filesystem::create_directories(configHome_ + "/autostart", ignored);
   WriteFileAtomically(entry,

@@ -3,12 +3,13 @@
 #include <vector>
 
 #include "settings/atomic_file.h"
+#include "settings/file_io.h"
 
 namespace vb {
 namespace {
 
 bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
+  return c == ' ' || c == '\t' || c == '\v';
 }
 
 std::string_view Trim(std::string_view text) {
@@ -121,6 +122,9 @@ bool ProfileStore::Write(std::string_view section, std::string_view key,
                          std::optional<std::string_view> value) const {
   std::string bytes;
   const bool existed = ReadWholeFile(path_, bytes);
+  // A file that is there but cannot be read must not be replaced by one holding a single key.
+  std::error_code ignored;
+  if (!existed && std::filesystem::exists(FilePath(path_), ignored)) return false;
   auto lines = SplitLines(bytes);
   if (value) {
     // A line break would end the value and let the rest become keys of their own.
@@ -135,7 +139,8 @@ bool ProfileStore::Write(std::string_view section, std::string_view key,
     lines.push_back(entry);
   } else if (const auto line = FindKey(lines, *span, key)) {
     if (value) {
-      lines[*line] = entry;
+      // The file's own spelling of the key stays, as with the profile functions.
+      lines[*line] = std::string(*KeyName(lines[*line])) + "=" + std::string(*value);
     } else {
       lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*line));
     }

@@ -15,7 +15,7 @@ struct TickerSettings {
   // [Window]
   std::string origX = "0";
   std::string origY = "0";
-  std::string width;       // starts as screenWidthText
+  std::string width;        // starts as screenWidthText
   std::string fixed = "1";  // DockEdge: "1" top, "0" bottom, empty floating
   std::string autoLoad = "1";
   // [Format]
@@ -57,8 +57,8 @@ void SetScreenWidth(TickerSettings& settings, int screenWidth);
 
 // No settings file yet: writes MaxFileNo=0, switches autostart on, writes AutoLoad=1 and sets
 // the first-run values in memory. `settings` must hold the screen width already.
-void SetFirstRunDefaults(const ProfileStore& store, Autostart& autostart,
-                         TickerSettings& settings, ChannelTable& table);
+void SetFirstRunDefaults(const ProfileStore& store, Autostart& autostart, TickerSettings& settings,
+                         ChannelTable& table);
 
 // Reads every key in the program's load order with its default, read limit and clamp, including
 // the channel count and current index (the entries follow with LoadChannelTable).

@@ -113,7 +113,11 @@ TEST_F(ChannelDownloadTest, ConcurrentWorkersOnOneFileLeaveOneWholeBody) {
   target.url = Url("/status/404");  // the workers hold their own copies
 
   const auto deadline = std::chrono::steady_clock::now() + 20s;
-  while ((served < 1 || folder.FileCount() != 2) && std::chrono::steady_clock::now() < deadline)
+  // Served, and no temporary file left: the HTTP worker has renamed or removed its copy.
+  const auto settled = [&] {
+    return served >= 1 && folder.FileCount() == 2 && std::filesystem::exists(target.path);
+  };
+  while (!settled() && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(10ms);
   const std::optional<std::string> body = testing::ReadFileIfAny(target.path);
   ASSERT_TRUE(body.has_value());

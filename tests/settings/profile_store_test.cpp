@@ -24,7 +24,7 @@ TEST(ProfileStore, ReadsLikeTheProfileFunctions) {
             "[window]\r\n"
             "ORIGX = -12345 \r\n"
             "Quoted=\"  a b \"\r\n"
-            "Single='x'\r\n"
+            "Single=\v'x'\t\r\n"
             "Unbalanced=\"abc\r\n"
             "NoValue=\n"
             "[Format]\n"
@@ -64,7 +64,7 @@ TEST(ProfileStore, WritesKeepOrderReplaceInPlaceAndRemove) {
   store.Write("URL", "1", "evil\r\n[FileNo]\r\nMaxFileNo=9");
   EXPECT_EQ(ReadFile(store.path()),
             "[FileNo]\r\nMaxFileNo=2\r\nCurrentFileNo=1\r\n"
-            "[Window]\r\nautoload=0\r\n"
+            "[Window]\r\nAutoLoad=0\r\n"
             "[URL]\r\n0=file://d:\\feeds\\news.xml\r\n1=evil\r\n");
 
   const ProfileStore absent(folder.File("none.ini"));

@@ -155,8 +155,7 @@ TEST(XdgAutostart, EntryStartsTheRunningExecutableAndIsRemovedWhenOff) {
   XdgAutostart autostart(folder.path(), "/opt/my apps/50% \"off\"/velloband");
   autostart.Set(true);
   const std::string entry = ReadFile(autostart.EntryPath());
-  EXPECT_NE(entry.find("Exec=\"/opt/my apps/50%% \\\\\"off\\\\\"/velloband\"\n"),
-            std::string::npos)
+  EXPECT_NE(entry.find("Exec=\"/opt/my apps/50%% \\\\\"off\\\\\"/velloband\"\n"), std::string::npos)
       << entry;
   autostart.Set(false);
   EXPECT_FALSE(std::filesystem::exists(autostart.EntryPath()));
