@@ -9,9 +9,9 @@ expect 10 "no other window" xdotool search --name '^xmessage$'
 other=$(xdotool search --name '^xmessage$' | head -n 1)
 xdotool windowactivate --sync "$other"
 focused() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
-expect 5 "the other window has no focus" focused "$other"
+expect 15 "the other window has no focus" focused "$other"
 xdotool mousemove 500 12
-expect 5 "the page did not get the focus" focused "$(bar_window)"
+expect 15 "the page did not get the focus" focused "$(bar_window)"
 xdotool mousemove 400 350
-expect 5 "the focus did not go back" focused "$other"
+expect 15 "the focus did not go back" focused "$other"
 echo PASS
