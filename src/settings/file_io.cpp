@@ -1,8 +1,6 @@
 #include "settings/file_io.h"
 
-#ifndef _WIN32
-#include <iconv.h>
-#endif
+#include "settings/text_936.h"
 
 namespace vb {
 namespace {
@@ -29,19 +27,7 @@ bool IsUtf8(const std::string& text) {
 // Paths that are already UTF-8 (the data folder, which comes from the environment, and any
 // ASCII path) stay as they are; others are read as GBK.
 std::string Utf8FromGbk(const std::string& path) {
-  if (IsUtf8(path)) return path;
-  iconv_t converter = iconv_open("UTF-8", "GBK");
-  if (converter == reinterpret_cast<iconv_t>(-1)) return path;
-  std::string out(path.size() * 3 / 2 + 4, '\0');
-  char* in = const_cast<char*>(path.data());
-  std::size_t inLeft = path.size();
-  char* next = out.data();
-  std::size_t outLeft = out.size();
-  const bool converted = iconv(converter, &in, &inLeft, &next, &outLeft) != static_cast<size_t>(-1);
-  iconv_close(converter);
-  if (!converted) return path;
-  out.resize(out.size() - outLeft);
-  return out;
+  return IsUtf8(path) ? path : Utf8From936(path);
 }
 #endif
 

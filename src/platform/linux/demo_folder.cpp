@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string_view>
 
-#include "platform/linux/text_936.h"
 #include "settings/data_paths.h"
 #include "settings/profile_store.h"
+#include "settings/text_936.h"
 
 namespace vb {
 namespace {

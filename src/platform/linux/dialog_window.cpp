@@ -4,8 +4,8 @@
 #include <cctype>
 #include <string>
 
-#include "platform/linux/text_936.h"
 #include "resources/resource_ids.h"
+#include "settings/text_936.h"
 
 namespace vb {
 namespace {

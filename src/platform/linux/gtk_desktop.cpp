@@ -13,10 +13,10 @@
 #include "platform/linux/icon_art.h"
 #include "platform/linux/popup_menu.h"
 #include "platform/linux/strut.h"
-#include "platform/linux/text_936.h"
 #include "platform/linux/x11_windows.h"
 #include "resources/resource_data.h"
 #include "resources/resource_ids.h"
+#include "settings/text_936.h"
 
 namespace vb {
 namespace {

@@ -1,6 +1,6 @@
 #include "platform/linux/icon_tips.h"
 
-#include "platform/linux/text_936.h"
+#include "settings/text_936.h"
 
 namespace vb {
 namespace {

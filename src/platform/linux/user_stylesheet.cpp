@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/linux/text_936.h"
 #include "settings/decimal_text.h"
+#include "settings/text_936.h"
 
 namespace vb {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "platform/linux/link_policy.h"
 #include "platform/linux/page_look_reader.h"
-#include "platform/linux/text_936.h"
 #include "platform/linux/user_stylesheet.h"
+#include "settings/text_936.h"
 
 namespace vb {
 namespace {

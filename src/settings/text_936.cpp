@@ -1,4 +1,4 @@
-#include "platform/linux/text_936.h"
+#include "settings/text_936.h"
 
 #include <iconv.h>
 
