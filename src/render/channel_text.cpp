@@ -75,6 +75,9 @@ std::int32_t FileLength(const std::string& path) {
 int ChooseSourceCodePage(std::string_view codePage, std::string_view rawText) {
   if (!codePage.empty()) {
     const int chosen = Atoi(codePage);
+    // Code page 0 is the system's own, as the conversion calls read it; a text that is no number
+    // at all counts as not set.
+    if (chosen == 0 && codePage[0] >= '0' && codePage[0] <= '9') return kSystemCodePage;
     if (IsKnownCodePage(chosen)) return chosen;
   }
   const std::string_view head = rawText.substr(0, 59);

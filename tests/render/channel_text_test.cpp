@@ -18,9 +18,12 @@ TEST(CodePageChoiceTest, SetValueWinsThenTheFirst59BytesDecide) {
   EXPECT_EQ(ChooseSourceCodePage("", "<?xml encoding=\"Gb2312\"?>"), 65001);
   EXPECT_EQ(ChooseSourceCodePage("", "<?xml" + pad + "encoding=\"gbk\"?>"), 936);
   EXPECT_EQ(ChooseSourceCodePage("", "<?xml" + pad + " encoding=\"gbk\"?>"), 65001);
-  // A number that names no code page counts as not set.
+  // A number that names no code page counts as not set; 0 is the system's own, whatever the
+  // declaration says.
   EXPECT_EQ(ChooseSourceCodePage("12345", "<?xml encoding=\"big5\"?>"), 950);
   EXPECT_EQ(ChooseSourceCodePage("abc", ""), 65001);
+  EXPECT_EQ(ChooseSourceCodePage("0", "<?xml encoding=\"big5\"?>"), 936);
+  EXPECT_EQ(ChooseSourceCodePage("00", ""), 936);
 }
 
 TEST_F(ChannelTextTest, ReadsAsATextModeFileAndConvertsTo936) {
@@ -47,6 +50,7 @@ TEST_F(ChannelTextTest, ReadsAsATextModeFileAndConvertsTo936) {
   EXPECT_EQ(*load("\xE6\x96\xB0 \xE0\xB8\x81 \xF0\x9F\x98\x80 \xFF \xE6\x96"), "\xD0\xC2 ? ? ? ??");
   EXPECT_EQ(*load("<?xml encoding=\"big5\"?>\xB7\x73"), "<?xml encoding=\"big5\"?>\xD0\xC2");
   EXPECT_EQ(*load("\xD0\xC2\xFF", "936"), "\xD0\xC2?");
+  EXPECT_EQ(*load("<title>\xD0\xC2</title>", "0"), "<title>\xD0\xC2</title>");
   EXPECT_EQ(*load("\xE9", "1252"), "\xA8\xA6");
 
   EXPECT_FALSE(load(""));
