@@ -44,13 +44,16 @@ TEST(UpdateNotice, AnnouncesNewerVersionsFromTheLastFetchedNote) {
   const std::string x(1348, 'x');
   EXPECT_EQ(check("2000" + x + "\r\nyz"), Notice(x + "\ny", "2000"));
   EXPECT_EQ(check("2000a\r\nb\rc"), Notice("a\nb\rc", "2000"));
+  // A 0x1A byte ends the note, in the version as in the fragment.
+  EXPECT_EQ(check("2001a\032b"), Notice("a", "2001"));
+  EXPECT_EQ(check("15\03299b"), Notice("", "1501"));
 
   std::filesystem::remove(target.path);
   CheckUpdateNote(note, target, starter);
   EXPECT_EQ(note.updateNotice, "");
 
   // Every check fetches the note again, for the next one.
-  ASSERT_EQ(starter.started.size(), 10u);
+  ASSERT_EQ(starter.started.size(), 12u);
   EXPECT_EQ(starter.started.back().path, target.path);
   EXPECT_EQ(starter.started.back().url, "http://update.velloband.net/velloband_note_CN");
 }
