@@ -7,6 +7,7 @@
 
 #include "settings/data_paths.h"
 #include "settings/profile_store.h"
+#include "support/source_dir.h"
 #include "support/temp_folder.h"
 
 namespace vb {
@@ -17,7 +18,7 @@ using testing::TempFolder;
 using testing::WriteFile;
 
 std::string ShippedFeeds() {
-  return std::string(std::getenv("VB_SOURCE_DIR")) + "/resources/demo";
+  return (testing::SourceDir() / "resources/demo").string();
 }
 
 TEST(DemoFolder, ChannelsPointAtTheShippedFeedsAndALaterDemoKeepsTheUsersChanges) {

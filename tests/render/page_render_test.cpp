@@ -3,6 +3,7 @@
 
 #include "render/gb_texts.h"
 #include "render_fixture.h"
+#include "support/source_dir.h"
 
 namespace vb {
 namespace {
@@ -14,8 +15,7 @@ class PageRenderTest : public test::RenderTest {
   // Renders a sample feed and compares the page's bytes with golden/<name>.html; with
   // VB_UPDATE_GOLDEN set the golden page is written instead.
   void ExpectGolden(const std::string& feedName, const std::string& name, int expected) {
-    const std::filesystem::path golden =
-        std::filesystem::path(std::getenv("VB_SOURCE_DIR")) / "tests/render/golden";
+    const std::filesystem::path golden = testing::SourceDir() / "tests/render/golden";
     Render(ReadFile(golden / feedName));
     EXPECT_EQ(result_, expected);
     const std::string page = ReadFile(request_.pageFile);
