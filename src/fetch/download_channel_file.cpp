@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "fetch/download_address.h"
+#include "fetch/request_url.h"
+#include "fetch/unfinished_downloads.h"
 #include "settings/atomic_file.h"
 #include "settings/file_io.h"
 
@@ -10,8 +12,9 @@ namespace vb {
 
 void DownloadChannelFile(const DownloadTarget& target, Transfer& transfer) {
   if (target.path.empty()) return;  // its temporary file would land in the working folder
-  const std::string address = DownloadAddress(target.url);
+  const std::string address = RequestUrl(DownloadAddress(target.url));
   const std::string temporary = TemporaryPathBeside(target.path);
+  const UnfinishedDownload unfinished(temporary);
   const TransferResult result = transfer.Fetch(address, temporary);
   if (result == TransferResult::kDone && ReplaceFileWith(temporary, target.path)) return;
   RemoveFile(temporary);

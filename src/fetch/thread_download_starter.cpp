@@ -3,8 +3,13 @@
 #include <thread>
 
 #include "fetch/download_channel_file.h"
+#include "fetch/unfinished_downloads.h"
 
 namespace vb {
+
+ThreadDownloadStarter::~ThreadDownloadStarter() {
+  RemoveUnfinishedDownloads();
+}
 
 void ThreadDownloadStarter::Start(const DownloadTarget& target) {
   // The worker gets its own copy: the caller changes its record while the download runs.

@@ -25,6 +25,19 @@ std::string TemporaryPathBeside(const std::string& path) {
   return path + ".tmp" + std::to_string(seed) + "_" + std::to_string(counter++);
 }
 
+bool IsTemporaryNameFor(std::string_view name, std::string_view target) {
+  constexpr std::string_view kMark = ".tmp";
+  if (!name.starts_with(target) || name.substr(target.size(), kMark.size()) != kMark) return false;
+  // Then the seed and the counter, both decimal, joined by '_'.
+  const std::string_view numbers = name.substr(target.size() + kMark.size());
+  const std::size_t joint = numbers.find('_');
+  const auto decimal = [](std::string_view digits) {
+    return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  return joint != std::string_view::npos && decimal(numbers.substr(0, joint)) &&
+         decimal(numbers.substr(joint + 1));
+}
+
 bool ReplaceFileWith(const std::string& from, const std::string& to) {
   std::error_code error;
   std::filesystem::rename(FilePath(from), FilePath(to), error);

@@ -13,6 +13,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 // A fresh name in the folder of `path` for a temporary file that will be renamed over it.
 std::string TemporaryPathBeside(const std::string& path);
 
+// Whether the file name `name` is one that TemporaryPathBeside gives a file named `target`.
+bool IsTemporaryNameFor(std::string_view name, std::string_view target);
+
 // Renames `from` over `to`, replacing `to` if it exists.
 bool ReplaceFileWith(const std::string& from, const std::string& to);
 

@@ -26,6 +26,10 @@ struct DataPaths {
 // writes are not lost.
 DataPaths BuildDataPaths(const std::string& appDataFolder);
 
+// Removes what an earlier run's unfinished writes and downloads left beside the data files: the
+// temporary files of those files, and nothing else in the folder.
+void RemoveLeftoverTemporaries(const DataPaths& paths);
+
 // $XDG_CONFIG_HOME, or $HOME/.config when that is unset or empty.
 std::string XdgConfigHome();
 

@@ -12,8 +12,10 @@ int RunTicker(Desktop& desktop, const std::string& appDataFolder, Autostart& aut
   const WindowRef foregroundAtStart = desktop.ForegroundWindow();
   if (desktop.WindowTitledExists(texts::kBarTitle)) return 0;
   if (!desktop.RegisterBarClass()) return 0;
-  TickerWindow bar({desktop, autostart, downloads, renderer}, BuildDataPaths(appDataFolder),
-                   foregroundAtStart);
+  DataPaths paths = BuildDataPaths(appDataFolder);
+  // Only now: a second instance must not take the running one's downloads away.
+  RemoveLeftoverTemporaries(paths);
+  TickerWindow bar({desktop, autostart, downloads, renderer}, std::move(paths), foregroundAtStart);
   if (!bar.Start()) return 0;
   const int exitCode = desktop.RunLoop();
   bar.Finish();

@@ -3,7 +3,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <future>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "fetch/curl_transfer.h"
@@ -40,6 +42,10 @@ class ChannelDownloadTest : public ::testing::Test {
     Stream("/slow", {"<rss>", "</rss>"}, true, 3s);
     Stream("/big", {std::string(1200, 'b')});
     Stream("/cut", {"<rss>"}, false);
+    server.Get("/typed/.*", [&](const Request& request, Response& response) {
+      typedTarget = request.target;
+      response.set_content(kFresh, "text/xml");
+    });
     port = server.bind_to_any_port("127.0.0.1");
     listener = std::thread([this] { server.listen_after_bind(); });
   }
@@ -74,6 +80,7 @@ class ChannelDownloadTest : public ::testing::Test {
   int port = 0;
   std::thread listener;
   std::atomic<int> served{0};
+  std::string typedTarget;  // the last /typed/ request, as it came over the wire
   testing::TempFolder folder;
   const std::string source = folder.File("source.xml");
   TransferLimits limits{.connectTimeoutSeconds = 5, .lowSpeedSeconds = 1, .maxBytes = 1000};
@@ -102,6 +109,62 @@ TEST_F(ChannelDownloadTest, ReplacesTheFileOnlyWithACompleteGoodBody) {
     EXPECT_EQ(testing::ReadFileIfAny(target.path), left);
     EXPECT_EQ(folder.FileCount(), left ? 2 : 1) << "a temporary file was left behind";
   }
+}
+
+TEST_F(ChannelDownloadTest, AddressesAsTypedReachTheirFeeds) {
+  // As the configuration dialog stores them, in code page 936: 新闻 and 中文.
+  const std::string news936 = "\xD0\xC2\xCE\xC5", chinese936 = "\xD6\xD0\xCE\xC4";
+  std::filesystem::create_directories(folder.File("my feeds/中文"));
+  testing::WriteFile(folder.File("my feeds/中文/新闻.xml"), kLocal);
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {Url("/typed/two words.xml vbco;cd=up;"), kFresh, "/typed/two%20words.xml"},
+      {Url("/typed/" + news936 + ".xml?k=" + chinese936), kFresh,
+       "/typed/%E6%96%B0%E9%97%BB.xml?k=%E4%B8%AD%E6%96%87"},
+      {"file://" + folder.path() + "/my feeds/" + chinese936 + "/" + news936 + ".xml", kLocal, ""},
+      {"file://" + folder.path() + "/my%20feeds/%E4%B8%AD%E6%96%87/" + news936 + ".xml", kLocal,
+       ""}};
+  const auto transfer = MakeCurlTransfer(limits);
+  for (const auto& [url, body, sent] : cases) {
+    SCOPED_TRACE(url);
+    const DownloadTarget target{folder.File("velloband1"), url};
+    std::filesystem::remove(target.path);
+    typedTarget.clear();
+    DownloadChannelFile(target, *transfer);
+    EXPECT_EQ(testing::ReadFileIfAny(target.path), body);
+    EXPECT_EQ(typedTarget, sent);
+  }
+}
+
+// Writes a part of a feed, then waits until the test lets it finish.
+struct StalledTransfer : Transfer {
+  TransferResult Fetch(const std::string&, const std::string& file) override {
+    testing::WriteFile(file, "<rss>");
+    writing.set_value();
+    finish.get_future().wait();
+    return TransferResult::kDone;
+  }
+  std::promise<void> writing, finish;
+};
+
+TEST_F(ChannelDownloadTest, AProgramThatOutlivesItsWorkersLeavesNoTemporaryFile) {
+  const auto transfer = std::make_shared<StalledTransfer>();
+  const DownloadTarget target{folder.File("velloband4"), Url("/feed")};
+  testing::WriteFile(target.path, "old");
+  {
+    ThreadDownloadStarter starter(transfer);
+    starter.Start(target);
+    transfer->writing.get_future().wait();
+    EXPECT_EQ(folder.FileCount(), 3);  // source, target and the worker's temporary file
+  }
+  EXPECT_EQ(folder.FileCount(), 2);
+  // The worker, let go after all, finds its file gone and keeps the old copy.
+  transfer->finish.set_value();
+  const auto deadline = std::chrono::steady_clock::now() + 20s;
+  while (transfer.use_count() > 1 && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(10ms);
+  }
+  EXPECT_EQ(folder.FileCount(), 2);
+  EXPECT_EQ(testing::ReadFileIfAny(target.path), "old");
 }
 
 TEST_F(ChannelDownloadTest, ConcurrentWorkersOnOneFileLeaveOneWholeBody) {

@@ -129,5 +129,31 @@ TEST_F(TickerTest, ASecondInstanceOrARefusedDockEndsAtOnce) {
   EXPECT_FALSE(desktop_.visible);
 }
 
+TEST_F(TickerTest, AStartRemovesTheTemporaryFilesEarlierRunsLeftAndNothingElse) {
+  const std::vector<std::string> leftovers = {"velloband0.tmp123_4", "velloband9.tmp1_0",
+                                              "velloband_note.tmp0_0", "velloband.ini.tmp7_77",
+                                              "velloband.html.tmp8_9"};
+  const std::vector<std::string> others = {
+      "velloband0",         "velloband0.tmp",        "velloband0.tmp1_", "velloband0.tmpx_1",
+      "velloband10.tmp1_2", "velloband3.tmp1_2.bak", "other.tmp1_2",     "velloband.tmp1_2"};
+  for (const auto& names : {leftovers, others}) {
+    for (const std::string& name : names) WriteFile(folder_.File(name), "x");
+  }
+  const auto present = [&](const std::vector<std::string>& names) {
+    std::size_t count = 0;
+    for (const std::string& name : names) count += std::filesystem::exists(folder_.File(name));
+    return count;
+  };
+  // A second instance leaves the running one's downloads alone.
+  desktop_.anotherInstance = true;
+  RunTicker(desktop_, folder_.path(), autostart_, downloads_, renderer_);
+  EXPECT_EQ(present(leftovers), leftovers.size());
+
+  desktop_ = FakeDesktop();
+  RunTicker(desktop_, folder_.path(), autostart_, downloads_, renderer_);
+  EXPECT_EQ(present(leftovers), 0u);
+  EXPECT_EQ(present(others), others.size());
+}
+
 }  // namespace
 }  // namespace vb::testing

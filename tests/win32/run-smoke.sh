@@ -2,8 +2,7 @@
 # run-smoke.sh [BUILD_DIR]: runs the cross-built Velloband.exe under Wine and checks what a user
 # would see on a first run, a second start, a channel download and the exit. BUILD_DIR (default
 # build/windows, the "windows" preset's) holds Velloband.exe and vb_smoke_driver.exe. Needs wine,
-# wine64, xvfb, util-linux (unshare) and locales; python3, when present, adds the HTTP error-page
-# check. Runs for about a minute.
+# wine64, xvfb, util-linux (unshare) and locales; python3, when present, adds the HTTP checks. Runs for about a minute.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -79,16 +78,19 @@ check "a second start changes no file" test "$(data_state)" = "$before"
 check "the first instance stays" driver bar 5 0
 
 # --- A file:// channel, added through the configuration dialog ------------------------------
-cat >"$program_dir/feed.xml" <<'EOF'
+# In a folder whose name has Chinese characters and a blank, typed with backslashes.
+feed_dir="$program_dir/我的 频道"
+mkdir -p "$feed_dir"
+cat >"$feed_dir/feed.xml" <<'EOF'
 <?xml version="1.0" encoding="utf-8"?>
 <rss version="2.0"><channel><title>冒烟测试频道</title><link>http://example.invalid/</link>
 <item><title>第一条新闻标题</title><link>http://example.invalid/1</link><description>正文</description></item>
 </channel></rss>
 EOF
 check "the dialog adds a channel named 新闻 and lists it by name" \
-  driver add-channel 'file://C:\vb\feed.xml' '新闻'
+  driver add-channel 'file://C:\vb\我的 频道\feed.xml' '新闻'
 check "the name is stored in code page 936" ini_has '-1=新闻'
-check "the channel is downloaded whole" wait_for 20 cmp -s "$program_dir/feed.xml" "$data/velloband0"
+check "the channel is downloaded whole" wait_for 20 cmp -s "$feed_dir/feed.xml" "$data/velloband0"
 driver timer 3
 check "a rotation tick renders the channel into the page" \
   grep -q '第一条新闻标题' <(iconv -f GBK -t UTF-8 "$data/velloband.html")
@@ -100,16 +102,28 @@ check "the bar survives the housekeeping ticks" driver bar 5 0
 current_at_exit=0  # the one channel is fetched again and again
 if command -v python3 >/dev/null; then
   current_at_exit=1  # the second channel, whose fetch the add started
-  mkdir -p "$work/www"
-  python3 -m http.server 18931 --bind 127.0.0.1 --directory "$work/www" >/dev/null 2>&1 &
+  # Answers 404 to everything and notes each request's path and User-Agent.
+  python3 -c '
+import http.server, sys
+log = open(sys.argv[1], "a")
+class Handler(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        log.write(self.path + " " + self.headers.get("User-Agent", "") + "\n")
+        log.flush()
+        self.send_error(404)
+http.server.HTTPServer(("127.0.0.1", 18931), Handler).serve_forever()
+' "$work/requests" >/dev/null 2>&1 &
   pids+=($!)
   wait_for 10 bash -c 'echo >/dev/tcp/127.0.0.1/18931' 2>/dev/null || true
   echo "stale copy" >"$data/velloband1"
   check "the dialog adds a second channel" \
-    driver add-channel 'http://127.0.0.1:18931/missing.xml' 'missing'
+    driver add-channel 'http://127.0.0.1:18931/新闻 频道/missing.xml' 'missing'
   check "a 404 answer removes the channel file instead of saving the error page" \
     wait_for 20 test ! -e "$data/velloband1"
   check "no temporary file is left behind" test -z "$(ls "$data" | grep '\.tmp' || true)"
+  check "a Chinese path with a blank is requested as percent-encoded UTF-8" \
+    grep -q '^/%E6%96%B0%E9%97%BB%20%E9%A2%91%E9%81%93/missing.xml ' "$work/requests"
+  check "requests carry the program's User-Agent" grep -q ' Velloband/1.1$' "$work/requests"
 else
   echo "skip - python3 missing: no HTTP error-page check"
 fi
@@ -130,11 +144,13 @@ check "the note file is deleted" test ! -e "$data/velloband_note"
 
 # --- A system whose ANSI code page is not 936 ------------------------------------------------
 # The texts must still be right: typed into the dialog, stored as 936, shown back in the list.
+echo "cut short" >"$data/velloband0.tmp12_3"  # as a run that ended mid-download leaves it
 LANG=C.UTF-8 LC_ALL=C.UTF-8 wine Velloband.exe >/dev/null 2>&1 &
 velloband_pid=$!
 check "the bar comes up under a Western code page, docked at the bottom" driver bar 60 744
+check "a start removes the temporary file an earlier run left" test ! -e "$data/velloband0.tmp12_3"
 check "renaming the first channel 体育 lists it by its new name there" \
-  driver add-channel 'file://C:\vb\feed.xml vbco;cd=up;' '体育'
+  driver add-channel 'file://C:\vb\我的 频道\feed.xml vbco;cd=up;' '体育'
 check "and stored in code page 936" ini_has '-1=体育'
 driver command 40003 >/dev/null
 wait_for 20 ended || true

@@ -6,8 +6,13 @@
 #include <urlmon.h>
 #include <wininet.h>
 
+#include <filesystem>
+#include <string_view>
+
+#include "fetch/request_url.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/download_status.h"
+#include "settings/file_io.h"
 
 namespace vb::win32 {
 namespace {
@@ -22,11 +27,28 @@ TransferResult Classify(HRESULT result, const DownloadStatus& status) {
   return TransferResult::kDone;
 }
 
+// The system's file protocol would read escaped UTF-8 in the ANSI code page, so a local feed is
+// copied through its wide path instead. A missing file keeps the old copy, as a lost connection
+// does.
+TransferResult CopyLocalFile(const std::string& utf8Path, const std::string& file,
+                             std::int64_t maxBytes) {
+  const std::filesystem::path from(WideFrom(CP_UTF8, utf8Path));
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(from, error);
+  if (error || size > static_cast<std::uintmax_t>(maxBytes)) return TransferResult::kOtherFailure;
+  std::filesystem::copy_file(from, FilePath(file),
+                             std::filesystem::copy_options::overwrite_existing, error);
+  return error ? TransferResult::kOtherFailure : TransferResult::kDone;
+}
+
 class UrlmonTransfer final : public Transfer {
  public:
   explicit UrlmonTransfer(const TransferLimits& limits) : limits_(limits) {}
 
   TransferResult Fetch(const std::string& url, const std::string& file) override {
+    if (const std::optional<std::string> path = WindowsFilePath(url)) {
+      return CopyLocalFile(*path, file, limits_.maxBytes);
+    }
     const std::wstring wideUrl = WideFrom936(url);
     const std::wstring wideFile = WideFrom936(file);
     if (wideUrl.empty() || wideFile.empty()) return TransferResult::kOtherFailure;
@@ -46,6 +68,10 @@ class UrlmonTransfer final : public Transfer {
 }  // namespace
 
 std::shared_ptr<Transfer> MakeUrlmonTransfer(const TransferLimits& limits) {
+  // Every request names the program, as on Linux.
+  std::string userAgent(kUserAgent);
+  UrlMkSetSessionOption(URLMON_OPTION_USERAGENT, userAgent.data(),
+                        static_cast<DWORD>(userAgent.size()), 0);
   // Process-wide defaults for the system's internet functions: a server that accepts the
   // connection and then falls silent must not hold a worker for ever.
   DWORD connectMs = static_cast<DWORD>(limits.connectTimeoutSeconds * 1000);
