@@ -151,9 +151,10 @@ TEST_F(ChannelDownloadTest, AProgramThatOutlivesItsWorkersLeavesNoTemporaryFile)
   const DownloadTarget target{folder.File("velloband4"), Url("/feed")};
   testing::WriteFile(target.path, "old");
   {
+    std::future<void> writing = transfer->writing.get_future();
     ThreadDownloadStarter starter(transfer);
     starter.Start(target);
-    transfer->writing.get_future().wait();
+    writing.wait();
     EXPECT_EQ(folder.FileCount(), 3);  // source, target and the worker's temporary file
   }
   EXPECT_EQ(folder.FileCount(), 2);
