@@ -9,6 +9,14 @@
 #include "settings/file_io.h"
 
 namespace vb {
+namespace {
+
+std::string Utf8Name(const std::filesystem::path& path) {
+  const std::u8string name = path.filename().u8string();
+  return std::string(name.begin(), name.end());
+}
+
+}  // namespace
 
 DataPaths BuildDataPaths(const std::string& appDataFolder) {
   // A missing folder would silently lose every write and make each start a first run.
@@ -23,23 +31,15 @@ DataPaths BuildDataPaths(const std::string& appDataFolder) {
   return paths;
 }
 
-namespace {
-
-std::string Utf8Name(const std::filesystem::path& path) {
-  const std::u8string name = path.filename().u8string();
-  return std::string(name.begin(), name.end());
-}
-
-}  // namespace
-
 void RemoveLeftoverTemporaries(const DataPaths& paths) {
   try {
     std::vector<std::string> targets;
     for (const std::string* file : {&paths.settingsFile, &paths.noteFile, &paths.pageFile}) {
       targets.push_back(Utf8Name(FilePath(*file)));
     }
-    for (int k = 0; k < kMaxChannels; ++k)
+    for (int k = 0; k < kMaxChannels; ++k) {
       targets.push_back(Utf8Name(FilePath(paths.ChannelFile(k))));
+    }
     std::error_code error;
     const std::filesystem::path folder = FilePath(paths.dataBase).parent_path();
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;

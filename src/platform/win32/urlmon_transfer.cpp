@@ -7,7 +7,7 @@
 #include <wininet.h>
 
 #include <filesystem>
-#include <string_view>
+#include <optional>
 
 #include "fetch/request_url.h"
 #include "platform/win32/code_page.h"
@@ -27,9 +27,9 @@ TransferResult Classify(HRESULT result, const DownloadStatus& status) {
   return TransferResult::kDone;
 }
 
-// The system's file protocol would read escaped UTF-8 in the ANSI code page, so a local feed is
-// copied through its wide path instead. A missing file keeps the old copy, as a lost connection
-// does.
+// The system's file protocol does not reliably read escaped UTF-8 (older versions take escapes
+// in the ANSI code page), so a local feed is copied through its wide path instead. A missing file
+// keeps the old copy, as a lost connection does.
 TransferResult CopyLocalFile(const std::string& utf8Path, const std::string& file,
                              std::int64_t maxBytes) {
   const std::filesystem::path from(WideFrom(CP_UTF8, utf8Path));
