@@ -165,9 +165,11 @@ expect_state_saved() {
 }
 
 # A settings file with one file:// channel whose feed is already downloaded, docked at the top;
-# OPTIONS is the channel's option suffix.
+# OPTIONS is the channel's option suffix. The feed lies in a folder named with Chinese characters
+# and a blank, and the settings file holds its address in code page 936, as the dialog stores it.
 write_channel_settings() {
-  local feed=$WORK/feed.xml
+  local feed="$WORK/我的 频道/feed.xml"
+  mkdir -p "${feed%/*}"
   cat >"$feed" <<'FEED'
 <?xml version="1.0" encoding="utf-8"?>
 <rss version="2.0"><channel><title>E2E</title>
@@ -178,5 +180,5 @@ write_channel_settings() {
 FEED
   cp "$feed" "$XDG_CONFIG_HOME/velloband0"
   printf '[Window]\nFixed=1\nAutoLoad=0\n[FileNo]\nMaxFileNo=1\nCurrentFileNo=0\n[URL]\n-1=E2E\n0=file://%s%s\n' \
-    "$feed" "${1:-}" >"$SETTINGS"
+    "$feed" "${1:-}" | iconv -f UTF-8 -t GBK >"$SETTINGS"
 }
