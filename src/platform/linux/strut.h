@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 namespace vb {
 
@@ -18,5 +19,15 @@ enum class StripEdge { kTop, kBottom };
 // `screenHeight` pixels high; the first four are _NET_WM_STRUT. A strip of no height reserves
 // nothing, so a hidden bar gives the space back.
 std::array<long, 12> StrutFor(StripEdge edge, const StripRect& strip, int screenHeight);
+
+// How far the docks and panels whose `struts` (_NET_WM_STRUT_PARTIAL values) are given reach
+// into a screen `screenHeight` high from its top and its bottom, over the columns left to
+// right - 1. Together they leave at least one row free.
+struct EdgeInsets {
+  int top = 0;
+  int bottom = 0;
+};
+EdgeInsets InsetsOver(const std::vector<std::array<long, 12>>& struts, int left, int right,
+                      int screenHeight);
 
 }  // namespace vb

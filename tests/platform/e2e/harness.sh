@@ -73,6 +73,7 @@ start_display() {
   openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
   HELPER_PIDS+=($!)
   expect 20 "openbox did not start" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+  [ -n "${NO_TRAY:-}" ] && return
   trayer --edge bottom --align right --widthtype pixel --width 96 --heighttype pixel \
     --height 24 --SetDockType false --SetPartialStrut false >"$WORK/trayer.log" 2>&1 &
   HELPER_PIDS+=($!)
@@ -84,7 +85,16 @@ start_bar() {
   "$VB_PROGRAM" "$@" >>"$WORK/bar.log" 2>&1 &
   BAR_PID=$!
   expect 30 "the bar is not shown" bar_mapped
-  expect 20 "no tray icon" tray_icon
+  [ -n "${NO_TRAY:-}" ] || expect 20 "no tray icon" tray_icon
+}
+
+# start_panel top|bottom THICKNESS: a dock window that reserves that strip, as a desktop's
+# panel does; its process id in PANEL_PID.
+start_panel() {
+  "${VB_STAND_IN_PANEL:?path of the stand-in panel}" "$1" "$2" >>"$WORK/panel.log" 2>&1 &
+  PANEL_PID=$!
+  HELPER_PIDS+=($PANEL_PID)
+  expect 10 "the panel is not shown" sh -c "xdotool search --onlyvisible --name '^stand-in panel\$'"
 }
 
 # windows_typed TYPE SEARCH...: the windows that `xdotool search SEARCH...` finds of that type.
@@ -120,6 +130,11 @@ bar_geometry() {
 
 bar_strut() { bar_info xprop _NET_WM_STRUT_PARTIAL | sed -n 's/.*= //p'; }
 strut_is() { [ "$(bar_strut)" = "$1" ]; }
+NO_STRUT="0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0"
+# strut_top_is ROWS and strut_bottom_is ROWS: what the bar reserves at that edge.
+strut_top_is() { [ "$(bar_strut | cut -d, -f3 | tr -d ' ')" = "$1" ]; }
+strut_bottom_is() { [ "$(bar_strut | cut -d, -f4 | tr -d ' ')" = "$1" ]; }
+bar_at() { [[ "$(bar_geometry)" == "$1" ]]; }
 
 click_tray() { xdotool mousemove --window "$(tray_icon)" 8 8 click "$1"; }
 
