@@ -21,14 +21,18 @@ expect 10 'bar at $(bar_geometry) after the panel went' bar_at "0 0 $SCREEN_W 24
 expect 10 'strut $(bar_strut)' strut_top_is 24
 
 start_panel bottom 40
-bottom_panel=$PANEL_PID
 # The broadcast icon's single click opens the menu; from the bottom: exit, configuration, help,
 # then "dock at the bottom".
 xdotool mousemove 8 8 click 1
 choose_from_bottom 4
 expect 10 'bar at $(bar_geometry), not over the panel' bar_at "0 $((SCREEN_H - 64)) $SCREEN_W 24"
 expect 10 'strut $(bar_strut)' strut_bottom_is 64
-stop "$bottom_panel"
+stop "$PANEL_PID"
+expect 10 'bar at $(bar_geometry) after the panel went' bar_at "0 $((SCREEN_H - 24)) $SCREEN_W 24"
+# A panel that comes later pushes the docked bar aside.
+start_panel bottom 40
+expect 10 'bar at $(bar_geometry) after a panel came' bar_at "0 $((SCREEN_H - 64)) $SCREEN_W 24"
+stop "$PANEL_PID"
 expect 10 'bar at $(bar_geometry) after the panel went' bar_at "0 $((SCREEN_H - 24)) $SCREEN_W 24"
 expect 10 'strut $(bar_strut)' strut_bottom_is 24
 
