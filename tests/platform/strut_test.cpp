@@ -41,5 +41,22 @@ TEST(Strut, PanelsReachInOnlyOverTheirOwnColumns) {
   EXPECT_GE(over.top, 0);
 }
 
+TEST(Strut, WhatTheWindowManagerKeepsBeyondTheStrutsIsLearnedWhereTheBarDoesNotHideIt) {
+  // A toolbar of the window manager's own, 20 rows at the top, no strut anywhere.
+  EdgeInsets learned = LearnReserved({20, 0}, {0, 0}, {0, 0}, {});
+  EXPECT_EQ(learned.top, 20);
+  // The bar docked below it reserves 44: the work area says no more, the toolbar is still known.
+  learned = LearnReserved({44, 0}, {0, 0}, {44, 0}, learned);
+  EXPECT_EQ(learned.top, 20);
+  // A panel's strut explains the work area by itself.
+  EXPECT_EQ(LearnReserved({30, 0}, {30, 0}, {0, 0}, learned).top, 0);
+  // With the bar hidden the work area is the whole truth, also that the toolbar went.
+  EXPECT_EQ(LearnReserved({0, 0}, {0, 0}, {0, 0}, learned).top, 0);
+  // A toolbar that grows beyond the bar's strip is seen at once; the other edge on its own.
+  learned = LearnReserved({60, 25}, {0, 0}, {44, 0}, learned);
+  EXPECT_EQ(learned.top, 60);
+  EXPECT_EQ(learned.bottom, 25);
+}
+
 }  // namespace
 }  // namespace vb

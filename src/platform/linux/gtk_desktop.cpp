@@ -286,6 +286,7 @@ void GtkDesktop::UpdateTooltipText(int iconControlId, std::string_view text) {
 
 bool GtkDesktop::RegisterAppBar() {
   appBarRegistered_ = bar_ != nullptr;
+  RelearnReserved();
   return appBarRegistered_;
 }
 
@@ -312,8 +313,10 @@ void GtkDesktop::QueryAppBarPosition(int edge, AppBarStrip& strip) {
   const int scale = Scale();
   int deviceWidth = 0, deviceHeight = 0;
   x11::ScreenPixels(deviceWidth, deviceHeight);
-  const EdgeInsets insets =
+  EdgeInsets insets =
       InsetsOver(OtherStruts(), strip.left * scale, strip.right * scale, deviceHeight);
+  insets.top = std::max(insets.top, reserved_.top);
+  insets.bottom = std::max(insets.bottom, reserved_.bottom);
   const int height = std::max(strip.bottom - strip.top, 0);
   if (edge == kAppBarEdgeTop) {
     strip.top = std::max(strip.top, (insets.top + scale - 1) / scale);
@@ -340,11 +343,31 @@ void GtkDesktop::SetAppBarPosition(int edge, AppBarStrip& strip) {
   StripEdge side = edge == kAppBarEdgeTop ? StripEdge::kTop : StripEdge::kBottom;
   int deviceWidth = 0, deviceHeight = 0;
   x11::ScreenPixels(deviceWidth, deviceHeight);
-  x11::SetStrut(bar_->Xid(), StrutFor(side, rect, deviceHeight));
+  SetOwnStrut(StrutFor(side, rect, deviceHeight));
 }
 
 void GtkDesktop::ClearStrut() {
-  if (bar_) x11::SetStrut(bar_->Xid(), {});
+  SetOwnStrut({});
+}
+
+void GtkDesktop::SetOwnStrut(const std::array<long, 12>& strut) {
+  if (!bar_) return;
+  ownStrut_ = strut;
+  x11::SetStrut(bar_->Xid(), strut);
+}
+
+bool GtkDesktop::RelearnReserved() {
+  long x = 0, y = 0, width = 0, height = 0;
+  int deviceWidth = 0, deviceHeight = 0;
+  x11::ScreenPixels(deviceWidth, deviceHeight);
+  if (!x11::WorkArea(x, y, width, height) || height <= 0) return false;
+  const EdgeInsets workArea{static_cast<int>(y), static_cast<int>(deviceHeight - (y + height))};
+  const EdgeInsets own{static_cast<int>(ownStrut_[2]), static_cast<int>(ownStrut_[3])};
+  const EdgeInsets learned = LearnReserved(
+      workArea, InsetsOver(OtherStruts(), 0, deviceWidth, deviceHeight), own, reserved_);
+  const bool changed = learned.top != reserved_.top || learned.bottom != reserved_.bottom;
+  reserved_ = learned;
+  return changed;
 }
 
 DialogView* GtkDesktop::OpenDialog(int resourceId, int x, int y, DialogFactory factory) {
@@ -418,8 +441,9 @@ GdkFilterReturn GtkDesktop::OnXEvent(GdkXEvent* xevent, GdkEvent*, gpointer self
 gboolean GtkDesktop::CheckPanels(gpointer self) {
   auto* desktop = static_cast<GtkDesktop*>(self);
   desktop->panelCheck_ = 0;
+  const bool reservedChanged = desktop->RelearnReserved();
   if (desktop->appBarRegistered_ && desktop->events_ != nullptr &&
-      desktop->OtherStruts() != desktop->panels_) {
+      (reservedChanged || desktop->OtherStruts() != desktop->panels_)) {
     desktop->events_->OnAppBarNotify(kAppBarPositionChanged, 0);
   }
   return G_SOURCE_REMOVE;

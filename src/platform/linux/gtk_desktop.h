@@ -7,6 +7,7 @@
 #include "platform/linux/bar_window_gtk.h"
 #include "platform/linux/event_loop.h"
 #include "platform/linux/icon_tips.h"
+#include "platform/linux/strut.h"
 #include "platform/linux/tray_icon.h"
 #include "platform/linux/web_view_host.h"
 #include "ticker/desktop.h"
@@ -117,6 +118,9 @@ class GtkDesktop final : public Desktop {
   // Device pixels per desktop pixel (GDK_SCALE); the bar and the port work in desktop pixels.
   static int Scale();
   std::vector<std::array<long, 12>> OtherStruts() const;
+  // Takes in what the window manager keeps free beyond the struts; true when that changed.
+  bool RelearnReserved();
+  void SetOwnStrut(const std::array<long, 12>& strut);
 
   EventLoop loop_;
   BarEvents* events_ = nullptr;
@@ -127,6 +131,8 @@ class GtkDesktop final : public Desktop {
   std::vector<guint> signalSources_;
   guint panelCheck_ = 0;
   std::vector<std::array<long, 12>> panels_;  // the other struts the strip was last fitted to
+  std::array<long, 12> ownStrut_{};
+  EdgeInsets reserved_;  // kept free by the window manager beyond all struts, screen pixels
   bool destroying_ = false;
   bool appBarRegistered_ = false;
   bool layered_ = false;

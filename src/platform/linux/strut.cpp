@@ -43,4 +43,14 @@ EdgeInsets InsetsOver(const std::vector<std::array<long, 12>>& struts, int left,
   return insets;
 }
 
+EdgeInsets LearnReserved(EdgeInsets workArea, EdgeInsets others, EdgeInsets own,
+                         EdgeInsets learned) {
+  const auto learn = [](int area, int other, int ownInset, int before) {
+    if (area > std::max(other, ownInset)) return area;
+    return ownInset > 0 ? before : 0;
+  };
+  return {learn(workArea.top, others.top, own.top, learned.top),
+          learn(workArea.bottom, others.bottom, own.bottom, learned.bottom)};
+}
+
 }  // namespace vb

@@ -30,4 +30,11 @@ struct EdgeInsets {
 EdgeInsets InsetsOver(const std::vector<std::array<long, 12>>& struts, int left, int right,
                       int screenHeight);
 
+// What the window manager keeps free at each edge beyond every strut, as a toolbar of its own
+// does: learned from its work area where that reaches further than the others' struts and the
+// bar's own. Where the bar reserves the edge itself the work area says nothing new, and what was
+// learned before stands; where it does not, the work area is the whole truth.
+EdgeInsets LearnReserved(EdgeInsets workArea, EdgeInsets others, EdgeInsets own,
+                         EdgeInsets learned);
+
 }  // namespace vb

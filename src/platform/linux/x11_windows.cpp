@@ -236,6 +236,25 @@ std::vector<std::array<long, 12>> StrutsExcept(XWindow except) {
   return struts;
 }
 
+bool WorkArea(long& x, long& y, long& width, long& height) {
+  Display* display = GdkDisplayConnection();
+  if (display == nullptr) return false;
+  ErrorTrap trap;
+  Window root = DefaultRootWindow(display);
+  long desktop = 0;
+  ReadCardinals(display, root, "_NET_CURRENT_DESKTOP", &desktop, 1);
+  if (desktop < 0 || desktop > 63) desktop = 0;
+  long areas[64 * 4] = {};
+  const unsigned long count = ReadCardinals(display, root, "_NET_WORKAREA", areas, 64 * 4);
+  const unsigned long first = static_cast<unsigned long>(desktop) * 4;
+  if (count < first + 4) return false;
+  x = areas[first];
+  y = areas[first + 1];
+  width = areas[first + 2];
+  height = areas[first + 3];
+  return true;
+}
+
 void WatchRoot() {
   Display* display = GdkDisplayConnection();
   if (display == nullptr) return;

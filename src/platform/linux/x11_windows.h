@@ -34,6 +34,9 @@ void SetStrut(XWindow window, const std::array<long, 12>& strut);
 // plain _NET_WM_STRUT spans the whole edge.
 std::vector<std::array<long, 12>> StrutsExcept(XWindow except);
 
+// The current desktop's work area (_NET_WORKAREA) in pixels; false without one.
+bool WorkArea(long& x, long& y, long& width, long& height);
+
 // Asks for the root window's property changes and its children's mapping, so that panels that
 // come and go are noticed.
 void WatchRoot();

@@ -70,7 +70,7 @@ start_display() {
   HELPER_PIDS+=($!)
   expect 20 "Xvfb did not start" test -s "$WORK/display"
   export DISPLAY=:$(head -n 1 "$WORK/display")
-  openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+  openbox --sm-disable ${OPENBOX_RC:+--config-file "$OPENBOX_RC"} >"$WORK/openbox.log" 2>&1 &
   HELPER_PIDS+=($!)
   expect 20 "openbox did not start" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
   [ -n "${NO_TRAY:-}" ] && return
