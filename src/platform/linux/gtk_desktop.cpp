@@ -47,8 +47,7 @@ GtkDesktop::GtkDesktop()
 
 GtkDesktop::~GtkDesktop() {
   for (guint source : signalSources_) g_source_remove(source);
-  if (panelCheck_ != 0) g_source_remove(panelCheck_);
-  if (bar_) gdk_window_remove_filter(nullptr, &OnXEvent, this);
+  StopWatchingPanels();
   GdkScreen* screen = gdk_screen_get_default();
   if (screen != nullptr) g_signal_handlers_disconnect_by_data(screen, this);
   tray_.Remove();
@@ -91,7 +90,7 @@ void GtkDesktop::DestroyBar() {
   events_ = nullptr;
   loop_.KillAllTimers();
   tray_.Remove();
-  gdk_window_remove_filter(nullptr, &OnXEvent, this);
+  StopWatchingPanels();
   bar_.reset();
   web_.reset();
 }
@@ -436,8 +435,8 @@ GdkFilterReturn GtkDesktop::OnXEvent(GdkXEvent* xevent, GdkEvent*, gpointer self
   return GDK_FILTER_CONTINUE;
 }
 
-// Only a change of the others' struts moves the strip: the bar's own strut changes the work
-// area too, and must not set it off again.
+// Only a change of the others' struts or of what the window manager keeps free moves the strip:
+// the bar's own strut changes the work area too, and must not set it off again.
 gboolean GtkDesktop::CheckPanels(gpointer self) {
   auto* desktop = static_cast<GtkDesktop*>(self);
   desktop->panelCheck_ = 0;
@@ -447,6 +446,12 @@ gboolean GtkDesktop::CheckPanels(gpointer self) {
     desktop->events_->OnAppBarNotify(kAppBarPositionChanged, 0);
   }
   return G_SOURCE_REMOVE;
+}
+
+void GtkDesktop::StopWatchingPanels() {
+  gdk_window_remove_filter(nullptr, &OnXEvent, this);
+  if (panelCheck_ != 0) g_source_remove(panelCheck_);
+  panelCheck_ = 0;
 }
 
 void GtkDesktop::OnCompositedChanged(GdkScreen*, gpointer self) {

@@ -109,6 +109,7 @@ class GtkDesktop final : public Desktop {
   static void OnScreenSizeChanged(GdkScreen* screen, gpointer self);
   static GdkFilterReturn OnXEvent(GdkXEvent* xevent, GdkEvent* event, gpointer self);
   static gboolean CheckPanels(gpointer self);
+  void StopWatchingPanels();
   static void OnCompositedChanged(GdkScreen* screen, gpointer self);
   static gboolean OnSessionSignal(gpointer self);
   void ApplyLayering();

@@ -7,7 +7,9 @@ set -euo pipefail
 VB_PROGRAM=${VB_PROGRAM:?path of the velloband program}
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/vb-e2e.XXXXXX")
 export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_CACHE_HOME=$WORK/home/.cache
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
+mkdir -p "$XDG_CONFIG_HOME/gtk-3.0" "$XDG_CACHE_HOME"
+# xdotool's two clicks stay one double click on a loaded machine.
+printf '[Settings]\ngtk-double-click-time=1000\n' >"$XDG_CONFIG_HOME/gtk-3.0/settings.ini"
 # GTK, WebKit and fontconfig keep caches for the process's lifetime: leave those out of the
 # leak report, which still covers the program's own allocations.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
