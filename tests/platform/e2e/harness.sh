@@ -66,15 +66,20 @@ expect() { wait_until "$1" "${@:3}" || fail "$(eval "echo \"$2\"")"; }
 # expect_ini SECTION KEY VALUE
 expect_ini() { [ "$(ini_value "$1" "$2")" = "$3" ] || fail "$2 is '$(ini_value "$1" "$2")'"; }
 
+# A window manager that honours struts, unless NO_WM is set; OPENBOX_RC names its settings.
+start_window_manager() {
+  openbox --sm-disable ${OPENBOX_RC:+--config-file "$OPENBOX_RC"} >"$WORK/openbox.log" 2>&1 &
+  HELPER_PIDS+=($!)
+  expect 20 "openbox did not start" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+}
+
 start_display() {
   Xvfb -displayfd 7 -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp 7>"$WORK/display" \
     >"$WORK/xvfb.log" 2>&1 &
   HELPER_PIDS+=($!)
   expect 20 "Xvfb did not start" test -s "$WORK/display"
   export DISPLAY=:$(head -n 1 "$WORK/display")
-  openbox --sm-disable ${OPENBOX_RC:+--config-file "$OPENBOX_RC"} >"$WORK/openbox.log" 2>&1 &
-  HELPER_PIDS+=($!)
-  expect 20 "openbox did not start" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+  [ -n "${NO_WM:-}" ] || start_window_manager
   [ -n "${NO_TRAY:-}" ] && return
   trayer --edge bottom --align right --widthtype pixel --width 96 --heighttype pixel \
     --height 24 --SetDockType false --SetPartialStrut false >"$WORK/trayer.log" 2>&1 &

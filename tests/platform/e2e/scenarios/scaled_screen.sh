@@ -1,6 +1,7 @@
 # With the desktop scaled by two the bar spans the screen in the desktop's pixels and its strut,
-# in the screen's own pixels, covers the whole bar, also beside a panel.
-SCREEN_W=2048 SCREEN_H=1536
+# in the screen's own pixels, covers the whole bar, also beside a panel; here on a bare X server,
+# where nothing but the panel's strut tells the bar where the panel is.
+SCREEN_W=2048 SCREEN_H=1536 NO_WM=1
 export GDK_SCALE=2
 . "$(dirname "$0")/../harness.sh"
 start_display
