@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "dialogs/bar_link.h"
 #include "dialogs/dialog_view.h"
@@ -17,6 +18,8 @@ struct DialogContext {
   ChannelStore& channels;
   Autostart& autostart;
   BarLink& bar;
+  // What the import and export fields show while their setting is empty.
+  std::string settingsCopySuggestion;
 };
 
 // The logic of one open dialog. The desktop owns it together with its window: it calls OnInit
@@ -30,9 +33,9 @@ class DialogController {
 };
 
 // Notification codes that the dialogs act on (list box and button).
-inline constexpr int kNotifyClicked = 0;        // BN_CLICKED
-inline constexpr int kNotifySelChange = 1;      // LBN_SELCHANGE
-inline constexpr int kNotifyDoubleClick = 2;    // LBN_DBLCLK
+inline constexpr int kNotifyClicked = 0;      // BN_CLICKED
+inline constexpr int kNotifySelChange = 1;    // LBN_SELCHANGE
+inline constexpr int kNotifyDoubleClick = 2;  // LBN_DBLCLK
 
 // Builds the controller of one dialog: how the desktop turns a new dialog window into a live
 // dialog.

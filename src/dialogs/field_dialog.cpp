@@ -11,7 +11,7 @@ constexpr std::size_t kPathLimit = 259;
 }  // namespace
 
 void FieldDialog::OnInit() {
-  view_.SetText(field_, Value());
+  view_.SetText(field_, Value().empty() ? Suggestion() : Value());
 }
 
 void FieldDialog::OnCommand(int control, int notification) {

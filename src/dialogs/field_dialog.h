@@ -19,6 +19,8 @@ class FieldDialog : public DialogController {
  protected:
   // The setting that the field shows and edits.
   virtual std::string& Value() = 0;
+  // What the field shows while Value() is empty.
+  virtual std::string Suggestion() const { return {}; }
   // Runs after Value() took the field's text.
   virtual void Apply() = 0;
   // OK after Apply; closes the dialog, which may destroy this controller.

@@ -25,6 +25,7 @@ class ImportDialog final : public FieldDialog {
 
  private:
   std::string& Value() override { return context_.settings.iniIn; }
+  std::string Suggestion() const override { return context_.settingsCopySuggestion; }
   void Apply() override;
   void Finish() override;
 };
@@ -37,6 +38,7 @@ class ExportDialog final : public FieldDialog {
 
  private:
   std::string& Value() override { return context_.settings.iniOut; }
+  std::string Suggestion() const override { return context_.settingsCopySuggestion; }
   void Apply() override;
 };
 

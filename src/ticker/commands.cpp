@@ -83,8 +83,9 @@ void TickerWindow::OnTrayMessage(int mouseMessage) {
   }
 }
 
+// Without a notification area nothing could show the bar again: it stays.
 void TickerWindow::HideFromTray() {
-  if (!desktop_.IsBarVisible()) return;
+  if (!desktop_.IsBarVisible() || !desktop_.TrayIconShown()) return;
   desktop_.HideBar();
   dock_.CollapseStrip();
   desktop_.KillTimer(kHoverTimer);
@@ -138,8 +139,9 @@ void TickerWindow::Uninstall() {
   OnClose();
 }
 
+// The screen of now: its size may have changed since start-up.
 void TickerWindow::UseFullWidth() {
-  settings_.width = settings_.screenWidthText;
+  SetScreenWidth(settings_, desktop_.ScreenSize().width);
   settings_.barWidth = Atoi(settings_.width);
   ResizeAndShowBar();
   store_.Write("Window", "Width", settings_.width);

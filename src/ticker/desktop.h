@@ -211,6 +211,8 @@ class TrayAndMenu {
   // mouse messages arrive as OnTrayMessage.
   virtual void AddTrayIcon(int iconResourceId, std::string_view tip) = 0;
   virtual void RemoveTrayIcon() = 0;
+  // Whether a notification area holds the icon now, so that a hidden bar can be shown again.
+  virtual bool TrayIconShown() const = 0;
   // Shows the first submenu of the menu resource with its top right corner at `at`, modally.
   // Returns the chosen command id, 0 when nothing was chosen; the choice is not delivered
   // through OnCommand as well.
@@ -285,8 +287,11 @@ class SystemServices {
 
   // Whether any top-level window (of any process) has this title.
   virtual bool WindowTitledExists(std::string_view title) const = 0;
-  // The primary screen.
+  // The primary screen, as it is now.
   virtual Size ScreenSize() const = 0;
+  // What the import and export fields offer while no path has been used there (code page 936);
+  // empty for nothing.
+  virtual std::string SettingsCopySuggestion() const = 0;
   // Hands the process's working set back to the system.
   virtual void TrimMemory() = 0;
   virtual bool FileExists(const std::string& path) const = 0;

@@ -2,6 +2,13 @@
 
 namespace vb {
 
+void ScreenEdgeDock::SetScreen(const Rect& screen) {
+  screen_ = screen;
+  if (!Docked()) return;
+  strip_.left = screen.left;
+  strip_.right = screen.right;
+}
+
 bool ScreenEdgeDock::DockAtStartup(int origX, int origY) {
   if (!Docked()) {
     strip_.left = origX;
@@ -85,6 +92,9 @@ void ScreenEdgeDock::RestoreStrip() {
 void ScreenEdgeDock::UndockAfterDrag() {
   const Rect window = bar_.BarRect();
   if (window.top == screen_.top || window.bottom == screen_.bottom) return;
+  // Docked beside a panel, the edge the bar keeps to is its strip's.
+  if (dockEdge_ == "1" && window.top == strip_.top) return;
+  if (dockEdge_ == "0" && window.bottom == strip_.bottom) return;
   if (Docked()) {
     dockEdge_.clear();
     shell_.UnregisterAppBar();

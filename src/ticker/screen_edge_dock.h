@@ -18,8 +18,8 @@ class ScreenEdgeDock {
   ScreenEdgeDock(AppBar& shell, BarWindow& bar, TickerSettings& settings)
       : shell_(shell), bar_(bar), dockEdge_(settings.fixed), settings_(settings) {}
 
-  // Measured once, before DockAtStartup.
-  void SetScreen(const Rect& screen) { screen_ = screen; }
+  // Before DockAtStartup, and whenever the screen changes: a docked strip spans the new width.
+  void SetScreen(const Rect& screen);
 
   // Floating at (origX, origY), or registered at the edge; false when the shell refuses.
   bool DockAtStartup(int origX, int origY);

@@ -1,4 +1,6 @@
+#include "resources/resource_data.h"
 #include "resources/resource_ids.h"
+#include "resources/texts.h"
 #include "settings/decimal_text.h"
 #include "ticker/texts.h"
 #include "ticker/ticker_window.h"
@@ -12,9 +14,10 @@ bool TickerWindow::Start() {
   LoadOrCreateSettings();
   DeriveRotationPeriod(settings_);
   currentChannel_.path = paths_.ChannelFile(table_.current);
+  dialogContext_.settingsCopySuggestion = desktop_.SettingsCopySuggestion();
 
   if (!desktop_.CreateBar(settings_.barWidth, settings_.BarHeight(), *this)) return false;
-  desktop_.AddTrayIcon(ids::IDI_BROADCAST, texts::kTrayTip);
+  desktop_.AddTrayIcon(ids::IDI_BROADCAST, res::Gbk(res::text::kTrayTip));
   desktop_.SetTimer(kTrimTimer, kTrimPeriodMs);
   // The note left by an earlier run reaches the first page.
   desktop_.SetTimer(kNoteTimer, kNotePeriodMs);

@@ -6,9 +6,6 @@ namespace vb::texts {
 // Also how a second start recognises the running bar.
 inline constexpr const char* kBarTitle = "Velloband V1.1";
 
-// At most 63 bytes.
-inline constexpr const char* kTrayTip = "VellobandV1.1\n\nNews ticker for RSS channels";
-
 inline constexpr const char* kUpdatePage = "http://download.velloband.example/soft/50550.htm";
 
 // 当前频道名没有设置

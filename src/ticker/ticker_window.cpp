@@ -1,6 +1,8 @@
 #include "ticker/ticker_window.h"
 
+#include "resources/resource_data.h"
 #include "resources/resource_ids.h"
+#include "resources/texts.h"
 #include "ticker/texts.h"
 #include "ticker/timer_ids.h"
 
@@ -14,7 +16,7 @@ TickerWindow::TickerWindow(const TickerParts& parts, DataPaths paths, WindowRef 
       paths_(std::move(paths)),
       store_(paths_.settingsFile),
       channels_{store_, paths_, table_, currentChannel_},
-      dialogContext_{settings_, channels_, autostart_, *this},
+      dialogContext_{settings_, channels_, autostart_, *this, {}},
       noteTarget_(MakeNoteTarget(paths_.noteFile)),
       dock_(desktop_, desktop_, settings_),
       rememberedForeground_(foregroundAtStart) {}
@@ -39,7 +41,7 @@ void TickerWindow::OnTimer(int timerId) {
 }
 
 void TickerWindow::OnTaskbarCreated() {
-  desktop_.AddTrayIcon(ids::IDI_BROADCAST, texts::kTrayTip);
+  desktop_.AddTrayIcon(ids::IDI_BROADCAST, res::Gbk(res::text::kTrayTip));
 }
 
 void TickerWindow::OnAppBarNotify(int code, std::intptr_t lParam) {

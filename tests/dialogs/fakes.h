@@ -75,7 +75,7 @@ struct DialogWorld {
   ChannelStore channels{profile, paths, table, currentChannel};
   FakeAutostart autostart;
   FakeBarLink bar;
-  DialogContext context{settings, channels, autostart, bar};
+  DialogContext context{settings, channels, autostart, bar, {}};
   FakeDialogView view;
 };
 

@@ -15,7 +15,11 @@ using Strings = std::vector<std::string>;
 TEST(ImportDialog, ReplacesTheSettingsFileWholeOrNotAtAll) {
   testing::DialogWorld w;
   w.profile.Write("Format", "Dir", "up");
+  w.context.settingsCopySuggestion = "/home/u/velloband.cnf";
   auto dialog = w.Open(IDD_IMPORT);
+  // Never used: the field offers the suggestion, which is not stored by being shown.
+  EXPECT_EQ(w.view.Text(IDC_IMPORT_PATH), "/home/u/velloband.cnf");
+  EXPECT_EQ(w.settings.iniIn, "");
   for (const std::string& bad : {w.folder.File("missing.cnf"), w.folder.path()}) {
     w.view.SetText(IDC_IMPORT_PATH, bad);
     dialog->OnCommand(IDC_APPLY, kNotifyClicked);
@@ -37,6 +41,7 @@ TEST(ImportDialog, ReplacesTheSettingsFileWholeOrNotAtAll) {
 TEST(ExportDialog, RecordsTheTargetFirstSoTheCopyHoldsIt) {
   testing::DialogWorld w;
   w.settings.iniOut = "last.cnf";
+  w.context.settingsCopySuggestion = "/home/u/velloband.cnf";
   auto dialog = w.Open(IDD_EXPORT);
   EXPECT_EQ(w.view.Text(IDC_EXPORT_PATH), "last.cnf");
   const std::string nowhere = w.folder.File("no/such.cnf");

@@ -82,7 +82,15 @@ TEST_F(TickerTest, DialogsOpenWhereTheyBelongAndTheConfigDialogFollowsTheMode) {
 
 TEST_F(TickerTest, TrayHidesAndShowsTheBarWithItsTimersAndStrip) {
   ASSERT_TRUE(Start());
+  // No notification area holds the icon: nothing could show a hidden bar again, so none hides.
+  desktop_.trayShown = false;
   desktop_.calls.clear();
+  bar_->OnCommand(ids::IDM_HIDE, 0);
+  bar_->OnCommand(ids::IDC_MENU_ICON, kIconDoubleClicked);
+  bar_->OnTrayMessage(kMouseRightButtonDown);
+  EXPECT_TRUE(desktop_.calls.empty());
+  EXPECT_TRUE(desktop_.visible);
+  desktop_.trayShown = true;
   desktop_.events->OnTrayMessage(kMouseRightButtonDown);
   EXPECT_EQ(desktop_.calls,
             (Strings{"HideBar", "QueryAppBarPosition 1 0,0,1024,0",
@@ -105,11 +113,12 @@ TEST_F(TickerTest, TrayHidesAndShowsTheBarWithItsTimersAndStrip) {
   EXPECT_EQ(desktop_.calls[1], "ShowPopupMenu 100 900 10");
   EXPECT_FALSE(desktop_.visible);
 
-  // A screen that grew while the bar ran: the strip follows it to the new bottom edge.
+  // A screen that grew while the bar ran: the strip follows it to the new bottom edge and width.
   bar_->OnCommand(ids::IDM_DOCK_BOTTOM, 0);
   desktop_.screen = {1280, 1024};
   bar_->OnAppBarNotify(kAppBarPositionChanged, 0);
   EXPECT_EQ(desktop_.calls.back(), "MoveBar 0 1000");
+  EXPECT_EQ(desktop_.calls.end()[-2], "SetAppBarPosition 3 0,1000,1280,1024");
 }
 
 TEST_F(TickerTest, BroadcastIconDragsThenOpensTheMenu) {
@@ -118,13 +127,15 @@ TEST_F(TickerTest, BroadcastIconDragsThenOpensTheMenu) {
   desktop_.calls.clear();
   desktop_.barRect = {50, 300, 850, 324};
   desktop_.cursor = {60, 310};
-  desktop_.menuChoice = ids::IDM_FULL_WIDTH;  // the screen's width, the bar left where it is
+  // The width of the screen as it is now, the bar left where it is.
+  desktop_.menuChoice = ids::IDM_FULL_WIDTH;
+  desktop_.screen = {1600, 900};
   bar_->OnCommand(ids::IDC_MENU_ICON, kIconClicked);
   EXPECT_EQ(desktop_.calls, (Strings{"BringBarToForeground", "DragBar", "BringBarToForeground",
-                                     "ShowPopupMenu 100 62 312", "ResizeAndShowBrowserHost 1024 24",
-                                     "ResizeAndShowBar 1024 24"}));
+                                     "ShowPopupMenu 100 62 312", "ResizeAndShowBrowserHost 1600 24",
+                                     "ResizeAndShowBar 1600 24"}));
   EXPECT_EQ(bar_->dock().strip().top, 300);
-  EXPECT_EQ(Store().Read("Window", "Width", "", 9), "1024");
+  EXPECT_EQ(Store().Read("Window", "Width", "", 9), "1600");
 }
 
 TEST_F(TickerTest, HoverLendsTheBrowserTheFocusAndGivesItBack) {

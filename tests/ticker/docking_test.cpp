@@ -58,10 +58,13 @@ TEST_F(DockTest, DragUndocksOnlyAwayFromBothEdges) {
   dock_.BarPositionChanged();
   EXPECT_TRUE(desktop_.Called("AppBarActivated"));
   EXPECT_EQ(desktop_.calls.back(), "AppBarPositionChanged");
-  desktop_.barRect = {300, 0, 1324, 24};  // sideways along the top
-  dock_.UndockAfterDrag();
-  EXPECT_EQ(settings_.fixed, "1");
-  EXPECT_FALSE(desktop_.Called("UnregisterAppBar"));
+  // Sideways along the taskbar it was docked beside, or along the screen's top.
+  for (const Rect sideways : {Rect{300, 30, 1324, 54}, Rect{300, 0, 1324, 24}}) {
+    desktop_.barRect = sideways;
+    dock_.UndockAfterDrag();
+    EXPECT_EQ(settings_.fixed, "1");
+    EXPECT_FALSE(desktop_.Called("UnregisterAppBar"));
+  }
 
   desktop_.barRect = {300, 200, 1324, 224};
   dock_.UndockAfterDrag();
@@ -81,9 +84,13 @@ TEST_F(DockTest, DragUndocksOnlyAwayFromBothEdges) {
   dock_.BarPositionChanged();
   EXPECT_EQ(desktop_.calls.size(), calls);
 
+  dock_.SetScreen({0, 0, 1280, 1024});  // a floating bar keeps its place on a new screen
+  EXPECT_EQ(dock_.strip().left, 300);
+
   dock_.DockTop();  // registers again from floating
   EXPECT_EQ(desktop_.Count("RegisterAppBar"), 2);
   EXPECT_EQ(desktop_.calls.back(), "MoveBar 0 30");
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 1 0,30,1280,54");
 }
 
 TEST_F(DockTest, OddEdgeDocksAtTheBottomAndZOrderFollowsTheTaskbar) {

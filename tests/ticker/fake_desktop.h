@@ -20,7 +20,8 @@ namespace vb::testing {
 class FakeDesktop : public Desktop {
  public:
   // Answers.
-  bool anotherInstance = false, layeredAvailable = true, appBarRegisters = true;
+  bool anotherInstance = false, layeredAvailable = true, appBarRegisters = true, trayShown = true;
+  std::string copySuggestion;
   Size screen{1024, 768};
   Point cursor{500, 300};
   WindowRef underCursor = 1;      // the window at any point
@@ -90,6 +91,7 @@ class FakeDesktop : public Desktop {
 
   void AddTrayIcon(int icon, std::string_view tip) override { Log("AddTrayIcon", icon, tip); }
   void RemoveTrayIcon() override { Log("RemoveTrayIcon"); }
+  bool TrayIconShown() const override { return trayShown; }
   int ShowPopupMenu(int m, Point at) override {
     return Log("ShowPopupMenu", m, at.x, at.y), menuChoice;
   }
@@ -124,6 +126,7 @@ class FakeDesktop : public Desktop {
 
   bool WindowTitledExists(std::string_view) const override { return anotherInstance; }
   Size ScreenSize() const override { return screen; }
+  std::string SettingsCopySuggestion() const override { return copySuggestion; }
   void TrimMemory() override { Log("TrimMemory"); }
   bool FileExists(const std::string& path) const override { return std::filesystem::exists(path); }
   void DeleteFileAt(const std::string& path) override {

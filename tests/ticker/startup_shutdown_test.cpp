@@ -1,6 +1,7 @@
+#include "resources/resource_data.h"
 #include "resources/resource_ids.h"
+#include "resources/texts.h"
 #include "ticker/run_ticker.h"
-#include "ticker/texts.h"
 #include "ticker/ticker_fixture.h"
 #include "ticker/timer_ids.h"
 
@@ -13,7 +14,7 @@ TEST_F(TickerTest, FirstRunBuildsTheBarInOrderAndDocksItAtTheTop) {
   ASSERT_TRUE(Start());
   // Icons before the browser (they lie above it), the browser after the first render, the bar
   // shown only once it is in its final place.
-  const std::string tray = "AddTrayIcon 102 " + std::string(texts::kTrayTip);
+  const std::string tray = "AddTrayIcon 102 " + res::Gbk(res::text::kTrayTip);
   EXPECT_EQ(
       desktop_.calls,
       (Strings{"CreateBar 1024 24", tray, "SetTimer 2 5000", "SetTimer 9 180000", "SetTimer 4 1000",
@@ -21,7 +22,8 @@ TEST_F(TickerTest, FirstRunBuildsTheBarInOrderAndDocksItAtTheTop) {
                "SetTimer 3 30000", "CreateBrowserHost " + paths_.pageFile, "CreateTooltip 40023",
                "CreateTooltip 40004", "RegisterAppBar", "QueryAppBarPosition 1 0,0,1024,24",
                "SetAppBarPosition 1 0,0,1024,24", "MoveAndShowBar 0 0"}));
-  EXPECT_LT(tray.size(), 16u + 64u);                            // the tip's buffer holds 64 bytes
+  EXPECT_LT(tray.size(), 16u + 64u);  // the tip's buffer holds 64 bytes
+  EXPECT_NE(tray.find("VellobandV1.1\n\n\xcd\xf8"), std::string::npos);  // 网, in code page 936
   EXPECT_EQ(downloads_.started.front().path, paths_.noteFile);  // the note tick ran at once
   desktop_.calls.clear();
   bar_->OnTaskbarCreated();

@@ -2,6 +2,9 @@
 
 #include <gdk/gdkx.h>
 
+#include <cstdlib>
+#include <tuple>
+
 namespace vb {
 namespace {
 
@@ -95,6 +98,7 @@ BarWindowGtk::BarWindowGtk(int width, int height, Hooks hooks)
 }
 
 BarWindowGtk::~BarWindowGtk() {
+  CancelPendingClick();
   gtk_widget_destroy(GTK_WIDGET(window_));
 }
 
@@ -110,14 +114,14 @@ void BarWindowGtk::SetContent(GtkWidget* content, int width, int height) {
   gtk_widget_show(content);
 }
 
-void BarWindowGtk::AddIcon(int controlId, int x, int y, GdkPixbuf* icon) {
+void BarWindowGtk::AddIcon(int controlId, int x, int y, GdkPixbuf* icon, bool dragHandle) {
   if (icons_.count(controlId) != 0) return;
   GtkWidget* box = gtk_event_box_new();
   GtkWidget* image = icon != nullptr ? gtk_image_new_from_pixbuf(icon) : gtk_image_new();
   gtk_container_add(GTK_CONTAINER(box), image);
   gtk_widget_add_events(box, GDK_BUTTON_PRESS_MASK);
   gtk_widget_set_app_paintable(box, TRUE);
-  auto slot = std::make_unique<IconSlot>(IconSlot{this, controlId, x, y, box});
+  auto slot = std::make_unique<IconSlot>(IconSlot{this, controlId, x, y, box, dragHandle});
   g_signal_connect(box, "button-press-event", G_CALLBACK(&OnIconPress), slot.get());
   g_signal_connect(box, "draw", G_CALLBACK(&OnIconDraw), slot.get());
   icons_[controlId] = std::move(slot);
@@ -188,6 +192,8 @@ void BarWindowGtk::Drag() {
   GdkModifierType mask{};
   gdk_window_get_device_position(gdk_get_default_root_window(), drag.pointer, &drag.startPointerX,
                                  &drag.startPointerY, &mask);
+  if (dragFrom_) std::tie(drag.startPointerX, drag.startPointerY) = *dragFrom_;
+  dragFrom_.reset();
   if ((mask & GDK_BUTTON1_MASK) == 0) return;
   GdkGrabStatus grab = gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_ALL_POINTING, FALSE, nullptr,
                                      nullptr, nullptr, nullptr);
@@ -227,12 +233,68 @@ gboolean BarWindowGtk::OnChildPosition(GtkOverlay*, GtkWidget* child, GdkRectang
   return FALSE;
 }
 
+bool BarWindowGtk::IsSecondPress(int id, const GdkEventButton& event) {
+  gint time = 400, distance = 5;
+  g_object_get(gtk_settings_get_default(), "gtk-double-click-time", &time,
+               "gtk-double-click-distance", &distance, nullptr);
+  const bool second = !lastPress_.wasDouble && lastPress_.id == id &&
+                      event.time - lastPress_.time <= static_cast<guint32>(time) &&
+                      std::abs(event.x_root - lastPress_.x) <= distance &&
+                      std::abs(event.y_root - lastPress_.y) <= distance;
+  lastPress_ = LastPress{id, event.time, event.x_root, event.y_root, second};
+  return second;
+}
+
+// GDK's own double-click events follow a second press that is already reported as one.
 gboolean BarWindowGtk::OnIconPress(GtkWidget*, GdkEventButton* event, gpointer data) {
   auto* slot = static_cast<IconSlot*>(data);
-  if (event->button != GDK_BUTTON_PRIMARY || !slot->bar->hooks_.onIcon) return FALSE;
-  if (event->type == GDK_BUTTON_PRESS) slot->bar->hooks_.onIcon(slot->id, kIconClicked);
-  if (event->type == GDK_2BUTTON_PRESS) slot->bar->hooks_.onIcon(slot->id, kIconDoubleClicked);
+  BarWindowGtk* bar = slot->bar;
+  if (event->button != GDK_BUTTON_PRIMARY || !bar->hooks_.onIcon) return FALSE;
+  if (event->type != GDK_BUTTON_PRESS) return TRUE;
+  if (bar->IsSecondPress(slot->id, *event)) {
+    bar->CancelPendingClick();
+    bar->hooks_.onIcon(slot->id, kIconDoubleClicked);
+  } else if (slot->dragHandle) {
+    gint time = 400;
+    g_object_get(gtk_settings_get_default(), "gtk-double-click-time", &time, nullptr);
+    bar->CancelPendingClick();
+    bar->pending_ = PendingClick{slot->id, g_get_monotonic_time() + time * 1000LL,
+                                 static_cast<int>(event->x_root), static_cast<int>(event->y_root),
+                                 g_timeout_add(15, &WatchPendingClick, bar)};
+  } else {
+    bar->hooks_.onIcon(slot->id, kIconClicked);
+  }
   return TRUE;
+}
+
+gboolean BarWindowGtk::WatchPendingClick(gpointer self) {
+  auto* bar = static_cast<BarWindowGtk*>(self);
+  GdkSeat* seat = gdk_display_get_default_seat(gdk_display_get_default());
+  int x = 0, y = 0;
+  GdkModifierType mask{};
+  if (seat != nullptr) {
+    gdk_window_get_device_position(gdk_get_default_root_window(), gdk_seat_get_pointer(seat), &x,
+                                   &y, &mask);
+  }
+  const bool held = (mask & GDK_BUTTON1_MASK) != 0;
+  const bool dragged =
+      held && gtk_drag_check_threshold(GTK_WIDGET(bar->window_), bar->pending_.startX,
+                                       bar->pending_.startY, x, y);
+  if (!dragged && (held || g_get_monotonic_time() < bar->pending_.deadline)) {
+    return G_SOURCE_CONTINUE;
+  }
+  const int id = bar->pending_.id;
+  bar->dragFrom_.reset();
+  if (dragged) bar->dragFrom_.emplace(bar->pending_.startX, bar->pending_.startY);
+  bar->pending_ = PendingClick{};
+  // The click may end the program and this bar with it: nothing of it is touched afterwards.
+  bar->hooks_.onIcon(id, kIconClicked);
+  return G_SOURCE_REMOVE;
+}
+
+void BarWindowGtk::CancelPendingClick() {
+  if (pending_.source != 0) g_source_remove(pending_.source);
+  pending_ = PendingClick{};
 }
 
 gboolean BarWindowGtk::OnIconDraw(GtkWidget*, cairo_t* cr, gpointer data) {

@@ -34,7 +34,10 @@ class BarWindowGtk {
 
   // The browser goes under the icons, filling the bar.
   void SetContent(GtkWidget* content, int width, int height);
-  void AddIcon(int controlId, int x, int y, GdkPixbuf* icon);
+  // A drag handle's click is told only once it is known not to begin a double click, or once
+  // the pointer moves with the button down: its click starts a drag and opens the menu, which
+  // would take the second press of a double click.
+  void AddIcon(int controlId, int x, int y, GdkPixbuf* icon, bool dragHandle);
   GtkWidget* Icon(int controlId) const;
   // Whether the point (in the bar's own pixels) lies on an icon.
   bool IconAt(int x, int y) const;
@@ -61,10 +64,31 @@ class BarWindowGtk {
     int x;
     int y;
     GtkWidget* widget;
+    bool dragHandle;
+  };
+  // The last press on an icon, for telling double clicks as Windows does: the second press of
+  // a double click is the double click and nothing else.
+  struct LastPress {
+    int id = 0;
+    guint32 time = 0;
+    double x = 0;
+    double y = 0;
+    bool wasDouble = false;
+  };
+  // A drag handle's press that is not yet a click.
+  struct PendingClick {
+    int id = 0;
+    gint64 deadline = 0;  // monotonic microseconds
+    int startX = 0;
+    int startY = 0;
+    guint source = 0;
   };
   static gboolean OnChildPosition(GtkOverlay* overlay, GtkWidget* child, GdkRectangle* where,
                                   gpointer self);
   static gboolean OnIconPress(GtkWidget* widget, GdkEventButton* event, gpointer slot);
+  static gboolean WatchPendingClick(gpointer self);
+  bool IsSecondPress(int id, const GdkEventButton& event);
+  void CancelPendingClick();
   static gboolean OnIconDraw(GtkWidget* widget, cairo_t* cr, gpointer slot);
   static gboolean OnWindowDraw(GtkWidget* widget, cairo_t* cr, gpointer unused);
 
@@ -74,6 +98,10 @@ class BarWindowGtk {
   GtkWidget* content_ = nullptr;
   std::map<int, std::unique_ptr<IconSlot>> icons_;
   std::optional<Colour> colourKey_;
+  LastPress lastPress_;
+  PendingClick pending_;
+  // Where the press was that a drag follows, when the pointer had moved before it began.
+  std::optional<std::pair<int, int>> dragFrom_;
   int x_ = 0;
   int y_ = 0;
   int width_ = 0;

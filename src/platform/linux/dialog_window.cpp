@@ -23,6 +23,8 @@ constexpr const char* kDialogCss =
     ".vb-dialog, .vb-dialog * { font-family: \"SimSun\", \"WenQuanYi Micro Hei\", sans-serif;"
     " font-size: 9pt; }"
     ".vb-dialog entry, .vb-dialog button { min-height: 0; padding-top: 0; padding-bottom: 0; }"
+    // Narrow fields such as the colours hold six characters whole.
+    ".vb-dialog entry { padding-left: 2px; padding-right: 2px; }"
     ".vb-dialog radiobutton, .vb-dialog checkbutton { min-height: 0; padding: 0; }"
     ".vb-dialog frame > border { border-radius: 0; }";
 
@@ -43,6 +45,36 @@ void KeepDigitsOnly(GtkEditable* editable, const gchar* text, gint length, gint*
                    [](unsigned char c) { return std::isdigit(c) != 0; })) {
     g_signal_stop_emission_by_name(editable, "insert-text");
   }
+}
+
+// Room that the window manager's frame takes around a dialog, before it can be asked.
+constexpr int kFrameWidth = 12;
+constexpr int kFrameHeight = 40;
+
+GdkRectangle WorkArea(GtkWindow* window) {
+  GdkDisplay* display = gtk_widget_get_display(GTK_WIDGET(window));
+  GdkMonitor* monitor = gdk_display_get_primary_monitor(display);
+  if (monitor == nullptr) monitor = gdk_display_get_monitor(display, 0);
+  GdkRectangle area{0, 0, 0, 0};
+  if (monitor != nullptr) gdk_monitor_get_workarea(monitor, &area);
+  return area;
+}
+
+// The dialog's place on the screen where it fits, moved into the work area where it does not;
+// a view of the content that scrolls when the work area is smaller than the dialog.
+void FitIntoWorkArea(GtkWindow* window, GtkScrolledWindow* frame, int width, int height, int& x,
+                     int& y) {
+  const GdkRectangle area = WorkArea(window);
+  if (area.width <= 0 || area.height <= 0) return;
+  const int shownWidth = std::min(width, std::max(area.width - kFrameWidth, 1));
+  const int shownHeight = std::min(height, std::max(area.height - kFrameHeight, 1));
+  if (shownWidth < width || shownHeight < height) {
+    gtk_scrolled_window_set_policy(frame, GTK_POLICY_AUTOMATIC, GTK_POLICY_AUTOMATIC);
+    gtk_scrolled_window_set_min_content_width(frame, shownWidth);
+    gtk_scrolled_window_set_min_content_height(frame, shownHeight);
+  }
+  x = std::clamp(x, area.x, std::max(area.x, area.x + area.width - shownWidth - kFrameWidth));
+  y = std::clamp(y, area.y, std::max(area.y, area.y + area.height - shownHeight - kFrameHeight));
 }
 
 GtkWidget* Scrolled(GtkWidget* inner, bool horizontal) {
@@ -76,6 +108,8 @@ DialogWindow* DialogWindow::Open(const res::Dialog& dialog, GtkWindow* owner, in
                                  GTK_POLICY_EXTERNAL);
   gtk_scrolled_window_set_min_content_width(GTK_SCROLLED_WINDOW(frame), PixelsX(dialog.width));
   gtk_scrolled_window_set_min_content_height(GTK_SCROLLED_WINDOW(frame), PixelsY(dialog.height));
+  FitIntoWorkArea(window, GTK_SCROLLED_WINDOW(frame), PixelsX(dialog.width), PixelsY(dialog.height),
+                  x, y);
   gtk_container_add(GTK_CONTAINER(window), frame);
   GtkWidget* fixed = gtk_fixed_new();
   gtk_container_add(GTK_CONTAINER(frame), fixed);
@@ -84,9 +118,16 @@ DialogWindow* DialogWindow::Open(const res::Dialog& dialog, GtkWindow* owner, in
     gtk_widget_set_size_request(widget, PixelsX(control.rect.width), PixelsY(control.rect.height));
     gtk_fixed_put(GTK_FIXED(fixed), widget, PixelsX(control.rect.x), PixelsY(control.rect.y));
   }
-  // Without a close box the window manager may still ask: that is the Cancel button.
+  // Without a close box the window manager may still ask; and Escape asks too.
   g_signal_connect(window, "delete-event", G_CALLBACK(+[](GtkWidget*, GdkEvent*, gpointer data) {
-                     static_cast<DialogWindow*>(data)->Notify(ids::IDCANCEL, kNotifyClicked);
+                     static_cast<DialogWindow*>(data)->PressCloseButton();
+                     return gboolean{TRUE};
+                   }),
+                   self);
+  g_signal_connect(window, "key-press-event",
+                   G_CALLBACK(+[](GtkWidget*, GdkEventKey* event, gpointer data) {
+                     if (event->keyval != GDK_KEY_Escape) return gboolean{FALSE};
+                     static_cast<DialogWindow*>(data)->PressCloseButton();
                      return gboolean{TRUE};
                    }),
                    self);
@@ -195,6 +236,7 @@ GtkWidget* DialogWindow::Build(const res::Control& control) {
       g_signal_connect(gtk_tree_view_get_selection(GTK_TREE_VIEW(value)), "changed",
                        G_CALLBACK(&OnSelectionChanged), binding);
       g_signal_connect(value, "row-activated", G_CALLBACK(&OnRowActivated), binding);
+      g_signal_connect(value, "button-press-event", G_CALLBACK(&OnListPress), binding);
       outer = Scrolled(value, true);
       break;
     }
@@ -366,14 +408,44 @@ void DialogWindow::Close() {
       window_);
 }
 
+// Cancel where there is one; the help dialog has only OK.
+void DialogWindow::PressCloseButton() {
+  Notify(controls_.count(ids::IDCANCEL) != 0 ? ids::IDCANCEL : ids::IDOK, kNotifyClicked);
+}
+
 void DialogWindow::Notify(int control, int code) {
   if (updating_ || closed_ || !controller_) return;
   controller_->OnCommand(control, code);
 }
 
-void DialogWindow::OnClicked(GtkWidget*, gpointer data) {
+// A radio button that GTK unticks for the clicked one is clicked too: only the one that ends
+// up ticked was the user's.
+void DialogWindow::OnClicked(GtkWidget* widget, gpointer data) {
+  if (GTK_IS_RADIO_BUTTON(widget) && !gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(widget))) {
+    return;
+  }
   auto* binding = static_cast<Binding*>(data);
   binding->owner->Notify(binding->id, kNotifyClicked);
+}
+
+// A click on the row that is already selected changes no selection, but is a new selection
+// all the same: the dialog reads the row again.
+gboolean DialogWindow::OnListPress(GtkWidget* widget, GdkEventButton* event, gpointer data) {
+  if (event->type != GDK_BUTTON_PRESS || event->button != GDK_BUTTON_PRIMARY) return FALSE;
+  GtkTreePath* path = nullptr;
+  if (!gtk_tree_view_get_path_at_pos(GTK_TREE_VIEW(widget), static_cast<gint>(event->x),
+                                     static_cast<gint>(event->y), &path, nullptr, nullptr,
+                                     nullptr)) {
+    return FALSE;
+  }
+  const bool selected =
+      gtk_tree_selection_path_is_selected(gtk_tree_view_get_selection(GTK_TREE_VIEW(widget)), path);
+  gtk_tree_path_free(path);
+  if (selected) {
+    auto* binding = static_cast<Binding*>(data);
+    binding->owner->Notify(binding->id, kNotifySelChange);
+  }
+  return FALSE;
 }
 
 void DialogWindow::OnSelectionChanged(GtkTreeSelection*, gpointer data) {

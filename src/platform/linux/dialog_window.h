@@ -45,9 +45,11 @@ class DialogWindow final : public DialogView {
   GtkWidget* Widget(int control) const;
   GtkListStore* Rows(int control) const;
   void Notify(int control, int code);
+  void PressCloseButton();
   Binding* Bind(int id);
 
   static void OnClicked(GtkWidget* widget, gpointer binding);
+  static gboolean OnListPress(GtkWidget* widget, GdkEventButton* event, gpointer binding);
   static void OnSelectionChanged(GtkTreeSelection* selection, gpointer binding);
   static void OnRowActivated(GtkTreeView* view, GtkTreePath* path, GtkTreeViewColumn* column,
                              gpointer binding);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <optional>
 
 #include "platform/linux/bar_window_gtk.h"
 #include "platform/linux/event_loop.h"
 #include "platform/linux/icon_tips.h"
+#include "platform/linux/strut.h"
 #include "platform/linux/tray_icon.h"
 #include "platform/linux/web_view_host.h"
 #include "ticker/desktop.h"
@@ -62,6 +64,7 @@ class GtkDesktop final : public Desktop {
   // TrayAndMenu
   void AddTrayIcon(int iconResourceId, std::string_view tip) override;
   void RemoveTrayIcon() override { tray_.Remove(); }
+  bool TrayIconShown() const override { return tray_.Embedded(); }
   int ShowPopupMenu(int menuResourceId, Point at) override;
 
   // ChannelTips
@@ -95,6 +98,7 @@ class GtkDesktop final : public Desktop {
   // SystemServices
   bool WindowTitledExists(std::string_view title) const override;
   Size ScreenSize() const override;
+  std::string SettingsCopySuggestion() const override;
   void TrimMemory() override;
   bool FileExists(const std::string& path) const override;
   void DeleteFileAt(const std::string& path) override;
@@ -103,12 +107,21 @@ class GtkDesktop final : public Desktop {
 
  private:
   static void OnScreenSizeChanged(GdkScreen* screen, gpointer self);
+  static GdkFilterReturn OnXEvent(GdkXEvent* xevent, GdkEvent* event, gpointer self);
+  static gboolean CheckPanels(gpointer self);
+  void StopWatchingPanels();
   static void OnCompositedChanged(GdkScreen* screen, gpointer self);
   static gboolean OnSessionSignal(gpointer self);
   void ApplyLayering();
   // Stands for the browser among X window ids: an address, which no X id can equal.
   WindowRef BrowserRef() const { return reinterpret_cast<WindowRef>(web_.get()); }
   void ClearStrut();
+  // Device pixels per desktop pixel (GDK_SCALE); the bar and the port work in desktop pixels.
+  static int Scale();
+  std::vector<std::array<long, 12>> OtherStruts() const;
+  // Takes in what the window manager keeps free beyond the struts; true when that changed.
+  bool RelearnReserved();
+  void SetOwnStrut(const std::array<long, 12>& strut);
 
   EventLoop loop_;
   BarEvents* events_ = nullptr;
@@ -117,6 +130,10 @@ class GtkDesktop final : public Desktop {
   TrayIcon tray_;
   IconTips tips_;
   std::vector<guint> signalSources_;
+  guint panelCheck_ = 0;
+  std::vector<std::array<long, 12>> panels_;  // the other struts the strip was last fitted to
+  std::array<long, 12> ownStrut_{};
+  EdgeInsets reserved_;  // kept free by the window manager beyond all struts, screen pixels
   bool destroying_ = false;
   bool appBarRegistered_ = false;
   bool layered_ = false;

@@ -34,6 +34,10 @@ void TrayIcon::Remove() {
   icon_ = nullptr;
 }
 
+bool TrayIcon::Embedded() const {
+  return icon_ != nullptr && gtk_status_icon_is_embedded(GTK_STATUS_ICON(icon_));
+}
+
 gboolean TrayIcon::OnPress(GObject*, GdkEventButton* event, gpointer self) {
   auto* tray = static_cast<TrayIcon*>(self);
   if (event->type != GDK_BUTTON_PRESS) return FALSE;

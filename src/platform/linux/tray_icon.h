@@ -19,6 +19,8 @@ class TrayIcon {
   // Shows the icon (again) with a tip in UTF-8.
   void Add(GdkPixbuf* icon, std::string_view tip);
   void Remove();
+  // Whether a notification area holds the icon.
+  bool Embedded() const;
 
  private:
   static gboolean OnPress(GObject* icon, GdkEventButton* event, gpointer self);

@@ -50,23 +50,33 @@ std::string TitleOf(Display* display, Window window) {
   return title;
 }
 
-// This process's own windows, such as GDK's hidden leader window that carries the program's
-// name, are not another instance.
-bool IsOwnWindow(Display* display, Window window) {
-  Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+// Up to `limit` 32-bit values of a CARDINAL property; how many were read.
+unsigned long ReadCardinals(Display* display, Window window, const char* name, long* values,
+                            unsigned long limit) {
   Atom type = None;
   int format = 0;
   unsigned long count = 0, after = 0;
   unsigned char* data = nullptr;
-  bool own = false;
-  if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count,
-                         &after, &data) == Success &&
-      data != nullptr) {
-    own = format == 32 && count == 1 &&
-          *reinterpret_cast<unsigned long*>(data) == static_cast<unsigned long>(getpid());
-    XFree(data);
+  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, limit, False,
+                         XA_CARDINAL, &type, &format, &count, &after, &data) != Success ||
+      data == nullptr) {
+    return 0;
   }
-  return own;
+  if (format != 32) count = 0;
+  // Xlib hands 32-bit properties over as longs.
+  for (unsigned long i = 0; i < count && i < limit; ++i) {
+    values[i] = reinterpret_cast<long*>(data)[i];
+  }
+  XFree(data);
+  return std::min(count, limit);
+}
+
+// This process's own windows, such as GDK's hidden leader window that carries the program's
+// name, are not another instance.
+bool IsOwnWindow(Display* display, Window window) {
+  long pid = 0;
+  return ReadCardinals(display, window, "_NET_WM_PID", &pid, 1) == 1 &&
+         static_cast<unsigned long>(pid) == static_cast<unsigned long>(getpid());
 }
 
 // Client windows sit at most two levels below the root (inside a frame, or a frame's wrapper).
@@ -82,6 +92,24 @@ bool TitledBelow(Display* display, Window parent, std::string_view title, int de
   }
   if (children != nullptr) XFree(children);
   return found;
+}
+
+std::vector<Window> WindowList(Display* display, Window root, const char* name) {
+  std::vector<Window> windows;
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(display, root, XInternAtom(display, name, False), 0, 4096, False,
+                         XA_WINDOW, &type, &format, &count, &after, &data) == Success &&
+      data != nullptr) {
+    if (format == 32) {
+      const auto* ids = reinterpret_cast<const Window*>(data);
+      windows.assign(ids, ids + count);
+    }
+    XFree(data);
+  }
+  return windows;
 }
 
 Display* GdkDisplayConnection() {
@@ -166,16 +194,98 @@ void SetStrut(XWindow window, const std::array<long, 12>& strut) {
   ErrorTrap trap;
   Atom partial = XInternAtom(display, "_NET_WM_STRUT_PARTIAL", False);
   Atom simple = XInternAtom(display, "_NET_WM_STRUT", False);
-  if (std::all_of(strut.begin(), strut.end(), [](long v) { return v == 0; })) {
-    XDeleteProperty(display, window, partial);
-    XDeleteProperty(display, window, simple);
-  } else {
-    XChangeProperty(display, window, partial, XA_CARDINAL, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(strut.data()), 12);
-    XChangeProperty(display, window, simple, XA_CARDINAL, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(strut.data()), 4);
-  }
+  XChangeProperty(display, window, partial, XA_CARDINAL, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(strut.data()), 12);
+  XChangeProperty(display, window, simple, XA_CARDINAL, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(strut.data()), 4);
   XFlush(display);
+}
+
+std::vector<std::array<long, 12>> StrutsExcept(XWindow except) {
+  std::vector<std::array<long, 12>> struts;
+  Display* display = GdkDisplayConnection();
+  if (display == nullptr) return struts;
+  ErrorTrap trap;
+  Window root = DefaultRootWindow(display);
+  // Managed windows are in the client list; without a window manager they are the root's
+  // children.
+  std::vector<Window> windows = WindowList(display, root, "_NET_CLIENT_LIST");
+  Window rootOut = 0, parent = 0;
+  Window* children = nullptr;
+  unsigned count = 0;
+  if (XQueryTree(display, root, &rootOut, &parent, &children, &count) != 0) {
+    windows.insert(windows.end(), children, children + count);
+    if (children != nullptr) XFree(children);
+  }
+  std::sort(windows.begin(), windows.end());
+  windows.erase(std::unique(windows.begin(), windows.end()), windows.end());
+  for (Window window : windows) {
+    XWindowAttributes attributes{};
+    if (window == except || XGetWindowAttributes(display, window, &attributes) == 0 ||
+        attributes.map_state != IsViewable) {
+      continue;
+    }
+    std::array<long, 12> strut{};
+    if (ReadCardinals(display, window, "_NET_WM_STRUT_PARTIAL", strut.data(), 12) == 12) {
+      struts.push_back(strut);
+    } else if (ReadCardinals(display, window, "_NET_WM_STRUT", strut.data(), 4) == 4) {
+      strut[9] = strut[11] = DisplayWidth(display, DefaultScreen(display)) - 1;
+      struts.push_back(strut);
+    }
+  }
+  return struts;
+}
+
+bool WorkArea(long& x, long& y, long& width, long& height) {
+  Display* display = GdkDisplayConnection();
+  if (display == nullptr) return false;
+  ErrorTrap trap;
+  Window root = DefaultRootWindow(display);
+  long desktop = 0;
+  ReadCardinals(display, root, "_NET_CURRENT_DESKTOP", &desktop, 1);
+  if (desktop < 0 || desktop > 63) desktop = 0;
+  long areas[64 * 4] = {};
+  const unsigned long count = ReadCardinals(display, root, "_NET_WORKAREA", areas, 64 * 4);
+  const unsigned long first = static_cast<unsigned long>(desktop) * 4;
+  if (count < first + 4) return false;
+  x = areas[first];
+  y = areas[first + 1];
+  width = areas[first + 2];
+  height = areas[first + 3];
+  return true;
+}
+
+void WatchRoot() {
+  Display* display = GdkDisplayConnection();
+  if (display == nullptr) return;
+  ErrorTrap trap;
+  Window root = DefaultRootWindow(display);
+  XWindowAttributes attributes{};
+  XGetWindowAttributes(display, root, &attributes);
+  XSelectInput(display, root,
+               attributes.your_event_mask | PropertyChangeMask | SubstructureNotifyMask);
+  XFlush(display);
+}
+
+bool MayMovePanels(const void* xevent) {
+  Display* display = GdkDisplayConnection();
+  if (display == nullptr) return false;
+  const auto* event = static_cast<const XEvent*>(xevent);
+  Window root = DefaultRootWindow(display);
+  switch (event->type) {
+    case MapNotify:
+      return event->xmap.event == root;
+    case UnmapNotify:
+      return event->xunmap.event == root;
+    case DestroyNotify:
+      return event->xdestroywindow.event == root;
+    case PropertyNotify:
+      return event->xproperty.window == root &&
+             (event->xproperty.atom == XInternAtom(display, "_NET_WORKAREA", False) ||
+              event->xproperty.atom == XInternAtom(display, "_NET_CLIENT_LIST", False));
+    default:
+      return false;
+  }
 }
 
 }  // namespace vb::x11

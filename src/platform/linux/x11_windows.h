@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace vb::x11 {
 
@@ -25,7 +26,23 @@ void SetInputFocus(XWindow window);
 // The X screen's size in pixels; 0 x 0 without a display.
 void ScreenPixels(int& width, int& height);
 
-// _NET_WM_STRUT_PARTIAL and _NET_WM_STRUT on `window`; all zero removes both.
+// _NET_WM_STRUT_PARTIAL and _NET_WM_STRUT on `window`. All zero is written too: some window
+// managers keep the last strut they saw when the property is deleted.
 void SetStrut(XWindow window, const std::array<long, 12>& strut);
+
+// The struts of the shown windows other than `except`, as _NET_WM_STRUT_PARTIAL values; a
+// plain _NET_WM_STRUT spans the whole edge.
+std::vector<std::array<long, 12>> StrutsExcept(XWindow except);
+
+// The current desktop's work area (_NET_WORKAREA) in pixels; false without one.
+bool WorkArea(long& x, long& y, long& width, long& height);
+
+// Asks for the root window's property changes and its children's mapping, so that panels that
+// come and go are noticed.
+void WatchRoot();
+
+// Whether an X event (an XEvent) may mean that the docks and panels changed: a window mapped,
+// unmapped or gone at the root, or the work area or the client list changed.
+bool MayMovePanels(const void* xevent);
 
 }  // namespace vb::x11

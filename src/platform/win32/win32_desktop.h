@@ -66,6 +66,9 @@ class Win32Desktop final : public Desktop {
   // TrayAndMenu
   void AddTrayIcon(int iconResourceId, std::string_view tip) override;
   void RemoveTrayIcon() override;
+  // The shell always has a notification area; "TaskbarCreated" brings the icon back after a
+  // restart of the shell.
+  bool TrayIconShown() const override { return true; }
   int ShowPopupMenu(int menuResourceId, Point at) override;
 
   // ChannelTips
@@ -97,6 +100,7 @@ class Win32Desktop final : public Desktop {
   // SystemServices
   bool WindowTitledExists(std::string_view title) const override;
   Size ScreenSize() const override;
+  std::string SettingsCopySuggestion() const override { return {}; }
   void TrimMemory() override;
   bool FileExists(const std::string& path) const override;
   void DeleteFileAt(const std::string& path) override;

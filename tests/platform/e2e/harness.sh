@@ -7,7 +7,9 @@ set -euo pipefail
 VB_PROGRAM=${VB_PROGRAM:?path of the velloband program}
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/vb-e2e.XXXXXX")
 export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_CACHE_HOME=$WORK/home/.cache
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
+mkdir -p "$XDG_CONFIG_HOME/gtk-3.0" "$XDG_CACHE_HOME"
+# xdotool's two clicks stay one double click on a loaded machine.
+printf '[Settings]\ngtk-double-click-time=1000\n' >"$XDG_CONFIG_HOME/gtk-3.0/settings.ini"
 # GTK, WebKit and fontconfig keep caches for the process's lifetime: leave those out of the
 # leak report, which still covers the program's own allocations.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
@@ -64,15 +66,21 @@ expect() { wait_until "$1" "${@:3}" || fail "$(eval "echo \"$2\"")"; }
 # expect_ini SECTION KEY VALUE
 expect_ini() { [ "$(ini_value "$1" "$2")" = "$3" ] || fail "$2 is '$(ini_value "$1" "$2")'"; }
 
+# A window manager that honours struts, unless NO_WM is set; OPENBOX_RC names its settings.
+start_window_manager() {
+  openbox --sm-disable ${OPENBOX_RC:+--config-file "$OPENBOX_RC"} >"$WORK/openbox.log" 2>&1 &
+  HELPER_PIDS+=($!)
+  expect 20 "openbox did not start" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+}
+
 start_display() {
   Xvfb -displayfd 7 -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp 7>"$WORK/display" \
     >"$WORK/xvfb.log" 2>&1 &
   HELPER_PIDS+=($!)
   expect 20 "Xvfb did not start" test -s "$WORK/display"
   export DISPLAY=:$(head -n 1 "$WORK/display")
-  openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-  HELPER_PIDS+=($!)
-  expect 20 "openbox did not start" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+  [ -n "${NO_WM:-}" ] || start_window_manager
+  [ -n "${NO_TRAY:-}" ] && return
   trayer --edge bottom --align right --widthtype pixel --width 96 --heighttype pixel \
     --height 24 --SetDockType false --SetPartialStrut false >"$WORK/trayer.log" 2>&1 &
   HELPER_PIDS+=($!)
@@ -84,7 +92,16 @@ start_bar() {
   "$VB_PROGRAM" "$@" >>"$WORK/bar.log" 2>&1 &
   BAR_PID=$!
   expect 30 "the bar is not shown" bar_mapped
-  expect 20 "no tray icon" tray_icon
+  [ -n "${NO_TRAY:-}" ] || expect 20 "no tray icon" tray_icon
+}
+
+# start_panel top|bottom THICKNESS: a dock window that reserves that strip, as a desktop's
+# panel does; its process id in PANEL_PID.
+start_panel() {
+  "${VB_STAND_IN_PANEL:?path of the stand-in panel}" "$1" "$2" >>"$WORK/panel.log" 2>&1 &
+  PANEL_PID=$!
+  HELPER_PIDS+=($PANEL_PID)
+  expect 10 "the panel is not shown" sh -c "xdotool search --onlyvisible --name '^stand-in panel\$'"
 }
 
 # windows_typed TYPE SEARCH...: the windows that `xdotool search SEARCH...` finds of that type.
@@ -120,6 +137,11 @@ bar_geometry() {
 
 bar_strut() { bar_info xprop _NET_WM_STRUT_PARTIAL | sed -n 's/.*= //p'; }
 strut_is() { [ "$(bar_strut)" = "$1" ]; }
+NO_STRUT="0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0"
+# strut_top_is ROWS and strut_bottom_is ROWS: what the bar reserves at that edge.
+strut_top_is() { [ "$(bar_strut | cut -d, -f3 | tr -d ' ')" = "$1" ]; }
+strut_bottom_is() { [ "$(bar_strut | cut -d, -f4 | tr -d ' ')" = "$1" ]; }
+bar_at() { [[ "$(bar_geometry)" == "$1" ]]; }
 
 click_tray() { xdotool mousemove --window "$(tray_icon)" 8 8 click "$1"; }
 

@@ -1,7 +1,10 @@
-# The menu opens the configuration dialog at (100, 100); choosing it again opens no second one;
-# its close button closes it and the bar runs on.
+# The menu opens the configuration dialog at (100, 100); choosing it again opens no second one.
+# A colour field shows six digits whole; clicking the selected channel again reads its file
+# again; the close button closes the dialog and the bar runs on.
 . "$(dirname "$0")/../harness.sh"
 start_display
+# A channel whose download fails at once, so that only this scenario makes its file.
+printf '[Window]\r\nFixed=1\r\nAutoLoad=0\r\n[FileNo]\r\nMaxFileNo=1\r\nCurrentFileNo=0\r\n[URL]\r\n0=http://127.0.0.1:9/none.xml\r\n' >"$SETTINGS"
 start_bar
 config_windows() { xdotool search --onlyvisible --name '^V1\.14－配置$' 2>/dev/null; }
 open_config() { click_tray 1 && choose_from_bottom 2; }
@@ -15,6 +18,36 @@ read -r x y < <(xwininfo -id "$dialog" | awk '/Absolute upper-left X/ {x=$4}
   fail "dialog at $x $y"
 import -window "$dialog" "$WORK/config.png"
 [ "$(colours_in "$WORK/config.png")" -gt 20 ] || fail "the dialog looks empty"
+
+# Dialog units are 7/4 pixels across and 14/8 down. shot LEFT TOP WIDTH HEIGHT FILE, in dialog
+# units, inside a field's border.
+shot() {
+  local l=$((x + $1 * 7 / 4 + 2)) t=$((y + $2 * 14 / 8 + 3)) w=$(($3 * 7 / 4 - 4)) h=$(($4 * 14 / 8 - 6))
+  import -window root -crop "${w}x${h}+${l}+${t}" "$5"
+}
+ink_width() { convert "$1" -fuzz 30% -trim -format '%w' info:; }
+# The same six digits in the wide address field and in the narrow background colour field.
+xdotool mousemove --window "$dialog" $(((211 + 100) * 7 / 4)) $(((147 + 6) * 14 / 8)) click 1
+xdotool type 000000
+xdotool mousemove --window "$dialog" $(((286 + 70) * 7 / 4)) $(((163 + 6) * 14 / 8)) click 1
+sleep 0.5
+shot 211 147 216 12 "$WORK/address.png"
+shot 12 141 30 12 "$WORK/colour.png"
+wide=$(ink_width "$WORK/address.png") narrow=$(ink_width "$WORK/colour.png")
+[ $((wide - narrow)) -le 1 ] && [ $((narrow - wide)) -le 1 ] ||
+  fail "the colour field shows $narrow of $wide pixels of 000000"
+
+# The first click finds no file; once it is there, a click on the same row shows it.
+row() { xdotool mousemove --window "$dialog" $(((211 + 30) * 7 / 4)) $(((17 + 4) * 14 / 8)) click 1; }
+row
+sleep 1
+shot 211 189 217 48 "$WORK/no-file.png"
+printf '<?xml version="1.0"?><rss version="2.0"><channel><title>Later</title></channel></rss>\n' \
+  >"$XDG_CONFIG_HOME/velloband0"
+row
+header_changed() { shot 211 189 217 48 "$WORK/file.png" && ! same_image "$WORK/no-file.png" "$WORK/file.png"; }
+expect 10 "clicking the selected channel did not read its file again" header_changed
+
 open_config
 sleep 1
 [ "$(config_windows | wc -l)" -eq 1 ] || fail "a second configuration dialog opened"

@@ -1,0 +1,18 @@
+# With the desktop scaled by two the bar spans the screen in the desktop's pixels and its strut,
+# in the screen's own pixels, covers the whole bar, also beside a panel; here on a bare X server,
+# where nothing but the panel's strut tells the bar where the panel is.
+SCREEN_W=2048 SCREEN_H=1536 NO_WM=1
+export GDK_SCALE=2
+. "$(dirname "$0")/../harness.sh"
+start_display
+start_panel top 30
+start_bar
+# The panel's 30 pixels are 15 of the desktop's, the bar's 24 are 48 of the screen's.
+expect 10 'bar at $(bar_geometry)' bar_at "0 30 $SCREEN_W 48"
+expect 10 'strut $(bar_strut)' strut_is "0, 0, 78, 0, 0, 0, 0, 0, 0, $((SCREEN_W - 1)), 0, 0"
+stop "$PANEL_PID"
+expect 10 'bar at $(bar_geometry) after the panel went' bar_at "0 0 $SCREEN_W 48"
+expect 10 'strut $(bar_strut)' strut_top_is 48
+kill -TERM "$BAR_PID"
+expect_exit_zero
+echo PASS
