@@ -43,11 +43,16 @@ AtomParts ReadParts(std::string_view body) {
                                                   {"content", &AtomParts::content},
                                                   {"source", nullptr}}};
   AtomParts parts;
+  // A name whose element did not end is not sought again, which keeps a body full of unclosed
+  // tags from costing a search to its end for each.
+  std::array<bool, kSlots.size()> unclosed{};
   for (std::size_t at = body.find('<'); at != std::string_view::npos; at = body.find('<', at)) {
     ++at;
-    for (const Slot& slot : kSlots) {
-      if (!NameAt(body, at, slot.name)) continue;
+    for (std::size_t k = 0; k < kSlots.size(); ++k) {
+      const Slot& slot = kSlots[k];
+      if (unclosed[k] || !NameAt(body, at, slot.name)) continue;
       const std::optional<Element> element = ElementAt(body, at - 1, slot.name);
+      unclosed[k] = !element;
       if (!element) break;
       if (slot.part != nullptr && !(parts.*slot.part) &&
           (slot.part != &AtomParts::link || IsAlternate(*element))) {
