@@ -69,7 +69,7 @@ void DropTags(std::string& text) {
     const std::size_t open = text.find('<', at);
     const std::size_t close = open == std::string::npos ? open : text.find('>', open);
     const std::size_t to = close == std::string::npos ? text.size() : open;
-    std::copy(text.begin() + at, text.begin() + to, text.begin() + kept);
+    if (kept != at) std::copy(text.begin() + at, text.begin() + to, text.begin() + kept);
     kept += to - at;
     at = close == std::string::npos ? text.size() : close + 1;
   }
