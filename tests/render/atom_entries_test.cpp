@@ -65,6 +65,11 @@ TEST_F(AtomEntriesTest, EntriesGiveTheFieldsAnRssItemWould) {
                      gb::kNoDescription, "-]Third"));
   EXPECT_EQ(result_, 3);
 
+  // The feed's xml:base comes before its own link.
+  const std::string based =
+      std::regex_replace(feed, std::regex("<feed "), "<feed xml:base = 'https://base.example/x/' ");
+  EXPECT_THAT(Items(based), HasSubstr("<a href=https://base.example/root/3 title="));
+
   request_.noDescription = 1;
   EXPECT_THAT(Items(feed), HasSubstr(channel + "2026-12-05T22:10:00Z\n...\" target=_blank>"));
 }
