@@ -1,6 +1,5 @@
 #include "render/atom_entries.h"
 
-#include <algorithm>
 #include <array>
 #include <limits>
 #include <optional>
@@ -84,6 +83,11 @@ int CountEntryEnds(std::string_view text) {
   return count;
 }
 
+// Every field is cut here, at its limit in bytes.
+std::string_view CutToLimit(std::string_view text, std::size_t limit) {
+  return text.substr(0, limit);
+}
+
 std::string_view TypeOf(const Element& construct) {
   return AttributeValue(construct.startTag, "type").value_or("text");
 }
@@ -113,26 +117,24 @@ class EntryFields {
   void Fill(const AtomParts& entry, ItemFields& f) {
     if (entry.title) {
       ConstructText(entry.title->content, TypeOf(*entry.title), title_);
-      title_.resize(std::min<std::size_t>(title_.size(), 200));
-      f.title = title_;
+      f.title = CutToLimit(title_, 200);
     } else {
       f.title = gb::kNoTitle;
     }
     if (entry.link) {
       ResolveLink(base_, Href(entry.link), link_);
-      link_.resize(std::min<std::size_t>(link_.size(), 300));
-      f.link = link_;
+      f.link = CutToLimit(link_, 300);
     } else {
       f.link = "about:blank";
     }
     const std::optional<Element>& date = entry.updated ? entry.updated : entry.published;
-    f.date = date ? date->content.substr(0, 60) : "";
+    f.date = date ? CutToLimit(date->content, 60) : "";
     const std::optional<Element>& author = entry.author ? entry.author : feedAuthor_;
     const std::string_view person = author ? author->content : "";
     f.author = FieldText(person, "<name>", "</name>", 20, gb::kNoAuthor);
     f.email = FieldText(person, "<email>", "</email>", 80, gb::kNoEmail);
     const std::optional<Element>& summary = entry.summary ? entry.summary : entry.content;
-    f.description = summary ? summary->content.substr(0, 1000) : gb::kNoDescription;
+    f.description = summary ? CutToLimit(summary->content, 1000) : gb::kNoDescription;
     CleanDescription(f.description);
   }
 
@@ -160,8 +162,7 @@ int WriteAtomEntryLines(std::string& text, PageFile& page, const LineLayout& lay
   std::string channelTitle;
   if (feed.title) {
     ConstructText(feed.title->content, TypeOf(*feed.title), channelTitle);
-    channelTitle += '\n';
-    channelTitle.resize(std::min(channelTitle.size(), kChannelTitleLimit));
+    channelTitle = CutToLimit(channelTitle + '\n', kChannelTitleLimit);
   }
   EntryFields fields(feed, FeedBase(head, feed));
   WriteLinesOfItems(page, channelTitle, layout, entryCount, [&](ItemFields& f) {

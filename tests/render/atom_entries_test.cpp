@@ -92,6 +92,19 @@ TEST_F(AtomEntriesTest, MissingFieldsTakeTheDefaultsAndAFeedNeedsNoTitle) {
   EXPECT_EQ(result_, 0);
 }
 
+TEST_F(AtomEntriesTest, FieldsAreCutAtTheirLimitsAsShown) {
+  const std::string title = "&lt;b&gt;" + std::string(200, 't') + "&lt;/b&gt;u";
+  const std::string link = "http://a.example/" + std::string(300, 'l');
+  EXPECT_EQ(
+      Items(Atom("<title>" + std::string(50, 'c') + "</title>",
+                 {"<title type=\"html\">" + title + "</title><link href=\"" + link +
+                  "\"/><updated>" + std::string(61, '1') + "</updated><summary>" +
+                  std::string(1001, 's') + "</summary><author><name>" + std::string(21, 'n') +
+                  "</name><email>" + std::string(81, 'e') + "</email></author>"})),
+      Line(link.substr(0, 300), std::string(50, 'c') + std::string(60, '1'), std::string(20, 'n'),
+           std::string(80, 'e'), std::string(1000, 's'), "-]" + std::string(200, 't')));
+}
+
 TEST_F(AtomEntriesTest, ChineseFeedsInUtf8AndGbk) {
   request_.noDescription = 1;
   const std::string lines =
