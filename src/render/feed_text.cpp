@@ -61,18 +61,19 @@ void BlankCdataMarkers(std::string& text) {
   }
 }
 
-int CountClosingItemTags(std::string_view text) {
+int CountClosingItemTags(std::string_view text, int atMost) {
   // Anchored on the '/', which is rarer in feeds than '<'.
   constexpr std::string_view kTag = "</item>";
   int count = 0;
   const char* const begin = text.data();
   const char* const end = begin + text.size();
-  for (const char* p = begin; end - p >= static_cast<std::ptrdiff_t>(kTag.size()) - 1;) {
+  for (const char* p = begin;
+       count < atMost && end - p >= static_cast<std::ptrdiff_t>(kTag.size()) - 1;) {
     p = static_cast<const char*>(std::memchr(p, '/', end - p - (kTag.size() - 2)));
     if (p == nullptr) break;
     bool match = p > begin && p[-1] == '<' && p[5] == '>';
     for (std::size_t k = 1; match && k < 5; ++k) match = (p[k] | 0x20) == kTag[k + 1];
-    if (match && count < std::numeric_limits<int>::max()) ++count;
+    if (match) ++count;
     p += match ? kTag.size() - 1 : 1;
   }
   return count;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -19,8 +20,9 @@ FeedTags ChooseFeedTags(std::string_view text);
 // Overwrites every "<![CDATA[" and its "]]>" with spaces, leaving what they enclose as text.
 void BlankCdataMarkers(std::string& text);
 
-// How many "</item>" occur in `text`, letters compared without regard to case.
-int CountClosingItemTags(std::string_view text);
+// How many "</item>" occur in `text`, letters compared without regard to case; the count stops
+// at `atMost`.
+int CountClosingItemTags(std::string_view text, int atMost = std::numeric_limits<int>::max());
 
 // The text between the first `open` in `body` and the first `close` after it, cut to `limit`
 // bytes; `fallback` when either tag is missing.

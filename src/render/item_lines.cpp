@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "render/atom_entries.h"
 #include "render/feed_text.h"
 #include "render/gb_texts.h"
 #include "render/page_frame.h"
@@ -47,11 +48,6 @@ class Grouping {
   long long quota_ = 0;
   long long inGroup_ = 0;
   long long group_ = 2;
-};
-
-struct ItemFields {
-  std::string_view link, date, title, author, email;
-  std::string description;  // cleaned copy, reused for every item
 };
 
 struct FieldTags {
@@ -122,8 +118,22 @@ void ComposeLine(std::string& line, const ItemFields& f, std::string_view channe
 
 }  // namespace
 
+void WriteLinesOfItems(PageFile& page, std::string_view channelTitle, const LineLayout& layout,
+                       int itemCount, const std::function<bool(ItemFields&)>& nextItem) {
+  Grouping grouping(layout.dir, layout.itemsPerLine, layout.lineNum, itemCount);
+  ItemFields fields;
+  std::string line;
+  for (int i = 0; i < itemCount && nextItem(fields); ++i) {
+    ComposeLine(line, fields, channelTitle, layout.noDescription);
+    if (grouping.EndsGroup()) line += "</div><div>";
+    page.Write(line);
+  }
+}
+
 std::optional<int> WriteItemLines(std::string& text, PageFile& page, std::string_view dir,
                                   int itemsPerLine, char noDescription, int lineNum) {
+  const LineLayout layout{dir, itemsPerLine, noDescription, lineNum};
+  if (HoldsAtomEntries(text)) return WriteAtomEntryLines(text, page, layout);
   const FeedTags tags = ChooseFeedTags(text);
   BlankCdataMarkers(text);
 
@@ -138,7 +148,6 @@ std::optional<int> WriteItemLines(std::string& text, PageFile& page, std::string
   const std::string_view view = text;
   std::size_t position = titleClose + 2;
   const int itemCount = CountClosingItemTags(view.substr(position));
-  Grouping grouping(dir, itemsPerLine, lineNum, itemCount);
   const std::array<FieldTags, 6> fieldTags = {
       {{"<link>", "</link>", 300, "about:blank"},
        {tags.descriptionOpen, tags.descriptionClose, 1000, gb::kNoDescription},
@@ -146,16 +155,11 @@ std::optional<int> WriteItemLines(std::string& text, PageFile& page, std::string
        {"<title>", "</title>", 200, gb::kNoTitle},
        {"<author>", "</author>", 20, gb::kNoAuthor},
        {"<email>", "</email>", 80, gb::kNoEmail}}};
-  ItemFields fields;
-  std::string line;
-  for (int i = 0; i < itemCount; ++i) {
+  WriteLinesOfItems(page, channelTitle, layout, itemCount, [&](ItemFields& fields) {
     const std::size_t tag = view.find(tags.item, position);
-    if (tag == std::string_view::npos) break;
-    if (!ReadItem(view, tag + tags.item.size(), fieldTags, fields, position)) break;
-    ComposeLine(line, fields, channelTitle, noDescription);
-    if (grouping.EndsGroup()) line += "</div><div>";
-    page.Write(line);
-  }
+    return tag != std::string_view::npos &&
+           ReadItem(view, tag + tags.item.size(), fieldTags, fields, position);
+  });
   return itemCount;
 }
 

@@ -24,6 +24,7 @@ constexpr DemoChannel kDemoChannels[] = {
     {"campus-tech.xml", "Campus Tech", " vbco;cs=3;"},
     {"river-almanac.rdf", "River Almanac", " vbco;cd=up;cs=1;ct=60;ccn=2;"},
     {"weekend-sports.xml", "周末体育", " vbco;cd=right;cnd=1;"},
+    {"reading-room.atom", "Reading Room", " vbco;cd=up;cs=1;ct=50;ccn=1;"},
 };
 
 bool IsFolderWithFeeds(const std::filesystem::path& folder) {
