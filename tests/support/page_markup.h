@@ -108,14 +108,14 @@ inline bool OpensMarkup(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '/' || c == '!' || c == '?';
 }
 
-// A double-byte lead (0x81 to 0xFE) whose second byte is a delimiter of the markup: a browser
-// that pairs the two loses the delimiter.
+// A double-byte lead (0x81 to 0xFE) whose second byte ends a value or a tag: a browser that
+// pairs the two loses the delimiter.
 inline std::string SwallowedDelimiter(const std::string& page) {
   for (std::size_t i = 0; i < page.size(); ++i) {
     const auto byte = static_cast<unsigned char>(page[i]);
     if (byte < 0x81 || byte == 0xFF) continue;
     if (i + 1 == page.size()) return "a lead byte ends the page";
-    if (std::string_view(" \t\n\r\f\"'<>=()").find(page[i + 1]) != std::string_view::npos) {
+    if (std::string_view(" \t\n\r\f\"'<>").find(page[i + 1]) != std::string_view::npos) {
       return "lead byte before a delimiter at " + std::to_string(i) + ": " + page.substr(i, 40);
     }
     ++i;
