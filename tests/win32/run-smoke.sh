@@ -3,7 +3,7 @@
 # would see on a first run, a second start, a channel download and the exit. BUILD_DIR (default
 # build/windows, the "windows" preset's) holds Velloband.exe and vb_smoke_driver.exe. Needs wine,
 # wine64, xvfb, util-linux (unshare) and locales; python3, when present, adds the HTTP error-page
-# check. Runs for about a minute.
+# and no-content checks. Runs for about a minute.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -101,7 +101,16 @@ current_at_exit=0  # the one channel is fetched again and again
 if command -v python3 >/dev/null; then
   current_at_exit=1  # the second channel, whose fetch the add started
   mkdir -p "$work/www"
-  python3 -m http.server 18931 --bind 127.0.0.1 --directory "$work/www" >/dev/null 2>&1 &
+  # No content for /empty.xml, not found for anything else; each request leaves a mark.
+  python3 - "$work/www" >/dev/null 2>&1 <<'SERVER' &
+import http.server, pathlib, sys
+class Answer(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        (pathlib.Path(sys.argv[1]) / ("hit" + self.path.replace("/", "-"))).touch()
+        self.send_response(204 if self.path == "/empty.xml" else 404)
+        self.end_headers()
+http.server.HTTPServer(("127.0.0.1", 18931), Answer).serve_forever()
+SERVER
   pids+=($!)
   wait_for 10 bash -c 'echo >/dev/tcp/127.0.0.1/18931' 2>/dev/null || true
   echo "stale copy" >"$data/velloband1"
@@ -110,6 +119,14 @@ if command -v python3 >/dev/null; then
   check "a 404 answer removes the channel file instead of saving the error page" \
     wait_for 20 test ! -e "$data/velloband1"
   check "no temporary file is left behind" test -z "$(ls "$data" | grep '\.tmp' || true)"
+  current_at_exit=2
+  echo "stale copy" >"$data/velloband2"
+  check "the dialog adds a third channel" \
+    driver add-channel 'http://127.0.0.1:18931/empty.xml' 'empty'
+  check "the third channel is fetched" wait_for 20 test -e "$work/www/hit-empty.xml"
+  sleep 3
+  check "a 204 answer leaves the channel file as it was" \
+    test "$(cat "$data/velloband2" 2>/dev/null)" = "stale copy"
 else
   echo "skip - python3 missing: no HTTP error-page check"
 fi
