@@ -46,6 +46,7 @@ void ConfigDialog::Apply() {
   TakeTimingFields();
 
   TickerSettings& s = context_.settings;
+  KeepPageSafeShapes(s);  // typed or pasted text reaches the page as it stands
   s.rotationPeriod = Atoi(s.defTimer) * 1000;
   context_.bar.RestartRotationTimer();
   context_.bar.RequestRotationStep();

@@ -32,8 +32,8 @@ TransferResult Classify(CURLcode code, long status, bool bodyKept) {
   // Only an error status removes the old copy; a lost connection says nothing about the channel.
   if (status >= 400) return TransferResult::kDownloadFailed;
   if (code != CURLE_OK || !bodyKept) return TransferResult::kOtherFailure;
-  // A redirect that could not be followed carries no feed.
-  if (status >= 300) return TransferResult::kOtherFailure;
+  // A redirect that could not be followed carries no feed, and "no content" is no news.
+  if (status >= 300 || status == 204) return TransferResult::kOtherFailure;
   return TransferResult::kDone;
 }
 
@@ -75,6 +75,7 @@ class CurlTransfer : public Transfer {
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, limits_.connectTimeoutSeconds);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, limits_.lowSpeedBytesPerSecond);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, limits_.lowSpeedSeconds);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT, limits_.totalSeconds);
     curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits_.maxBytes));
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, WriteBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);

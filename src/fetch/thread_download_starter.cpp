@@ -12,9 +12,18 @@ ThreadDownloadStarter::~ThreadDownloadStarter() {
 }
 
 void ThreadDownloadStarter::Start(const DownloadTarget& target) {
-  // The worker gets its own copy: the caller changes its record while the download runs.
   try {
-    std::thread([target, transfer = transfer_] {
+    {
+      const std::lock_guard guard(running_->lock);
+      if (!running_->paths.insert(target.path).second) return;
+    }
+    // Gives the target back however the worker ends, or when it never starts.
+    auto claim = std::shared_ptr<void>(nullptr, [running = running_, path = target.path](void*) {
+      const std::lock_guard guard(running->lock);
+      running->paths.erase(path);
+    });
+    // The worker gets its own copy: the caller changes its record while the download runs.
+    std::thread([target, transfer = transfer_, claim = std::move(claim)] {
       try {
         DownloadChannelFile(target, *transfer);
       } catch (...) {

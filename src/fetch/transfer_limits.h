@@ -13,6 +13,7 @@ struct TransferLimits {
   long lowSpeedSeconds = 60;
   std::int64_t maxBytes = 32 * 1024 * 1024;
   long maxRedirects = 10;
+  long totalSeconds = 120;  // a trickle that passes the speed rule still ends here
 };
 
 inline constexpr std::string_view kUserAgent = "Velloband/1.1";

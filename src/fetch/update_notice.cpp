@@ -49,7 +49,8 @@ void CheckUpdateNote(UpdateNote& note, const DownloadTarget& noteTarget, Downloa
 }
 
 DownloadTarget MakeNoteTarget(const std::string& noteFile) {
-  std::string url = "http://";
+  // Over https: the note is written into every page as HTML.
+  std::string url = "https://";
   url += kUpdateHost;
   url += "/velloband_note_CN";
   return {noteFile, url};

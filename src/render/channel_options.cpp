@@ -2,6 +2,7 @@
 
 #include "settings/channel_table.h"
 #include "settings/decimal_text.h"
+#include "settings/text_shape.h"
 
 namespace vb {
 namespace {
@@ -26,9 +27,10 @@ ChannelOptions ParseChannelOptions(std::string_view url, std::string_view dir,
 
   const std::string suffix = options.address.substr(mark + 1);
   options.address.resize(mark);
-  if (auto v = OptionValue(suffix, ";cd="); !v.empty()) options.dir = v;
-  if (auto v = OptionValue(suffix, ";cs="); !v.empty()) options.smooth = v;
-  if (auto v = OptionValue(suffix, ";ct="); !v.empty()) options.speed = v;
+  // The page writes these into its markup and script: a value of any other shape counts as none.
+  if (auto v = OptionValue(suffix, ";cd="); !v.empty() && IsAsciiLetters(v)) options.dir = v;
+  if (auto v = OptionValue(suffix, ";cs="); !v.empty() && IsAsciiDigits(v)) options.smooth = v;
+  if (auto v = OptionValue(suffix, ";ct="); !v.empty() && IsAsciiDigits(v)) options.speed = v;
   if (auto v = OptionValue(suffix, ";ccn="); !v.empty()) options.colNum = Atoi(v);
   if (auto v = OptionValue(suffix, ";cnd="); !v.empty() && v.front() == '1') {
     options.noDescription = 1;

@@ -17,7 +17,8 @@ struct ChannelOptions {
 };
 
 // Reads the ";cd=", ";cs=", ";ct=", ";ccn=" and ";cnd=" overrides after the first " vbco" of
-// `url` (cut to its 259-byte limit). An empty value keeps the given one.
+// `url` (cut to its 259-byte limit). An empty value keeps the given one, and so does a direction
+// that is not ASCII letters only or a step or delay that is not ASCII digits only.
 ChannelOptions ParseChannelOptions(std::string_view url, std::string_view dir,
                                    std::string_view smooth, std::string_view speed, int colNum,
                                    char noDescription);

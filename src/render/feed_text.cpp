@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include "render/whole_characters.h"
+
 namespace vb {
 namespace {
 
@@ -86,7 +88,7 @@ std::string_view FieldText(std::string_view body, std::string_view open, std::st
   const std::size_t from = at + open.size();
   const std::size_t to = body.find(close, from);
   if (to == std::string_view::npos) return fallback;
-  return body.substr(from, std::min(to - from, limit));
+  return CutToWholeCharacters(body.substr(from, to - from), limit);
 }
 
 std::string_view TimeText(std::string_view date) {

@@ -24,8 +24,8 @@ void BlankCdataMarkers(std::string& text);
 // at `atMost`.
 int CountClosingItemTags(std::string_view text, int atMost = std::numeric_limits<int>::max());
 
-// The text between the first `open` in `body` and the first `close` after it, cut to `limit`
-// bytes; `fallback` when either tag is missing.
+// The text between the first `open` in `body` and the first `close` after it, cut to at most
+// `limit` bytes of whole characters; `fallback` when either tag is missing.
 std::string_view FieldText(std::string_view body, std::string_view open, std::string_view close,
                            std::size_t limit, std::string_view fallback);
 

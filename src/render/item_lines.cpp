@@ -8,6 +8,7 @@
 #include "render/gb_texts.h"
 #include "render/page_frame.h"
 #include "render/safe_output.h"
+#include "render/whole_characters.h"
 
 namespace vb {
 namespace {
@@ -142,8 +143,8 @@ std::optional<int> WriteItemLines(std::string& text, PageFile& page, std::string
   const std::size_t titleFrom = titleOpen + 7;
   const std::size_t titleClose = text.find("</title>", titleFrom);
   if (titleClose == std::string::npos) return std::nullopt;
-  std::string channelTitle = text.substr(titleFrom, titleClose - titleFrom) + '\n';
-  channelTitle.resize(std::min(channelTitle.size(), kChannelTitleLimit));
+  const std::string titleLine = text.substr(titleFrom, titleClose - titleFrom) + '\n';
+  const std::string channelTitle(CutToWholeCharacters(titleLine, kChannelTitleLimit));
 
   const std::string_view view = text;
   std::size_t position = titleClose + 2;

@@ -28,7 +28,7 @@ std::string ComposeHead(const PageRenderRequest& r) {
   head += "px;background:";
   head += r.bgColor;
   head += " url(";
-  head += r.bkPic;
+  AppendStyleUrl(head, r.bkPic);
   head += ")}a:link{color:";
   head += r.txtColor;
   head += ";text-decoration:none}a:visited{color:";

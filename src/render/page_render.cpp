@@ -30,6 +30,23 @@ int WriteBody(const PageRenderRequest& request, const ChannelOptions& options, P
 
 }  // namespace
 
+PageRenderRequest RequestWithDisplayValues(const TickerSettings& s) {
+  PageRenderRequest request;
+  request.bgColor = s.bgColor;
+  request.txtColor = s.txtColor;
+  request.vstColor = s.vstColor;
+  request.lnkColor = s.lnkColor;
+  request.dir = s.dir;
+  request.lineNum = s.lineNum;
+  request.colNum = s.colNum;
+  request.smooth = s.smooth;
+  request.speed = s.speed;
+  request.bkPic = s.bkPic;
+  request.tFont = s.tFont;
+  request.noDescription = s.noDescription;
+  return request;
+}
+
 int RenderChannelPage(const PageRenderRequest& request) {
   const ChannelOptions options =
       ParseChannelOptions(request.currentChannel.url, request.dir, request.smooth, request.speed,

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "settings/channel_table.h"
+#include "settings/ticker_settings.h"
 
 namespace vb {
 
@@ -18,6 +19,10 @@ struct PageRenderRequest {
   std::string codePage;
   std::string updateNotice;
 };
+
+// A request with the display values of `settings`; the channel, page file, code page and notice
+// are left to the caller.
+PageRenderRequest RequestWithDisplayValues(const TickerSettings& settings);
 
 // Writes the page for the channel file. -1: the page could not be written, or the channel file
 // is missing, empty or unreadable; 0: no channel title or no items; otherwise the item count.

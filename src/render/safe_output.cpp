@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "render/whole_characters.h"
+
 namespace vb {
 namespace {
 
@@ -25,8 +27,31 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
   return true;
 }
 
-bool NeedsEncoding(unsigned char c) {
+bool EndsHref(unsigned char c) {
   return c <= 0x20 || c == 0x7F || c == '"' || c == '\'' || c == '<' || c == '>' || c == '`';
+}
+
+bool EndsStyleUrl(unsigned char c) {
+  return c <= 0x20 || c == 0x7F || c == '"' || c == '\'' || c == '(' || c == ')' || c == '<' ||
+         c == '>' || c == ';' || c == '{' || c == '}';
+}
+
+// Appends `text` with every byte that `mustEncode` names as %XX, and so a lead byte that ends
+// the text: the byte after it is the frame's delimiter.
+void AppendPercentEncoded(std::string& out, std::string_view text,
+                          bool (*mustEncode)(unsigned char)) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  const bool lastIsLoneLead = EndsInsideCharacter(text);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (mustEncode(byte) || (lastIsLoneLead && i + 1 == text.size())) {
+      out += '%';
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0x0F];
+    } else {
+      out += text[i];
+    }
+  }
 }
 
 }  // namespace
@@ -41,17 +66,15 @@ void AppendSafeLink(std::string& out, std::string_view link) {
     out += kBlank;
     return;
   }
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  for (char c : link) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (NeedsEncoding(byte)) {
-      out += '%';
-      out += kHex[byte >> 4];
-      out += kHex[byte & 0x0F];
-    } else {
-      out += c;
-    }
+  AppendPercentEncoded(out, link, EndsHref);
+}
+
+void AppendStyleUrl(std::string& out, std::string_view address) {
+  // Some browsers run a script address given as a background.
+  for (std::string_view script : {"javascript:", "vbscript:"}) {
+    if (StartsWithIgnoringCase(address, script)) return;
   }
+  AppendPercentEncoded(out, address, EndsStyleUrl);
 }
 
 void AppendTooltipText(std::string& out, std::string_view text) {

@@ -3,14 +3,18 @@
 #include <string>
 #include <string_view>
 
-// Feed text is remote input written into a page that runs script; these keep it from becoming
-// markup or a script address.
+// Feed text and settings are outside input written into a page that runs script; these keep
+// them from becoming markup or a script address.
 namespace vb {
 
 // Appends `link` as an unquoted href value: trimmed of blanks, "about:blank" unless it begins
 // with an allowed scheme, and with every byte that could end the value or open markup
 // percent-encoded.
 void AppendSafeLink(std::string& out, std::string_view link);
+
+// Appends `address` for an unquoted CSS url(...): every byte that could end the value, the rule
+// or the style element is percent-encoded; a script address is left out.
+void AppendStyleUrl(std::string& out, std::string_view address);
 
 // Appends `text` for a title="..." value: every '"' becomes '\''.
 void AppendTooltipText(std::string& out, std::string_view text);

@@ -2,6 +2,7 @@
 
 #include "settings/autostart.h"
 #include "settings/decimal_text.h"
+#include "settings/text_shape.h"
 
 namespace vb {
 namespace {
@@ -14,7 +15,27 @@ int ClampCount(int value) {
   return asUnsigned > 10 ? 10 : value;
 }
 
+// `value` unless `hasShape` rejects it, in which case `fallback`.
+void KeepShape(std::string& value, bool (*hasShape)(std::string_view), const char* fallback) {
+  if (!hasShape(value)) value = fallback;
+}
+
+void KeepDecimal(std::string& value, const char* fallback) {
+  if (value.empty() || !IsAsciiDigits(value)) value = fallback;
+}
+
 }  // namespace
+
+void KeepPageSafeShapes(TickerSettings& s) {
+  KeepShape(s.dir, IsAsciiLetters, "left");
+  KeepDecimal(s.smooth, "2");
+  KeepDecimal(s.speed, "30");
+  KeepDecimal(s.tFont, "16");
+  KeepShape(s.bgColor, IsAsciiLettersOrDigits, "000000");
+  KeepShape(s.txtColor, IsAsciiLettersOrDigits, "ff0000");
+  KeepShape(s.vstColor, IsAsciiLettersOrDigits, "00ff00");
+  KeepShape(s.lnkColor, IsAsciiLettersOrDigits, "ff00ff");
+}
 
 void SetScreenWidth(TickerSettings& settings, int screenWidth) {
   settings.screenWidthText = std::to_string(screenWidth);
@@ -85,6 +106,7 @@ void LoadSettings(const ProfileStore& store, TickerSettings& s, ChannelTable& ta
   s.defTimer = store.Read("Timer", "DefTimer", "120", 4);
   s.iniIn = store.Read("IniFile", "IniIn", "", 259);
   s.iniOut = store.Read("IniFile", "IniOut", "", 259);
+  KeepPageSafeShapes(s);
 }
 
 void DeriveRotationPeriod(TickerSettings& settings) {

@@ -64,6 +64,11 @@ void SetFirstRunDefaults(const ProfileStore& store, Autostart& autostart, Ticker
 // the channel count and current index (the entries follow with LoadChannelTable).
 void LoadSettings(const ProfileStore& store, TickerSettings& settings, ChannelTable& table);
 
+// The values that the page writes as they stand keep a shape that cannot become markup or
+// script: Dir ASCII letters, Smooth, Speed and TFont ASCII digits, the colours ASCII letters and
+// digits. A value of another shape takes its default. The last step of LoadSettings.
+void KeepPageSafeShapes(TickerSettings& settings);
+
 // rotationPeriod = DefTimer * 1000 (at least one second); done by start-up after either of the
 // two above.
 void DeriveRotationPeriod(TickerSettings& settings);

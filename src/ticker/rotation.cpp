@@ -57,21 +57,9 @@ void TickerWindow::SetPreviousIndexFromShown() {
 }
 
 int TickerWindow::RenderCurrentChannel() {
-  PageRenderRequest request;
+  PageRenderRequest request = RequestWithDisplayValues(settings_);
   request.currentChannel = currentChannel_;
   request.pageFile = paths_.pageFile;
-  request.bgColor = settings_.bgColor;
-  request.txtColor = settings_.txtColor;
-  request.vstColor = settings_.vstColor;
-  request.lnkColor = settings_.lnkColor;
-  request.dir = settings_.dir;
-  request.lineNum = settings_.lineNum;
-  request.colNum = settings_.colNum;
-  request.smooth = settings_.smooth;
-  request.speed = settings_.speed;
-  request.bkPic = settings_.bkPic;
-  request.tFont = settings_.tFont;
-  request.noDescription = settings_.noDescription;
   if (const ChannelEntry* current = table_.Current()) request.codePage = current->codePage;
   request.updateNotice = note_.updateNotice;
   return renderer_.Render(request);

@@ -37,7 +37,10 @@ TEST_F(ConfigApplyTest, ClampsAndShowsTheClampedText) {
                {IDC_TFONT, "60", "50", "Format", "TFont", "50"},
                {IDC_TFONT, "100", "12", "Format", "TFont", "12"},  // read as 10
                {IDC_DEFTIMER, "5", "10", "Timer", "DefTimer", "10"},
-               {IDC_WIDTH, "80000", "80000", "Window", "Width", "8000"}};  // cut, not clamped
+               {IDC_WIDTH, "80000", "80000", "Window", "Width", "8000"},  // cut, not clamped
+               // Text that the page would write as markup or script takes the default.
+               {IDC_SMOOTH, "2;x", "2;x", "Format", "Smooth", "2"},
+               {IDC_TXTCOLOR, "0;}<x", "0;}<x", "Format", "TxtColor", "ff0000"}};
   for (const auto& c : cases) {
     Type({{c.control, c.typed}});
     Click(IDC_APPLY);

@@ -4,6 +4,8 @@
 #include <atomic>
 #include <chrono>
 #include <future>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -46,11 +48,22 @@ class ChannelDownloadTest : public ::testing::Test {
       typedTarget = request.target;
       response.set_content(kFresh, "text/xml");
     });
+    // Fast enough for the speed rule, too slow for the overall deadline.
+    server.Get("/trickle", [this](const Request&, Response& response) {
+      response.set_chunked_content_provider("text/xml", [this](size_t, DataSink& sink) {
+        for (int i = 0; i < 200 && !stopping && sink.write("x", 1); ++i) {
+          std::this_thread::sleep_for(200ms);
+        }
+        sink.done();
+        return true;
+      });
+    });
     port = server.bind_to_any_port("127.0.0.1");
     listener = std::thread([this] { server.listen_after_bind(); });
   }
 
   void TearDown() override {
+    stopping = true;
     while (!server.is_running()) std::this_thread::sleep_for(1ms);  // or stop() is lost
     server.stop();
     listener.join();
@@ -81,9 +94,11 @@ class ChannelDownloadTest : public ::testing::Test {
   std::thread listener;
   std::atomic<int> served{0};
   std::string typedTarget;  // the last /typed/ request, as it came over the wire
+  std::atomic<bool> stopping{false};
   testing::TempFolder folder;
   const std::string source = folder.File("source.xml");
-  TransferLimits limits{.connectTimeoutSeconds = 5, .lowSpeedSeconds = 1, .maxBytes = 1000};
+  TransferLimits limits{
+      .connectTimeoutSeconds = 5, .lowSpeedSeconds = 1, .maxBytes = 1000, .totalSeconds = 2};
 };
 
 TEST_F(ChannelDownloadTest, ReplacesTheFileOnlyWithACompleteGoodBody) {
@@ -94,6 +109,8 @@ TEST_F(ChannelDownloadTest, ReplacesTheFileOnlyWithACompleteGoodBody) {
       {"file://" + source, kLocal},
       {Url("/status/404"), deleted},
       {Url("/status/500"), deleted},
+      {Url("/status/204"), kept},
+      {Url("/trickle"), kept},
       {Url("/hop/10"), kept},
       {Url("/slow"), kept},
       {Url("/big"), kept},
@@ -105,7 +122,9 @@ TEST_F(ChannelDownloadTest, ReplacesTheFileOnlyWithACompleteGoodBody) {
     SCOPED_TRACE(url);
     const DownloadTarget target{folder.File("velloband0"), url};
     testing::WriteFile(target.path, "old");
+    const auto start = std::chrono::steady_clock::now();
     DownloadChannelFile(target, *transfer);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 15s) << "a transfer outlived its deadline";
     EXPECT_EQ(testing::ReadFileIfAny(target.path), left);
     EXPECT_EQ(folder.FileCount(), left ? 2 : 1) << "a temporary file was left behind";
   }
@@ -168,24 +187,65 @@ TEST_F(ChannelDownloadTest, AProgramThatOutlivesItsWorkersLeavesNoTemporaryFile)
   EXPECT_EQ(testing::ReadFileIfAny(target.path), "old");
 }
 
-TEST_F(ChannelDownloadTest, ConcurrentWorkersOnOneFileLeaveOneWholeBody) {
-  ThreadDownloadStarter starter(MakeCurlTransfer(limits));
-  DownloadTarget target{folder.File("velloband3"), Url("/feed")};
-  starter.Start(target);
-  target.url = "file://" + source;
-  starter.Start(target);
-  target.url = Url("/status/404");  // the workers hold their own copies
+// Holds every fetch until opened, recording what was asked for.
+class GatedTransfer : public Transfer {
+ public:
+  TransferResult Fetch(const std::string& url, const std::string& file) override {
+    std::unique_lock lock(mutex_);
+    urls_.push_back(url);
+    changed_.notify_all();
+    changed_.wait(lock, [&] { return open_; });
+    testing::WriteFile(file, url);
+    return TransferResult::kDone;
+  }
+  void Open() {
+    const std::lock_guard lock(mutex_);
+    open_ = true;
+    changed_.notify_all();
+  }
+  std::vector<std::string> Urls() {
+    const std::lock_guard lock(mutex_);
+    return urls_;
+  }
+  bool WaitForCount(std::size_t count) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, 20s, [&] { return urls_.size() >= count; });
+  }
 
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool open_ = false;
+  std::vector<std::string> urls_;
+};
+
+TEST(ThreadDownloadStarter, RunsOneTransferPerTargetAtATime) {
+  testing::TempFolder folder;
+  const auto transfer = std::make_shared<GatedTransfer>();
+  ThreadDownloadStarter starter(transfer);
+  const std::string channel = folder.File("velloband1"), note = folder.File("velloband_note");
+  starter.Start({channel, "http://a/first"});
+  ASSERT_TRUE(transfer->WaitForCount(1));
+  starter.Start({channel, "http://a/second"});  // skipped: the first still runs
+  starter.Start({note, "http://a/note"});       // another target runs beside it
+  ASSERT_TRUE(transfer->WaitForCount(2));
+  std::this_thread::sleep_for(100ms);
+  EXPECT_EQ(transfer->Urls(), (std::vector<std::string>{"http://a/first", "http://a/note"}));
+
+  // Once the first has ended, the target takes a new start.
+  transfer->Open();
   const auto deadline = std::chrono::steady_clock::now() + 20s;
-  // Served, and no temporary file left: the HTTP worker has renamed or removed its copy.
-  const auto settled = [&] {
-    return served >= 1 && folder.FileCount() == 2 && std::filesystem::exists(target.path);
-  };
-  while (!settled() && std::chrono::steady_clock::now() < deadline)
+  while (transfer->Urls().size() < 3 && std::chrono::steady_clock::now() < deadline) {
+    starter.Start({channel, "http://a/third"});
     std::this_thread::sleep_for(10ms);
-  const std::optional<std::string> body = testing::ReadFileIfAny(target.path);
-  ASSERT_TRUE(body.has_value());
-  EXPECT_TRUE(*body == kFresh || *body == kLocal) << *body;
+  }
+  ASSERT_GE(transfer->Urls().size(), 3u);
+  EXPECT_EQ(transfer->Urls()[2], "http://a/third");
+  while (testing::ReadFileIfAny(channel) != "http://a/third" &&
+         std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(10ms);
+  }
+  EXPECT_EQ(testing::ReadFileIfAny(channel), "http://a/third");
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST(UpdateNotice, AnnouncesNewerVersionsFromTheLastFetchedNote) {
   // Every check fetches the note again, for the next one.
   ASSERT_EQ(starter.started.size(), 12u);
   EXPECT_EQ(starter.started.back().path, target.path);
-  EXPECT_EQ(starter.started.back().url, "http://update.velloband.net/velloband_note_CN");
+  EXPECT_EQ(starter.started.back().url, "https://update.velloband.net/velloband_note_CN");
 }
 
 }  // namespace

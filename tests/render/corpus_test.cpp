@@ -1,12 +1,9 @@
 // Runs the velloband-page tool as a user would, and over every feed of the shared corpus.
-#include <strings.h>
-
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
 
 #include "render_fixture.h"
+#include "support/page_markup.h"
 
 namespace vb {
 namespace {
@@ -24,33 +21,6 @@ std::string RunTool(const std::string& arguments) {
   while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
   const int status = pclose(pipe);
   return std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + " " + out;
-}
-
-// Walks the page from the item division on, the way a browser's tokenizer meets each '<': every
-// tag must be one the renderer writes, every link a kept scheme. Empty when so, else what broke.
-std::string MarkupFault(const std::string& page) {
-  static const std::regex kTag(
-      "</a>|</?div>|</marquee>|<font color=red>|<a>|"
-      "<a href=([^ \"'<>`\t\n\r\f]*)( title=\"[^\"]*\")? target=_blank>");
-  constexpr std::string_view kSchemes[] = {"http://", "https://", "ftp://",
-                                           "file://", "mailto:",  "about:blank"};
-  std::size_t at = page.find("<div id=d><div>");
-  if (at == std::string::npos) return "no item division";
-  for (at = page.find('<', at + 15); at != std::string::npos; at = page.find('<', at)) {
-    std::smatch tag;
-    if (!std::regex_search(page.begin() + at, page.end(), tag, kTag,
-                           std::regex_constants::match_continuous)) {
-      return page.substr(at, 40);
-    }
-    const std::string link = tag[1];
-    if (tag[1].matched && std::ranges::none_of(kSchemes, [&](std::string_view s) {
-          return strncasecmp(link.c_str(), s.data(), s.size()) == 0;
-        })) {
-      return "link " + link;
-    }
-    at += tag.length(0);
-  }
-  return {};
 }
 
 int Occurrences(const std::string& text, const std::string& word) {
@@ -128,7 +98,7 @@ TEST(VellobandPageTest, NoCorpusFeedBecomesMarkupOrCrashes) {
     EXPECT_TRUE(out == "0 -1\n" || (out.starts_with("0 ") && std::atoi(out.c_str() + 2) >= 0))
         << entry.path() << ": " << out;
     const std::string written = test::ReadFile(page);
-    EXPECT_EQ(MarkupFault(written), "") << entry.path();
+    EXPECT_EQ(testing::PageMarkupFault(written), "") << entry.path();
     if (const int entries = AtomEntries(test::ReadFile(entry.path())); entries > 0) {
       ++atomFeeds;
       EXPECT_EQ(out, "0 " + std::to_string(entries) + "\n") << entry.path();

@@ -51,18 +51,27 @@ TEST_F(ItemLinesTest, TagChoiceAndCdata) {
   EXPECT_THAT(Items(Feed({"<description>d</description>"})), Not(HasSubstr("content")));
 }
 
-TEST_F(ItemLinesTest, FieldsAreCutAtTheirLimitsEvenInsideACharacter) {
+TEST_F(ItemLinesTest, CutsAtTheLimitsKeepWholeCharacters) {
   request_.codePage = "936";
-  const std::string title = std::string(199, 't') + "\xD0\xC2";
-  const std::string channel = std::string(48, 'c') + "\xD0\xC2";
+  const std::string xin = "\xD0\xC2";  // one character, two bytes
+  // Each field with a character across its limit, the title's with one that ends right on it.
+  const auto across = [&](char c, std::size_t limit) { return std::string(limit - 1, c) + xin; };
+  const std::string link = "http://a/" + across('l', 300 - 9);
   const std::string lines =
-      Items("<title>" + channel + "</title><item><title>" + title + "</title><description>" +
-            std::string(1001, 'd') + "</description><pubDate>" + std::string(61, '1') +
-            "</pubDate><author>" + std::string(21, 'a') + "</author></item>");
-  EXPECT_THAT(lines, HasSubstr("]" + title.substr(0, 200) + " </a>"));
-  EXPECT_THAT(lines, HasSubstr("\"" + channel.substr(0, 50) + std::string(60, '1') + "\n"));
-  EXPECT_THAT(lines, HasSubstr(std::string(gb::kSentBy) + std::string(20, 'a') + "\n"));
-  EXPECT_THAT(lines, HasSubstr("\n" + std::string(1000, 'd') + "...\""));
+      Items("<title>" + across('c', 50) + "</title><item><link>" + link + "</link><title>" +
+            std::string(198, 't') + xin + "x</title><description>" + xin + across('d', 998) +
+            "</description><pubDate>" + across('1', 60) + "</pubDate><author>" + across('a', 20) +
+            "</author><email>" + across('e', 80) + "</email></item>");
+  EXPECT_THAT(lines, HasSubstr("<a href=" + link.substr(0, 299) + " title="));
+  EXPECT_THAT(lines, HasSubstr("\"" + std::string(49, 'c') + std::string(59, '1') + "\n"));
+  EXPECT_THAT(lines, HasSubstr(gb::kSentBy + std::string(19, 'a') + gb::kEmail));
+  EXPECT_THAT(lines, HasSubstr(gb::kEmail + std::string(79, 'e') + gb::kSummary));
+  EXPECT_THAT(lines, HasSubstr(gb::kSummary + xin + std::string(997, 'd') + "...\""));
+  EXPECT_THAT(lines, HasSubstr("]" + std::string(198, 't') + xin + " </a>"));
+
+  // A channel title one byte short of the limit keeps its character and loses its LF.
+  EXPECT_THAT(Items("<title>" + std::string(48, 'c') + xin + "</title><item></item>"),
+              HasSubstr("\"" + std::string(48, 'c') + xin + "\n"));
 }
 
 TEST_F(ItemLinesTest, HostileFeedTextStaysText) {

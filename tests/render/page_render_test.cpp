@@ -3,11 +3,14 @@
 
 #include "render/gb_texts.h"
 #include "render_fixture.h"
+#include "settings/ticker_settings.h"
+#include "support/page_markup.h"
 #include "support/source_dir.h"
 
 namespace vb {
 namespace {
 
+using test::HasSubstr;
 using test::ReadFile;
 
 class PageRenderTest : public test::RenderTest {
@@ -76,6 +79,75 @@ TEST_F(PageRenderTest, FailuresEndThePageWithTheNoticeLine) {
   request_.pageFile = folder_.File("missing/page.html");
   EXPECT_EQ(RenderChannelPage(request_), -1);
   EXPECT_FALSE(std::filesystem::exists(request_.pageFile));
+}
+
+TEST_F(PageRenderTest, HostileOptionsAndSettingsWriteNothingButTheFramesMarkup) {
+  const std::string feed = test::Feed({"<title>a</title><link>http://a.example/1</link>"});
+  // Each hostile address renders the page of its harmless twin, which the frame check passes.
+  const std::pair<std::string, std::string> addresses[] = {
+      {"http://x/feed vbco;cd=l onstart=alert(1) x", "http://x/feed"},
+      {"http://x/feed vbco;cd=no;ct=1),alert(2),(1", "http://x/feed vbco;cd=no"},
+      {"http://x/feed vbco;cd=no;ccn=2;cs=1;alert(3)//", "http://x/feed vbco;cd=no;ccn=2"},
+      {"http://x/feed vbco;cd=up' onmouseover='x;cs=2+alert(1)", "http://x/feed vbco;cd=left"},
+      {"http://x/feed vbco;cd=down;cs=\xA3\xB2;ct=9<b>", "http://x/feed vbco;cd=down"}};
+  for (const auto& [hostile, twin] : addresses) {
+    request_.currentChannel.url = hostile;
+    const std::string page = Render(feed);
+    EXPECT_EQ(testing::PageMarkupFault(page), "") << hostile;
+    request_.currentChannel.url = twin;
+    EXPECT_EQ(page, Render(feed)) << hostile;
+  }
+
+  // Settings come through the load, as from an imported file.
+  test::WriteFile(folder_.File("imported.ini"),
+                  "[Format]\nDir=l x\nSmooth=2;x\nSpeed=30)x\nBgColor=0}<a\nTxtColor=red;\n"
+                  "BkPic=)}</style><script>alert(1)</script>\n");
+  TickerSettings settings;
+  ChannelTable table;
+  LoadSettings(ProfileStore(folder_.File("imported.ini")), settings, table);
+  const DownloadTarget channel = request_.currentChannel;
+  request_ = RequestWithDisplayValues(settings);
+  request_.currentChannel = channel;
+  request_.pageFile = folder_.File("page.html");
+  std::string page = Render(feed);
+  EXPECT_EQ(testing::PageMarkupFault(page), "");
+  EXPECT_THAT(page, HasSubstr("background:000000 url(%29%7D%3C/style%3E%3Cscript%3Ealert%281%29%3C"
+                              "/script%3E)}a:link{color:ff0000;"));
+
+  // Every byte that could end the url(...), the rule or the style is encoded; a script address
+  // and a lead byte left without its second byte are not written as they stand.
+  const std::pair<std::string, std::string> pictures[] = {
+      {"c:\\my pics\\a'b\"c;{d}.jpg", "c:\\my%20pics\\a%27b%22c%3B%7Bd%7D.jpg"},
+      {"JavaScript:alert(1)", ""},
+      {"http://x/\xD0\xC2\xD0", "http://x/\xD0\xC2%D0"}};
+  for (const auto& [picture, written] : pictures) {
+    request_.bkPic = picture;
+    page = Render(feed);
+    EXPECT_THAT(page, HasSubstr(" url(" + written + ")}")) << picture;
+    EXPECT_EQ(testing::PageMarkupFault(page), "") << picture;
+  }
+
+  // The notice line's link keeps its last character whole.
+  request_.currentChannel.url = "http://x/\xD0";
+  EXPECT_THAT(Render(""), HasSubstr("<a href=http://x/%D0 target=_blank>"));
+  EXPECT_EQ(testing::PageMarkupFault(ReadFile(request_.pageFile)), "");
+}
+
+TEST_F(PageRenderTest, TheFrameCheckFindsMarkupThatTheRendererDoesNotWrite) {
+  request_.currentChannel.url = "http://x/feed";
+  const std::string page = Render(test::Feed({"<title>a</title>"}));
+  ASSERT_EQ(testing::PageMarkupFault(page), "");
+  const std::pair<std::string, std::string> injections[] = {
+      {"direction=left", "direction=l onstart=alert(1) x"},
+      {"url()", "url()}</style><script>alert(1)</script><style>"},
+      {"scrollamount=2", "scrollamount=2+alert(1)"},
+      {"<a href=about:blank", "<a href=javascript:alert(1)"},
+      {"<a href=about:blank", "<a href=about:blank\xD0"}};
+  for (const auto& [from, to] : injections) {
+    std::string broken = page;
+    broken.replace(broken.find(from), from.size(), to);
+    EXPECT_NE(testing::PageMarkupFault(broken), "") << to;
+  }
 }
 
 }  // namespace

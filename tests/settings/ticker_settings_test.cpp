@@ -127,6 +127,25 @@ TEST(LoadSettings, ClampsWhatItReads) {
   EXPECT_EQ(Load("[Timer]\nDefTimer=-5\n").settings.rotationPeriod, 1000) << "never a busy loop";
 }
 
+TEST(LoadSettings, ValuesThePageWritesKeepTheirShapeOrTakeTheirDefault) {
+  const TickerSettings hostile =
+      Load(
+          "[Format]\nDir=l x\nSmooth=2+x\nSpeed=30);\nBgColor=0;}<\nTxtColor=red;\n"
+          "VstColor=#00ff0\nLnkColor=\xD0\xC2\n")
+          .settings;
+  EXPECT_EQ(std::vector<std::string>({hostile.dir, hostile.smooth, hostile.speed, hostile.bgColor,
+                                      hostile.txtColor, hostile.vstColor, hostile.lnkColor}),
+            std::vector<std::string>({"left", "2", "30", "000000", "ff0000", "00ff00", "ff00ff"}));
+
+  const TickerSettings fine =
+      Load("[Format]\nDir=No\nSmooth=9\nSpeed=100\nBgColor=\nTxtColor=Red\nVstColor=0a0B0c\n")
+          .settings;
+  EXPECT_EQ(std::vector<std::string>(
+                {fine.dir, fine.smooth, fine.speed, fine.bgColor, fine.txtColor, fine.vstColor}),
+            std::vector<std::string>({"No", "9", "100", "", "Red", "0a0B0c"}));
+  EXPECT_EQ(Load("[Format]\nDir=\n").settings.dir, "");
+}
+
 TEST(SetFirstRunDefaults, WritesExactlyTwoKeysAndSwitchesAutostartOn) {
   TempFolder folder;
   const DataPaths paths = BuildDataPaths(folder.File("config"));

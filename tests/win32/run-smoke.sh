@@ -2,7 +2,8 @@
 # run-smoke.sh [BUILD_DIR]: runs the cross-built Velloband.exe under Wine and checks what a user
 # would see on a first run, a second start, a channel download and the exit. BUILD_DIR (default
 # build/windows, the "windows" preset's) holds Velloband.exe and vb_smoke_driver.exe. Needs wine,
-# wine64, xvfb, util-linux (unshare) and locales; python3, when present, adds the HTTP checks. Runs for about a minute.
+# wine64, xvfb, util-linux (unshare) and locales; python3, when present, adds the HTTP checks.
+# Runs for about a minute.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -102,7 +103,8 @@ check "the bar survives the housekeeping ticks" driver bar 5 0
 current_at_exit=0  # the one channel is fetched again and again
 if command -v python3 >/dev/null; then
   current_at_exit=1  # the second channel, whose fetch the add started
-  # Answers 404 to everything and notes each request's path and User-Agent.
+  # No content for /empty.xml, not found for anything else; notes each request's path and
+  # User-Agent.
   python3 -c '
 import http.server, sys
 log = open(sys.argv[1], "a")
@@ -110,7 +112,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def do_GET(self):
         log.write(self.path + " " + self.headers.get("User-Agent", "") + "\n")
         log.flush()
-        self.send_error(404)
+        self.send_response(204 if self.path == "/empty.xml" else 404)
+        self.end_headers()
 http.server.HTTPServer(("127.0.0.1", 18931), Handler).serve_forever()
 ' "$work/requests" >/dev/null 2>&1 &
   pids+=($!)
@@ -124,6 +127,14 @@ http.server.HTTPServer(("127.0.0.1", 18931), Handler).serve_forever()
   check "a Chinese path with a blank is requested as percent-encoded UTF-8" \
     grep -q '^/%E6%96%B0%E9%97%BB%20%E9%A2%91%E9%81%93/missing.xml ' "$work/requests"
   check "requests carry the program's User-Agent" grep -q ' Velloband/1.1$' "$work/requests"
+  current_at_exit=2
+  echo "stale copy" >"$data/velloband2"
+  check "the dialog adds a third channel" \
+    driver add-channel 'http://127.0.0.1:18931/empty.xml' 'empty'
+  check "the third channel is fetched" wait_for 20 grep -q '^/empty.xml ' "$work/requests"
+  sleep 3
+  check "a 204 answer leaves the channel file as it was" \
+    test "$(cat "$data/velloband2" 2>/dev/null)" = "stale copy"
 else
   echo "skip - python3 missing: no HTTP error-page check"
 fi

@@ -52,7 +52,8 @@ STDMETHODIMP DownloadStatus::OnProgress(ULONG progress, ULONG, ULONG, LPCWSTR) {
   const bool neverConnected =
       progress == 0 &&
       now - startTick_ > static_cast<ULONGLONG>(limits_.connectTimeoutSeconds) * 1000;
-  if (tooLarge || stalled || neverConnected) {
+  const bool overdue = now - startTick_ > static_cast<ULONGLONG>(limits_.totalSeconds) * 1000;
+  if (tooLarge || stalled || neverConnected || overdue) {
     aborted_ = true;
     return E_ABORT;
   }

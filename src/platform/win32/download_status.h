@@ -11,8 +11,9 @@
 namespace vb::win32 {
 
 // Watches one URLDownloadToFile: records the HTTP status the server answered with, asks for a
-// fresh copy instead of a cached one, and aborts a download that grows past the size limit or
-// stops making progress. Lives on the worker's stack for the one call.
+// fresh copy instead of a cached one, and aborts a download that grows past the size limit,
+// stops making progress or outlasts the overall deadline. Lives on the worker's stack for the one
+// call.
 class DownloadStatus final : public IBindStatusCallback, public IHttpNegotiate {
  public:
   explicit DownloadStatus(const TransferLimits& limits);

@@ -23,7 +23,10 @@ TransferResult Classify(HRESULT result, const DownloadStatus& status) {
     return TransferResult::kDownloadFailed;
   }
   if (FAILED(result) || status.aborted()) return TransferResult::kOtherFailure;
-  if (status.httpStatus() >= 300) return TransferResult::kOtherFailure;
+  // A redirect that was not followed carries no feed, and "no content" is no news.
+  if (status.httpStatus() >= 300 || status.httpStatus() == 204) {
+    return TransferResult::kOtherFailure;
+  }
   return TransferResult::kDone;
 }
 

@@ -54,26 +54,6 @@ std::optional<Arguments> ParseArguments(int argc, char** argv) {
   return args;
 }
 
-vb::PageRenderRequest BuildRequest(const Arguments& args, const vb::TickerSettings& s) {
-  vb::PageRenderRequest request;
-  request.currentChannel = {args.channelFile, args.url};
-  request.pageFile = args.pageFile;
-  request.bgColor = s.bgColor;
-  request.txtColor = s.txtColor;
-  request.vstColor = s.vstColor;
-  request.lnkColor = s.lnkColor;
-  request.dir = s.dir;
-  request.lineNum = s.lineNum;
-  request.colNum = s.colNum;
-  request.smooth = s.smooth;
-  request.speed = s.speed;
-  request.bkPic = s.bkPic;
-  request.tFont = s.tFont;
-  request.noDescription = s.noDescription;
-  request.codePage = args.codePage;
-  return request;
-}
-
 int UsageError(const char* message) {
   std::fprintf(stderr, "velloband-page: %s\n", message);
   return 2;
@@ -90,7 +70,10 @@ int main(int argc, char** argv) {
     vb::ChannelTable table;
     vb::LoadSettings(vb::ProfileStore(*args->settingsFile), settings, table);
   }
-  vb::PageRenderRequest request = BuildRequest(*args, settings);
+  vb::PageRenderRequest request = vb::RequestWithDisplayValues(settings);
+  request.currentChannel = {args->channelFile, args->url};
+  request.pageFile = args->pageFile;
+  request.codePage = args->codePage;
   if (args->noticeFile && !vb::ReadWholeFile(*args->noticeFile, request.updateNotice)) {
     return UsageError("cannot read the notice file");
   }

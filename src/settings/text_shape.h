@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+// Shapes of values that the page writes into its markup and script as they stand. The empty text
+// has every shape.
+namespace vb {
+
+bool IsAsciiLetters(std::string_view text);
+bool IsAsciiDigits(std::string_view text);
+bool IsAsciiLettersOrDigits(std::string_view text);
+
+}  // namespace vb
