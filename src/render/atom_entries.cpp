@@ -8,6 +8,7 @@
 #include "render/feed_text.h"
 #include "render/gb_texts.h"
 #include "render/relative_link.h"
+#include "render/whole_characters.h"
 
 namespace vb {
 namespace {
@@ -83,11 +84,6 @@ int CountEntryEnds(std::string_view text) {
   return count;
 }
 
-// Every field is cut here, at its limit in bytes.
-std::string_view CutToLimit(std::string_view text, std::size_t limit) {
-  return text.substr(0, limit);
-}
-
 std::string_view TypeOf(const Element& construct) {
   return AttributeValue(construct.startTag, "type").value_or("text");
 }
@@ -117,24 +113,24 @@ class EntryFields {
   void Fill(const AtomParts& entry, ItemFields& f) {
     if (entry.title) {
       ConstructText(entry.title->content, TypeOf(*entry.title), title_);
-      f.title = CutToLimit(title_, 200);
+      f.title = CutToWholeCharacters(title_, 200);
     } else {
       f.title = gb::kNoTitle;
     }
     if (entry.link) {
       ResolveLink(base_, Href(entry.link), link_);
-      f.link = CutToLimit(link_, 300);
+      f.link = CutToWholeCharacters(link_, 300);
     } else {
       f.link = "about:blank";
     }
     const std::optional<Element>& date = entry.updated ? entry.updated : entry.published;
-    f.date = date ? CutToLimit(date->content, 60) : "";
+    f.date = date ? CutToWholeCharacters(date->content, 60) : "";
     const std::optional<Element>& author = entry.author ? entry.author : feedAuthor_;
     const std::string_view person = author ? author->content : "";
     f.author = FieldText(person, "<name>", "</name>", 20, gb::kNoAuthor);
     f.email = FieldText(person, "<email>", "</email>", 80, gb::kNoEmail);
     const std::optional<Element>& summary = entry.summary ? entry.summary : entry.content;
-    f.description = summary ? CutToLimit(summary->content, 1000) : gb::kNoDescription;
+    f.description = summary ? CutToWholeCharacters(summary->content, 1000) : gb::kNoDescription;
     CleanDescription(f.description);
   }
 
@@ -162,7 +158,7 @@ int WriteAtomEntryLines(std::string& text, PageFile& page, const LineLayout& lay
   std::string channelTitle;
   if (feed.title) {
     ConstructText(feed.title->content, TypeOf(*feed.title), channelTitle);
-    channelTitle = CutToLimit(channelTitle + '\n', kChannelTitleLimit);
+    channelTitle = CutToWholeCharacters(channelTitle + '\n', kChannelTitleLimit);
   }
   EntryFields fields(feed, FeedBase(head, feed));
   WriteLinesOfItems(page, channelTitle, layout, entryCount, [&](ItemFields& f) {

@@ -119,6 +119,11 @@ TEST_F(AtomEntriesTest, ChineseFeedsInUtf8AndGbk) {
                         "</title><updated>2026-12-06T08:30:00+08:00</updated>"},
                        "GBK")),
             lines);
+  // A limit that falls inside a character ends before it.
+  std::string wide, cut;
+  for (int i = 0; i < 100; ++i) wide += "\xE4\xB8\xAD";
+  for (int i = 0; i < 99; ++i) cut += "\xD6\xD0";
+  EXPECT_THAT(Items(Atom("", {"<title>t" + wide + "</title>"})), HasSubstr("-]t" + cut + " </a>"));
 }
 
 TEST_F(AtomEntriesTest, HostileTitlesAndLinksStayText) {
