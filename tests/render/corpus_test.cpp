@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "render_fixture.h"
+#include "support/corpus_folder.h"
 
 namespace vb {
 namespace {
@@ -75,12 +76,7 @@ TEST(VellobandPageTest, RunsWithSettingsOrFirstRunValues) {
 }
 
 TEST(VellobandPageTest, NoCorpusFeedBecomesMarkupOrCrashes) {
-  // The feed corpus lives beside the repository; VB_CORPUS_DIR points elsewhere.
-  const char* chosen = std::getenv("VB_CORPUS_DIR");
-  const char* source = std::getenv("VB_SOURCE_DIR");
-  const fs::path corpus = chosen != nullptr   ? fs::path(chosen)
-                          : source != nullptr ? fs::path(source) / "../shared/corpus"
-                                              : fs::path("/work/shared/corpus");
+  const fs::path corpus = testing::CorpusFolder();
   if (!fs::is_directory(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
   const testing::TempFolder folder;
   const std::string page = folder.File("page.html");
