@@ -10,6 +10,7 @@
 #include "pageview/page_script.h"
 #include "pageview/page_style.h"
 #include "pageview/page_text.h"
+#include "render/gb_texts.h"
 #include "settings/file_io.h"
 
 namespace vb {
@@ -18,7 +19,6 @@ namespace {
 constexpr int kDefaultStep = 6;
 constexpr int kDefaultDelayMs = 85;
 constexpr int kSlowestUntrueDelayMs = 60;  // a marquee without truespeed waits at least this
-constexpr std::string_view kNoticeMark = "\xA1\xF1";  // the notice line's opening sign
 
 bool IsBlankText(std::string_view text) {
   return text.find_first_not_of(" \t\r\n\f") == std::string_view::npos;
@@ -202,8 +202,8 @@ class Reader {
 
   void AddText(const std::string& text) {
     if (text.empty()) return;
-    if (anchor_ && !anchor_->item && !anchor_->seenText && anchor_->tooltip.empty() &&
-        fonts_.size() > anchor_->fontsOutside && text.starts_with(kNoticeMark)) {
+    if (anchor_ && !anchor_->item && !anchor_->seenText &&
+        (text == gb::kNoChannel || text == gb::kChannelEmpty)) {
       anchor_->notice = true;
     }
     if (anchor_) anchor_->seenText = true;

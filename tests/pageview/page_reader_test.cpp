@@ -113,7 +113,8 @@ TEST(PageReaderTest, ItemsNoticeAndUpdateNotice) {
   test::RenderedPage page;
   page.request.updateNotice =
       "<b>New</b> <font color=green>version</font><br><a href=http://up.example/?a=1&amp;b=2>get "
-      "it</a><img src=x onerror=alert(1)><script>alert(2)</script>";
+      "it</a><img src=x onerror=alert(1)><script>alert(2)</script><a href=\"http://up.example/"
+      "v9999\n1141\" target=_blank><font color=red>\xA1\xF1\xA1\xF1</font></a>\n";
   std::string feed =
       "<rss><channel><title>News &amp; more</title><item><title>A &lt;b&gt; &amp;amp; "
       "&#20013;&#x6587;</title><link>http://x.example/?q=1&amp;r=2</link><description>line "
@@ -137,7 +138,10 @@ TEST(PageReaderTest, ItemsNoticeAndUpdateNotice) {
   EXPECT_EQ(update[4].address, "http://up.example/?a=1&amp;b=2");
   std::string shown;
   for (const PageRun& run : update) shown += run.text;
-  EXPECT_EQ(shown, "New versionget it<img src=x onerror=alert(1)><script>alert(2)</script>");
+  EXPECT_EQ(
+      shown,
+      "New versionget it<img src=x onerror=alert(1)><script>alert(2)</script>\xA1\xF1\xA1\xF1\n");
+  EXPECT_EQ(update[update.size() - 2].address, "http://up.example/v9999\n1141");
   EXPECT_TRUE(RunsOf(model, RunKind::kNotice).empty());
 
   // A missing channel file leaves the notice that links to the channel's address.

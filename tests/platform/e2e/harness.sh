@@ -8,7 +8,7 @@ VB_PROGRAM=${VB_PROGRAM:?path of the velloband program}
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/vb-e2e.XXXXXX")
 export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_CACHE_HOME=$WORK/home/.cache
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
-# GTK, WebKit and fontconfig keep caches for the process's lifetime: leave those out of the
+# GTK, Pango and fontconfig keep caches for the process's lifetime: leave those out of the
 # leak report, which still covers the program's own allocations.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp:print_suppressions=0"
