@@ -145,6 +145,19 @@ shoot_page() {
 }
 
 colours_in() { convert "$1" -format '%k' info:; }
+# "x y width height" of what stands out from the background in an image; fails when nothing does.
+text_box() {
+  convert "$1" -format '%@' info: 2>/dev/null |
+    awk -F'[x+]' '$1 > 0 && $2 > 0 {print $3, $4, $1, $2; found = 1} END {exit !found}'
+}
+now_ms() { date +%s%3N; }
+# shoot_page_at FILE: shoot_page, printing when it was taken (the middle of the shot, in ms).
+shoot_page_at() {
+  local before
+  before=$(now_ms)
+  shoot_page "$1"
+  echo $(((before + $(now_ms)) / 2))
+}
 same_image() { [ "$(convert "$1" rgb:- | md5sum)" = "$(convert "$2" rgb:- | md5sum)" ]; }
 # Whether a fresh screenshot of the page, kept in FILE, shows text.
 page_shows_text() { shoot_page "$1" && [ "$(colours_in "$1")" -gt 8 ]; }
