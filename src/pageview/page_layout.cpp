@@ -5,6 +5,13 @@
 namespace vb {
 namespace {
 
+// However many headlines a feed holds, the strip's sums stay within an int.
+constexpr long long kLongestStrip = 1 << 30;
+
+int AddPixels(int a, int b) {
+  return static_cast<int>(std::min<long long>(static_cast<long long>(a) + b, kLongestStrip));
+}
+
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
@@ -39,19 +46,23 @@ class LineBuilder {
     if (text.empty()) return;
     lineHasText_ = true;
     int width = measure_.Width(text, layout_.fontPx, run.bold);
-    int y = top_ + breaks_ * layout_.lineHeight;
+    int y = AddPixels(top_, LinesHigh(breaks_));
     layout_.runs.push_back(PlacedRun{group_, index, std::move(text), x_, y, width});
     lastBold_ = run.bold;
-    x_ += width;
+    x_ = AddPixels(x_, width);
   }
 
   // The group's height: a line per break, and one more for text after the last break.
   int Finish() {
     EndLine();
-    return (breaks_ + (lineHasText_ ? 1 : 0)) * layout_.lineHeight;
+    return LinesHigh(breaks_ + (lineHasText_ ? 1 : 0));
   }
 
  private:
+  int LinesHigh(long long lines) const {
+    return static_cast<int>(std::min(lines * layout_.lineHeight, kLongestStrip));
+  }
+
   // A line's last blank is not shown.
   void EndLine() {
     if (lineStart_ < layout_.runs.size() && layout_.runs.back().text.back() == ' ') {
@@ -91,7 +102,7 @@ PageLayout LayOutPage(const PageModel& model, TextMeasure& measure, int viewWidt
     for (std::size_t r = 0; r < runs.size(); ++r) lines.Add(r, runs[r]);
     int height = lines.Finish();
     layout.groups.push_back(GroupBand{top, height});
-    top += height;
+    top = AddPixels(top, height);
   }
   layout.stripHeight = top;
 
@@ -100,7 +111,7 @@ PageLayout LayOutPage(const PageModel& model, TextMeasure& measure, int viewWidt
     int width = measure.Width(control.text, model.controlBar.fontPx, false);
     layout.controls.push_back(
         PlacedControl{control.text, PageRect{x, 0, width, layout.lineHeight}});
-    x += width;
+    x = AddPixels(x, width);
   }
 
   const PageScroller& scroller = model.scroller;

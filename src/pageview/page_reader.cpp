@@ -100,7 +100,9 @@ class Reader {
         StyleRules rules;
         ReadStyleRules("div{" + style + "}", rules);
         if (auto left = LeadingInteger(rules["div"]["left"])) model_.controlBar.left = *left;
-        if (auto size = LeadingInteger(rules["div"]["font-size"])) model_.controlBar.fontPx = *size;
+        if (auto size = LeadingInteger(rules["div"]["font-size"])) {
+          model_.controlBar.fontPx = std::min(*size, kLargestPagePixels);
+        }
       } else if (!style.empty()) {
         StyleRules rules;
         ReadStyleRules("div{" + style + "}", rules);

@@ -54,9 +54,11 @@ void ReadStyleRules(std::string_view sheet, StyleRules& rules) {
 
 void ReadHeadStyle(std::string_view sheet, const StyleRules& rules, PageHead& head) {
   if (auto size = LeadingInteger(Value(rules, "body", "font")); size && *size > 0) {
-    head.fontPx = *size;
+    head.fontPx = std::min(*size, kLargestPagePixels);
   }
-  if (auto height = LeadingInteger(Value(rules, "body", "line-height"))) head.lineHeight = *height;
+  if (auto height = LeadingInteger(Value(rules, "body", "line-height"))) {
+    head.lineHeight = std::min(*height, kLargestPagePixels);
+  }
   // The picture may hold any byte, ';' and ')' included: it runs to the ")" that the head
   // writes before the link rules.
   std::size_t background = sheet.find("background:");

@@ -44,6 +44,14 @@ TEST(PageLayoutTest, BlanksFoldBreaksStackAndEmptyGroupsTakeNoRoom) {
               ElementsAre(std::pair(0, 72), std::pair(72, 0), std::pair(72, 0), std::pair(72, 24)));
   EXPECT_EQ(layout.stripWidth, 58);
   EXPECT_EQ(layout.stripHeight, 96);
+
+  // Sizes no page of the program carries are cut before they reach the sums.
+  PageModel huge = ReadPage(
+      "<style>body{font:99999999999 courier;line-height:99999999999px}</style>"
+      "<div style=\"font-size:4000000000\"></div><div id=d><div>a<br><br>b</div></div>");
+  EXPECT_EQ(huge.head.fontPx, 1000);
+  EXPECT_EQ(huge.controlBar.fontPx, 1000);
+  EXPECT_EQ(LayOutPage(huge, measure, 300, 24).stripHeight, 3000);
 }
 
 class PageViewTest : public ::testing::Test {

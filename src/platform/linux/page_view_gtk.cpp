@@ -208,8 +208,13 @@ void PageViewGtk::DrawScroller(cairo_t* cr) {
 
 void PageViewGtk::DrawControls(cairo_t* cr) {
   const PageLayout& layout = view_.Layout();
+  GdkRectangle dirty{};
+  if (!gdk_cairo_get_clip_rectangle(cr, &dirty)) return;
   for (std::size_t i = 0; i < layout.controls.size(); ++i) {
     const PageRect& box = layout.controls[i].box;
+    // A step redraws the scroller only: laying the controls' text out again would cost more.
+    GdkRectangle area{box.x, box.y, box.width, box.height};
+    if (!gdk_rectangle_intersect(&dirty, &area, nullptr)) continue;
     text_->Draw(cr, layout.controls[i].text, box.x, box.y, box.height,
                 view_.Model().controlBar.fontPx, false, view_.LookOfControl(i).colour, false);
   }
