@@ -1,5 +1,8 @@
 #include "platform/linux/page_view_gtk.h"
 
+#include <cairo-xlib.h>
+#include <gdk/gdkx.h>
+
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -47,12 +50,14 @@ PageViewGtk::PageViewGtk(std::function<void(const std::string&)> openOutside)
   g_signal_connect(area_, "button-press-event", G_CALLBACK(&OnPress), this);
   g_signal_connect(area_, "query-tooltip", G_CALLBACK(&OnQueryTooltip), this);
   g_signal_connect(area_, "size-allocate", G_CALLBACK(&OnSizeAllocate), this);
+  g_signal_connect(area_, "unrealize", G_CALLBACK(&ForgetWindow), this);
 }
 
 PageViewGtk::~PageViewGtk() {
   if (stepSource_ != 0) g_source_remove(stepSource_);
   g_signal_handlers_disconnect_by_data(area_, this);
   DropTiles();
+  ForgetWindow(area_, this);
   text_.reset();
   g_object_unref(area_);
 }
@@ -95,7 +100,52 @@ gboolean PageViewGtk::OnStep(gpointer self) {
 
 void PageViewGtk::RedrawScroller() {
   const PageRect& box = view_.Layout().scroller;
-  gtk_widget_queue_draw_area(area_, box.x, box.y, box.width, box.height);
+  if (!PaintScrollerNow()) gtk_widget_queue_draw_area(area_, box.x, box.y, box.width, box.height);
+}
+
+// A step paints the scroller straight into the bar's X window, composed off screen first so that
+// it never flickers: going through GTK's frame machinery would cost more than the step itself.
+bool PageViewGtk::PaintScrollerNow() {
+  GtkWidget* top = gtk_widget_get_toplevel(area_);
+  GdkWindow* window = gtk_widget_get_window(top);
+  if (window == nullptr || !GDK_IS_X11_WINDOW(window) || !gtk_widget_is_drawable(area_)) {
+    return false;
+  }
+  int areaX = 0, areaY = 0;
+  if (!gtk_widget_translate_coordinates(area_, top, 0, 0, &areaX, &areaY)) return false;
+  PageRect box = view_.Layout().scroller;
+  box.width = std::min(box.width, width_ - box.x);
+  box.height = std::min(box.height, height_ - box.y);
+  if (box.width <= 0 || box.height <= 0) return true;
+  int windowWidth = gdk_window_get_width(window), windowHeight = gdk_window_get_height(window);
+  if (target_ == nullptr) {
+    target_ = cairo_xlib_surface_create(GDK_WINDOW_XDISPLAY(window), GDK_WINDOW_XID(window),
+                                        GDK_VISUAL_XVISUAL(gdk_window_get_visual(window)),
+                                        windowWidth, windowHeight);
+  } else {
+    cairo_xlib_surface_set_size(target_, windowWidth, windowHeight);
+  }
+  if (frame_ == nullptr || cairo_image_surface_get_width(frame_) != box.width ||
+      cairo_image_surface_get_height(frame_) != box.height) {
+    if (frame_ != nullptr) cairo_surface_destroy(frame_);
+    frame_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, box.width, box.height);
+  }
+  cairo_t* cr = cairo_create(frame_);
+  cairo_translate(cr, -box.x, -box.y);
+  cairo_rectangle(cr, box.x, box.y, box.width, box.height);
+  cairo_clip(cr);
+  DrawBackground(cr);
+  DrawScroller(cr);
+  cairo_destroy(cr);
+  cr = cairo_create(target_);
+  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+  cairo_set_source_surface(cr, frame_, areaX + box.x, areaY + box.y);
+  cairo_rectangle(cr, areaX + box.x, areaY + box.y, box.width, box.height);
+  cairo_fill(cr);
+  cairo_destroy(cr);
+  cairo_surface_flush(target_);
+  gdk_display_flush(gdk_window_get_display(window));
+  return true;
 }
 
 void PageViewGtk::LookChanged() {
@@ -262,6 +312,15 @@ gboolean PageViewGtk::OnQueryTooltip(GtkWidget*, gint x, gint y, gboolean, GtkTo
   if (run == nullptr || run->tooltip.empty()) return FALSE;
   gtk_tooltip_set_text(tooltip, Utf8From936(ReadableTooltip(run->tooltip)).c_str());
   return TRUE;
+}
+
+// The X window goes with the bar; its surface must go first.
+void PageViewGtk::ForgetWindow(GtkWidget*, gpointer self) {
+  auto* page = static_cast<PageViewGtk*>(self);
+  if (page->frame_ != nullptr) cairo_surface_destroy(page->frame_);
+  if (page->target_ != nullptr) cairo_surface_destroy(page->target_);
+  page->frame_ = nullptr;
+  page->target_ = nullptr;
 }
 
 void PageViewGtk::OnSizeAllocate(GtkWidget*, GdkRectangle* allocation, gpointer self) {

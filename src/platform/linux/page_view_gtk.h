@@ -17,7 +17,7 @@
 namespace vb {
 
 // The bar's page on GTK: one drawing area that shows the page file through the portable page
-// view. The scroller's strip is drawn once per page, in tiles, and moved; each step redraws the
+// view. The scroller's strip is drawn once per page, in tiles, and moved; each step paints the
 // scroller's box only.
 class PageViewGtk {
  public:
@@ -47,6 +47,7 @@ class PageViewGtk {
                                  GtkTooltip* tooltip, gpointer self);
   static void OnSizeAllocate(GtkWidget* widget, GdkRectangle* allocation, gpointer self);
   static gboolean OnStep(gpointer self);
+  static void ForgetWindow(GtkWidget* widget, gpointer self);
 
   void PointerAt(double x, double y);
   void ScheduleStep();
@@ -57,6 +58,7 @@ class PageViewGtk {
   cairo_surface_t* Tile(int column, int row);
   void DropTiles();
   void RedrawScroller();
+  bool PaintScrollerNow();
 
   std::function<void(const std::string&)> openOutside_;
   GtkWidget* area_;
@@ -66,6 +68,8 @@ class PageViewGtk {
   std::string pagePath_;
   std::optional<std::uint32_t> transparentKey_;
   std::map<std::pair<int, int>, cairo_surface_t*> tiles_;
+  cairo_surface_t* target_ = nullptr;  // the bar's X window
+  cairo_surface_t* frame_ = nullptr;   // the scroller, composed before it goes to the window
   guint stepSource_ = 0;
   int width_ = 0, height_ = 0;
 };
