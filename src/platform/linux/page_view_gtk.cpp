@@ -108,7 +108,9 @@ void PageViewGtk::RedrawScroller() {
 bool PageViewGtk::PaintScrollerNow() {
   GtkWidget* top = gtk_widget_get_toplevel(area_);
   GdkWindow* window = gtk_widget_get_window(top);
-  if (window == nullptr || !GDK_IS_X11_WINDOW(window) || !gtk_widget_is_drawable(area_)) {
+  // A scaled window is left to GTK, which knows its device pixels.
+  if (window == nullptr || !GDK_IS_X11_WINDOW(window) || !gtk_widget_is_drawable(area_) ||
+      gdk_window_get_scale_factor(window) != 1) {
     return false;
   }
   int areaX = 0, areaY = 0;
