@@ -2,22 +2,13 @@
 
 #include <algorithm>
 
+#include "settings/percent_escapes.h"
 #include "settings/text_936.h"
 
 namespace vb {
 namespace {
 
 constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
-int HexValue(char c) {
-  const std::size_t at = kHexDigits.find(static_cast<char>(c >= 'a' && c <= 'f' ? c - 32 : c));
-  return at == std::string_view::npos ? -1 : static_cast<int>(at);
-}
-
-bool StartsEscape(std::string_view text, std::size_t at) {
-  return at + 2 < text.size() && text[at] == '%' && HexValue(text[at + 1]) >= 0 &&
-         HexValue(text[at + 2]) >= 0;
-}
 
 bool NeedsEscape(unsigned char c) {
   return c <= 0x20 || c >= 0x7F ||
@@ -28,19 +19,6 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() &&
          std::equal(prefix.begin(), prefix.end(), text.begin(),
                     [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b + 32 : b); });
-}
-
-std::string Unescape(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (StartsEscape(text, i)) {
-      out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
-      i += 2;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
 }
 
 bool IsDriveLetter(std::string_view text) {
@@ -55,7 +33,7 @@ std::string RequestUrl(std::string_view typedAddress) {
   std::string url;
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const auto c = static_cast<unsigned char>(utf8[i]);
-    if (NeedsEscape(c) || (c == '%' && !StartsEscape(utf8, i))) {
+    if (NeedsEscape(c) || (c == '%' && !StartsPercentEscape(utf8, i))) {
       url += '%';
       url += kHexDigits[c >> 4];
       url += kHexDigits[c & 15];
@@ -80,14 +58,14 @@ std::optional<std::string> WindowsFilePath(std::string_view requestUrl) {
     if (backslash < hostEnd) hostEnd = backslash;
     const std::string_view host = rest.substr(0, hostEnd);
     if (IsDriveLetter(host)) {
-      path = Unescape(rest);
+      path = PercentDecoded(rest);
     } else if (host.empty() || (host.size() == 9 && StartsWithIgnoringCase(host, "localhost"))) {
-      path = Unescape(rest.substr(host.size()));
+      path = PercentDecoded(rest.substr(host.size()));
     } else {
-      path = "//" + Unescape(rest);
+      path = "//" + PercentDecoded(rest);
     }
   } else {
-    path = Unescape(rest);
+    path = PercentDecoded(rest);
   }
   if (path.size() >= 3 && (path[0] == '/' || path[0] == '\\') && IsDriveLetter(path.substr(1, 2))) {
     path.erase(0, 1);

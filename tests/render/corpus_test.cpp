@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "render_fixture.h"
+#include "support/corpus_folder.h"
 #include "support/page_markup.h"
 
 namespace vb {
@@ -80,12 +81,7 @@ TEST(VellobandPageTest, RunsWithSettingsOrFirstRunValues) {
 }
 
 TEST(VellobandPageTest, NoCorpusFeedBecomesMarkupOrCrashes) {
-  // The feed corpus lives beside the repository; VB_CORPUS_DIR points elsewhere.
-  const char* chosen = std::getenv("VB_CORPUS_DIR");
-  const char* source = std::getenv("VB_SOURCE_DIR");
-  const fs::path corpus = chosen != nullptr   ? fs::path(chosen)
-                          : source != nullptr ? fs::path(source) / "../shared/corpus"
-                                              : fs::path("/work/shared/corpus");
+  const fs::path corpus = testing::CorpusFolder();
   if (!fs::is_directory(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
   const testing::TempFolder folder;
   const std::string page = folder.File("page.html");

@@ -52,7 +52,7 @@ GtkDesktop::~GtkDesktop() {
   if (screen != nullptr) g_signal_handlers_disconnect_by_data(screen, this);
   tray_.Remove();
   bar_.reset();
-  web_.reset();
+  page_.reset();
 }
 
 bool GtkDesktop::CreateBar(int width, int height, BarEvents& events) {
@@ -92,7 +92,7 @@ void GtkDesktop::DestroyBar() {
   tray_.Remove();
   StopWatchingPanels();
   bar_.reset();
-  web_.reset();
+  page_.reset();
 }
 
 void GtkDesktop::ShowBar() {
@@ -166,7 +166,7 @@ void GtkDesktop::ApplyLayering() {
   bool keyed = active && (layeredFlags_ & kLayeredColorKey) != 0;
   bar_->SetOpacity(alpha ? alpha_ / 255.0 : 1.0);
   bar_->SetColourKey(keyed ? std::optional<Colour>(colourKey_) : std::nullopt);
-  if (web_) web_->SetTransparentColour(keyed ? HexOf(colourKey_) : std::string());
+  if (page_) page_->SetTransparentColour(keyed ? HexOf(colourKey_) : std::string());
 }
 
 void GtkDesktop::RedrawBar() {
@@ -182,21 +182,21 @@ void GtkDesktop::CreateIconControl(int controlId, int x, int y, int iconResource
 
 bool GtkDesktop::CreateBrowserHost(const std::string& pageFile, int width, int height) {
   if (!bar_) return false;
-  web_ = std::make_unique<WebViewHost>(&LaunchUri);
-  bar_->SetContent(web_->widget(), width, height);
+  page_ = std::make_unique<PageViewGtk>(&LaunchUri);
+  bar_->SetContent(page_->widget(), width, height);
   ApplyLayering();
-  web_->Show(pageFile);
+  page_->Show(pageFile);
   return true;
 }
 
 void GtkDesktop::ResizeAndShowBrowserHost(int width, int height) {
-  if (!web_) return;
-  gtk_widget_set_size_request(web_->widget(), width, height);
-  gtk_widget_show(web_->widget());
+  if (!page_) return;
+  gtk_widget_set_size_request(page_->widget(), width, height);
+  gtk_widget_show(page_->widget());
 }
 
 void GtkDesktop::ReloadPage() {
-  if (web_) web_->Reload();
+  if (page_) page_->Reload();
 }
 
 Point GtkDesktop::CursorPosition() const {
@@ -219,27 +219,27 @@ void GtkDesktop::SetCursorPosition(Point at) {
 // icons and within the browser's area means the browser.
 WindowRef GtkDesktop::WindowAt(Point at) const {
   x11::XWindow window = x11::WindowAt(at.x * Scale(), at.y * Scale());
-  if (!bar_ || !web_ || !bar_->Visible() || !x11::IsDescendantOf(window, bar_->Xid())) {
+  if (!bar_ || !page_ || !bar_->Visible() || !x11::IsDescendantOf(window, bar_->Xid())) {
     return window;
   }
   Rect frame = bar_->Frame();
   int x = at.x - frame.left, y = at.y - frame.top;
   GtkAllocation browser{};
-  gtk_widget_get_allocation(web_->widget(), &browser);
+  gtk_widget_get_allocation(page_->widget(), &browser);
   bool onBrowser = x >= browser.x && y >= browser.y && x < browser.x + browser.width &&
                    y < browser.y + browser.height;
   return onBrowser && !bar_->IconAt(x, y) ? BrowserRef() : window;
 }
 
 bool GtkDesktop::IsInsideBrowser(WindowRef window) const {
-  return web_ != nullptr && window == BrowserRef();
+  return page_ != nullptr && window == BrowserRef();
 }
 
 void GtkDesktop::FocusWindow(WindowRef window) {
   if (IsInsideBrowser(window) && bar_) {
     // Keyboard focus straight from X: the window manager is not asked, so nothing is activated.
     x11::SetInputFocus(bar_->Xid());
-    gtk_widget_grab_focus(web_->widget());
+    gtk_widget_grab_focus(page_->widget());
     return;
   }
   x11::SetInputFocus(static_cast<x11::XWindow>(window));

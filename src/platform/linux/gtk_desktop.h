@@ -7,14 +7,14 @@
 #include "platform/linux/bar_window_gtk.h"
 #include "platform/linux/event_loop.h"
 #include "platform/linux/icon_tips.h"
+#include "platform/linux/page_view_gtk.h"
 #include "platform/linux/strut.h"
 #include "platform/linux/tray_icon.h"
-#include "platform/linux/web_view_host.h"
 #include "ticker/desktop.h"
 
 namespace vb {
 
-// The desktop port on GTK 3, WebKitGTK and X11. gtk_init must have run.
+// The desktop port on GTK 3 and X11. gtk_init must have run.
 class GtkDesktop final : public Desktop {
  public:
   GtkDesktop();
@@ -46,7 +46,7 @@ class GtkDesktop final : public Desktop {
   // BrowserHost
   bool CreateBrowserHost(const std::string& pageFile, int width, int height) override;
   void ResizeAndShowBrowserHost(int width, int height) override;
-  bool FindBrowserDocument() override { return web_ != nullptr; }
+  bool FindBrowserDocument() override { return page_ != nullptr; }
   void ReloadPage() override;
 
   // InputFocus
@@ -114,7 +114,7 @@ class GtkDesktop final : public Desktop {
   static gboolean OnSessionSignal(gpointer self);
   void ApplyLayering();
   // Stands for the browser among X window ids: an address, which no X id can equal.
-  WindowRef BrowserRef() const { return reinterpret_cast<WindowRef>(web_.get()); }
+  WindowRef BrowserRef() const { return reinterpret_cast<WindowRef>(page_.get()); }
   void ClearStrut();
   // Device pixels per desktop pixel (GDK_SCALE); the bar and the port work in desktop pixels.
   static int Scale();
@@ -126,7 +126,7 @@ class GtkDesktop final : public Desktop {
   EventLoop loop_;
   BarEvents* events_ = nullptr;
   std::unique_ptr<BarWindowGtk> bar_;
-  std::unique_ptr<WebViewHost> web_;
+  std::unique_ptr<PageViewGtk> page_;
   TrayIcon tray_;
   IconTips tips_;
   std::vector<guint> signalSources_;

@@ -22,32 +22,11 @@ std::string SchemeOf(std::string_view uri) {
   return {};
 }
 
-// The address without its fragment: a reload may carry one.
-std::string_view WithoutFragment(std::string_view uri) {
-  return uri.substr(0, std::min(uri.find('#'), uri.size()));
-}
-
 }  // namespace
 
-LinkVerdict JudgeNavigation(std::string_view uri, std::string_view pageUri) {
-  std::string scheme = SchemeOf(uri);
-  if (scheme == "javascript") return LinkVerdict::kRefuse;
-  if (WithoutFragment(uri) == WithoutFragment(pageUri) || uri == "about:blank") {
-    return LinkVerdict::kLoad;
-  }
+bool OpensOutside(std::string_view uri) {
   static constexpr std::string_view kOutside[] = {"http", "https", "ftp", "mailto"};
-  if (std::find(std::begin(kOutside), std::end(kOutside), scheme) != std::end(kOutside)) {
-    return LinkVerdict::kOpenOutside;
-  }
-  return LinkVerdict::kRefuse;
+  return std::find(std::begin(kOutside), std::end(kOutside), SchemeOf(uri)) != std::end(kOutside);
 }
-
-const char* const kClickGuardScript =
-    "document.addEventListener('click',function(e){"
-    "for(var n=e.target;n;n=n.parentNode){"
-    "if(n.nodeName&&n.nodeName.toLowerCase()==='a'){"
-    "var h=(n.getAttribute('href')||'').replace(/[\\u0000-\\u0020]/g,'');"
-    "if(/^javascript:/i.test(h))e.preventDefault();"
-    "return;}}},true);";
 
 }  // namespace vb

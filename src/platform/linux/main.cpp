@@ -46,6 +46,9 @@ int main(int argc, char** argv) {
   }
   // The bar's window class is the program's name and class.
   g_set_prgname(kBarName);
+  // The bar draws with cairo alone; without this GDK sets up OpenGL to choose its visuals,
+  // which loads a whole software renderer into the process.
+  g_setenv("GDK_GL", "disable", FALSE);
   if (!gtk_init_check(nullptr, nullptr)) {
     std::fputs("velloband: cannot open the display\n", stderr);
     return 1;

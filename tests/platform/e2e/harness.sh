@@ -10,7 +10,7 @@ export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_CACHE_HOME=$WORK/h
 mkdir -p "$XDG_CONFIG_HOME/gtk-3.0" "$XDG_CACHE_HOME"
 # xdotool's two clicks stay one double click on a loaded machine.
 printf '[Settings]\ngtk-double-click-time=1000\n' >"$XDG_CONFIG_HOME/gtk-3.0/settings.ini"
-# GTK, WebKit and fontconfig keep caches for the process's lifetime: leave those out of the
+# GTK, Pango and fontconfig keep caches for the process's lifetime: leave those out of the
 # leak report, which still covers the program's own allocations.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp:print_suppressions=0"
@@ -167,6 +167,19 @@ shoot_page() {
 }
 
 colours_in() { convert "$1" -format '%k' info:; }
+# "x y width height" of what stands out from the background in an image; fails when nothing does.
+text_box() {
+  convert "$1" -format '%@' info: 2>/dev/null |
+    awk -F'[x+]' '$1 > 0 && $2 > 0 {print $3, $4, $1, $2; found = 1} END {exit !found}'
+}
+now_ms() { date +%s%3N; }
+# shoot_page_at FILE: shoot_page, printing when it was taken (the middle of the shot, in ms).
+shoot_page_at() {
+  local before
+  before=$(now_ms)
+  shoot_page "$1"
+  echo $(((before + $(now_ms)) / 2))
+}
 same_image() { [ "$(convert "$1" rgb:- | md5sum)" = "$(convert "$2" rgb:- | md5sum)" ]; }
 # Whether a fresh screenshot of the page, kept in FILE, shows text.
 page_shows_text() { shoot_page "$1" && [ "$(colours_in "$1")" -gt 8 ]; }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "pageview/page_model.h"
+
+namespace vb {
+
+// Reads the page that the renderer writes (code page 936) into its model. Only the page's own
+// small grammar and the update notice's a, font color, b and br are understood; any other markup
+// inside the scroller shows as its text, and nothing in the page is ever run. Any text gives a
+// model: what is missing keeps the browser's defaults.
+PageModel ReadPage(std::string_view page);
+
+// The same from the page file, whose CR LF line ends count as LF; empty when it cannot be read.
+std::optional<PageModel> ReadPageFile(const std::string& path);
+
+}  // namespace vb

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vb {
+
+// The value of a hexadecimal digit in either case, or -1.
+int HexDigitValue(char c);
+
+// Whether a %XX escape starts at `at`.
+bool StartsPercentEscape(std::string_view text, std::size_t at);
+
+// `text` with every %XX escape replaced by its byte; a '%' that starts none stays.
+std::string PercentDecoded(std::string_view text);
+
+}  // namespace vb

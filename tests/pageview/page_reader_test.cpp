@@ -1,0 +1,184 @@
+// The page file read back into the model the desktops draw.
+#include "pageview_fixture.h"
+
+namespace vb {
+namespace {
+
+using test::RunsOf;
+using ::testing::ElementsAre;
+
+std::vector<std::size_t> GroupSizes(const PageModel& model) {
+  std::vector<std::size_t> sizes;
+  for (const PageGroup& group : model.groups) {
+    sizes.push_back(std::count_if(group.runs.begin(), group.runs.end(),
+                                  [](const PageRun& run) { return run.kind == RunKind::kItem; }));
+  }
+  return sizes;
+}
+
+TEST(PageReaderTest, HeadAndMarqueeOfAHorizontalPage) {
+  test::RenderedPage page;
+  page.request.bkPic = "/tmp/pic(1) 2%.png";
+  page.request.dir = "right";
+  page.request.smooth = "5";
+  page.request.speed = "50";
+  page.request.lineNum = 2;
+  PageModel model = page.Read(test::Feed(7));
+
+  EXPECT_EQ(model.head.fontPx, 16);
+  EXPECT_EQ(model.head.lineHeight, 24);
+  EXPECT_EQ(model.head.background, "102030");
+  EXPECT_EQ(model.head.picture, "/tmp/pic(1) 2%.png");
+  EXPECT_EQ(model.head.linkColour, "ff0000");
+  EXPECT_EQ(model.head.visitedColour, "00ff00");
+  EXPECT_EQ(model.head.hoverColour, "ff00ff");
+
+  const PageScroller& scroller = model.scroller;
+  EXPECT_EQ(scroller.form, ScrollerForm::kMarquee);
+  EXPECT_EQ(scroller.heading, Heading::kRight);
+  EXPECT_EQ(scroller.step, 5);
+  EXPECT_EQ(scroller.delayMs, 50);
+  EXPECT_EQ(scroller.left, 72);
+  EXPECT_FALSE(scroller.height.has_value());
+  EXPECT_TRUE(scroller.over.stop);
+  EXPECT_TRUE(scroller.out.start);
+  EXPECT_THAT(GroupSizes(model), ElementsAre(3, 4));
+
+  // "< " runs left at step + 3, the stop sign stops, " >" runs right; leaving restores.
+  ASSERT_EQ(model.controlBar.controls.size(), 3u);
+  EXPECT_EQ(model.controlBar.left, 20);
+  EXPECT_EQ(model.controlBar.fontPx, 15);
+  const PageControl& back = model.controlBar.controls[0];
+  const PageControl& stop = model.controlBar.controls[1];
+  const PageControl& forth = model.controlBar.controls[2];
+  EXPECT_EQ(back.text, "< ");
+  EXPECT_EQ(stop.text, "\xA1\xD1");
+  EXPECT_EQ(forth.text, " >");
+  EXPECT_EQ(back.over.step, 8);
+  EXPECT_EQ(back.over.heading, Heading::kLeft);
+  EXPECT_TRUE(back.over.start);
+  EXPECT_EQ(back.out.step, 5);
+  EXPECT_EQ(back.out.heading, Heading::kRight);
+  EXPECT_FALSE(back.out.start);
+  EXPECT_TRUE(stop.over.stop);
+  EXPECT_EQ(forth.over.heading, Heading::kRight);
+  EXPECT_EQ(back.colour, "ff0000");
+  EXPECT_EQ(back.hoverColour, "00ff00");
+  EXPECT_EQ(stop.colour, "00ff00");
+  EXPECT_EQ(stop.hoverColour, "ff0000");
+}
+
+TEST(PageReaderTest, VerticalAndRollForms) {
+  test::RenderedPage page;
+  page.request.dir = "up";
+  page.request.lineNum = 2;
+  PageModel up = page.Read(test::Feed(5));
+  EXPECT_EQ(up.scroller.heading, Heading::kUp);
+  EXPECT_EQ(up.scroller.height, 48);
+  EXPECT_EQ(up.controlBar.controls[0].over.heading, Heading::kUp);
+  EXPECT_EQ(up.controlBar.controls[2].over.heading, Heading::kDown);
+  EXPECT_THAT(GroupSizes(up), ElementsAre(2, 2, 1));
+
+  page.request.dir = "no";
+  page.request.speed = "3000";
+  page.request.lineNum = 3;
+  page.request.tFont = "13";
+  PageModel roll = page.Read(test::Feed(4));
+  const PageScroller& scroller = roll.scroller;
+  EXPECT_EQ(scroller.form, ScrollerForm::kRoll);
+  EXPECT_EQ(scroller.height, 57);
+  ASSERT_TRUE(scroller.roll.has_value());
+  EXPECT_FALSE(scroller.roll->backwards);
+  EXPECT_EQ(scroller.roll->periodMs, 3000);
+  EXPECT_EQ(scroller.rollLines, 3);
+  EXPECT_TRUE(scroller.over.clearRoll);
+  EXPECT_FALSE(scroller.over.roll.has_value());
+  EXPECT_EQ(scroller.out.roll->periodMs, 3000);
+  EXPECT_THAT(GroupSizes(roll), ElementsAre(2, 2, 0));
+
+  const auto& controls = roll.controlBar.controls;
+  ASSERT_EQ(controls.size(), 3u);
+  EXPECT_TRUE(controls[0].over.clearRoll);
+  EXPECT_EQ(controls[0].over.roll->periodMs, 1000);
+  EXPECT_FALSE(controls[0].over.roll->backwards);
+  EXPECT_EQ(controls[0].out.roll->periodMs, 3000);
+  EXPECT_TRUE(controls[1].over.clearRoll);
+  EXPECT_FALSE(controls[1].over.roll.has_value());
+  EXPECT_TRUE(controls[2].over.roll->backwards);
+  EXPECT_EQ(controls[2].over.roll->periodMs, 1000);
+  EXPECT_TRUE(controls[2].out.roll->backwards);
+}
+
+TEST(PageReaderTest, ItemsNoticeAndUpdateNotice) {
+  test::RenderedPage page;
+  page.request.updateNotice =
+      "<b>New</b> <font color=green>version</font><br><a href=http://up.example/?a=1&amp;b=2>get "
+      "it</a><img src=x onerror=alert(1)><script>alert(2)</script><a href=\"http://up.example/"
+      "v9999\n1141\" target=_blank><font color=red>\xA1\xF1\xA1\xF1</font></a>\n";
+  std::string feed =
+      "<rss><channel><title>News &amp; more</title><item><title>A &lt;b&gt; &amp;amp; "
+      "&#20013;&#x6587;</title><link>http://x.example/?q=1&amp;r=2</link><description>line "
+      "one<br>line \"two\"</description></item></channel></rss>";
+  PageModel model = page.Read(feed);
+
+  std::vector<PageRun> items = RunsOf(model, RunKind::kItem);
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(items[0].address, "http://x.example/?q=1&amp;r=2");
+  EXPECT_EQ(items[0].text, " [-]A <b> &amp; \xD6\xD0\xCE\xC4 ");
+  EXPECT_THAT(items[0].tooltip, ::testing::StartsWith("News &amp; more\n\n"));
+  EXPECT_THAT(items[0].tooltip, ::testing::HasSubstr("line one   \nline 'two'..."));
+
+  std::vector<PageRun> update = RunsOf(model, RunKind::kUpdate);
+  ASSERT_GE(update.size(), 6u);
+  EXPECT_EQ(update[0].text, "New");
+  EXPECT_TRUE(update[0].bold);
+  EXPECT_EQ(update[2].text, "version");
+  EXPECT_EQ(update[2].colour, "green");
+  EXPECT_TRUE(update[3].lineBreak);
+  EXPECT_EQ(update[4].address, "http://up.example/?a=1&amp;b=2");
+  std::string shown;
+  for (const PageRun& run : update) shown += run.text;
+  EXPECT_EQ(
+      shown,
+      "New versionget it<img src=x onerror=alert(1)><script>alert(2)</script>\xA1\xF1\xA1\xF1\n");
+  EXPECT_EQ(update[update.size() - 2].address, "http://up.example/v9999\n1141");
+  EXPECT_TRUE(RunsOf(model, RunKind::kNotice).empty());
+
+  // A missing channel file leaves the notice that links to the channel's address.
+  page.request.updateNotice.clear();
+  page.request.currentChannel.path = page.folder.File("absent");
+  page.Read("");
+  PageModel empty = ReadPageFile(page.request.pageFile).value_or(PageModel{});
+  std::vector<PageRun> notice = RunsOf(empty, RunKind::kNotice);
+  ASSERT_EQ(notice.size(), 1u);
+  EXPECT_EQ(notice[0].address, "http://feeds.example/news");
+  EXPECT_EQ(notice[0].colour, "red");
+  EXPECT_TRUE(notice[0].text.starts_with("\xA1\xF1"));
+  EXPECT_TRUE(RunsOf(empty, RunKind::kItem).empty());
+
+  page.request.currentChannel.url.clear();
+  page.Read("");
+  notice = RunsOf(ReadPageFile(page.request.pageFile).value_or(PageModel{}), RunKind::kNotice);
+  ASSERT_EQ(notice.size(), 1u);
+  EXPECT_EQ(notice[0].address, "");
+}
+
+TEST(PageReaderTest, AnyTextGivesAModel) {
+  EXPECT_FALSE(ReadPageFile("/nonexistent/page.html").has_value());
+  for (std::string text :
+       {std::string(), std::string("<"), std::string("<a href='unterminated"),
+        std::string("<div id=d><div><a href=x title=\"t\" target=_blank>a</a></div></div>"),
+        std::string("<marquee scrollamount=x scrolldelay=-5 direction=sideways>"),
+        std::string("<script>var t=setInterval(roll,);var i=;f.onmouseover=function(){"),
+        std::string("\0<div\0id=d>\xFF<", 13)}) {
+    PageModel model = ReadPage(text);
+    EXPECT_GE(model.head.fontPx, 1) << text;
+  }
+  PageModel sideways = ReadPage("<marquee scrollamount=x scrolldelay=12 direction=sideways>");
+  EXPECT_EQ(sideways.scroller.heading, Heading::kLeft);
+  EXPECT_EQ(sideways.scroller.step, 6);
+  EXPECT_EQ(sideways.scroller.delayMs, 60);  // no truespeed: the browser's slowest
+}
+
+}  // namespace
+}  // namespace vb

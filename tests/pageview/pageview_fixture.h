@@ -1,0 +1,74 @@
+#pragma once
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "pageview/page_layout.h"
+#include "pageview/page_reader.h"
+#include "render/page_render.h"
+#include "support/temp_folder.h"
+
+namespace vb::test {
+
+// Every byte is 8 pixels wide, bold ones 9: widths the tests can work out by hand.
+class FixedWidth : public TextMeasure {
+ public:
+  int Width(std::string_view text, int, bool bold) override {
+    return static_cast<int>(text.size()) * (bold ? 9 : 8);
+  }
+};
+
+// Renders a feed with the program's renderer and reads the page back, as the bar does.
+class RenderedPage {
+ public:
+  RenderedPage() {
+    request.currentChannel = {folder.File("channel0"), "http://feeds.example/news"};
+    request.pageFile = folder.File("page.html");
+    request.bgColor = "102030";
+    request.txtColor = "ff0000";
+    request.vstColor = "00ff00";
+    request.lnkColor = "ff00ff";
+    request.dir = "left";
+    request.smooth = "2";
+    request.speed = "30";
+    request.tFont = "16";
+    request.colNum = 2;
+  }
+
+  PageModel Read(const std::string& feed) {
+    testing::WriteFile(request.currentChannel.path, feed);
+    result = RenderChannelPage(request);
+    return ReadPageFile(request.pageFile).value_or(PageModel{});
+  }
+
+  testing::TempFolder folder;
+  PageRenderRequest request;
+  int result = 0;
+};
+
+inline std::string Feed(int items) {
+  std::string feed = "<rss><channel><title>News</title>\n";
+  for (int i = 1; i <= items; ++i) {
+    std::string n = std::to_string(i);
+    feed += "<item><title>Item " + n + "</title><link>http://news.example/" + n +
+            "</link><pubDate>Sun, 06 Dec 26 03:0" + std::to_string(i % 10) +
+            ":00 GMT</pubDate></item>\n";
+  }
+  return feed + "</channel></rss>\n";
+}
+
+// The runs of one kind, group after group.
+inline std::vector<PageRun> RunsOf(const PageModel& model, RunKind kind) {
+  std::vector<PageRun> runs;
+  for (const PageGroup& group : model.groups) {
+    for (const PageRun& run : group.runs) {
+      if (run.kind == kind) runs.push_back(run);
+    }
+  }
+  return runs;
+}
+
+}  // namespace vb::test
