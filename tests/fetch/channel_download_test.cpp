@@ -3,8 +3,8 @@
 
 #include <atomic>
 #include <chrono>
-#include <future>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <tuple>
@@ -154,48 +154,15 @@ TEST_F(ChannelDownloadTest, AddressesAsTypedReachTheirFeeds) {
   }
 }
 
-// Writes a part of a feed, then waits until the test lets it finish.
-struct StalledTransfer : Transfer {
-  TransferResult Fetch(const std::string&, const std::string& file) override {
-    testing::WriteFile(file, "<rss>");
-    writing.set_value();
-    finish.get_future().wait();
-    return TransferResult::kDone;
-  }
-  std::promise<void> writing, finish;
-};
-
-TEST_F(ChannelDownloadTest, AProgramThatOutlivesItsWorkersLeavesNoTemporaryFile) {
-  const auto transfer = std::make_shared<StalledTransfer>();
-  const DownloadTarget target{folder.File("velloband4"), Url("/feed")};
-  testing::WriteFile(target.path, "old");
-  {
-    std::future<void> writing = transfer->writing.get_future();
-    ThreadDownloadStarter starter(transfer);
-    starter.Start(target);
-    writing.wait();
-    EXPECT_EQ(folder.FileCount(), 3);  // source, target and the worker's temporary file
-  }
-  EXPECT_EQ(folder.FileCount(), 2);
-  // The worker, let go after all, finds its file gone and keeps the old copy.
-  transfer->finish.set_value();
-  const auto deadline = std::chrono::steady_clock::now() + 20s;
-  while (transfer.use_count() > 1 && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(10ms);
-  }
-  EXPECT_EQ(folder.FileCount(), 2);
-  EXPECT_EQ(testing::ReadFileIfAny(target.path), "old");
-}
-
-// Holds every fetch until opened, recording what was asked for.
+// Holds every fetch until opened, its part of a feed written, recording what was asked for.
 class GatedTransfer : public Transfer {
  public:
   TransferResult Fetch(const std::string& url, const std::string& file) override {
+    testing::WriteFile(file, url);
     std::unique_lock lock(mutex_);
     urls_.push_back(url);
     changed_.notify_all();
     changed_.wait(lock, [&] { return open_; });
-    testing::WriteFile(file, url);
     return TransferResult::kDone;
   }
   void Open() {
@@ -219,6 +186,35 @@ class GatedTransfer : public Transfer {
   std::vector<std::string> urls_;
 };
 
+// Polls `done`, doing `step` between polls, for up to 20 seconds.
+template <typename Done>
+void WaitUntil(
+    Done done, const std::function<void()>& step = [] {}) {
+  const auto deadline = std::chrono::steady_clock::now() + 20s;
+  while (!done() && std::chrono::steady_clock::now() < deadline) {
+    step();
+    std::this_thread::sleep_for(10ms);
+  }
+}
+
+TEST_F(ChannelDownloadTest, AProgramThatOutlivesItsWorkersLeavesNoTemporaryFile) {
+  const auto transfer = std::make_shared<GatedTransfer>();
+  const DownloadTarget target{folder.File("velloband4"), Url("/feed")};
+  testing::WriteFile(target.path, "old");
+  {
+    ThreadDownloadStarter starter(transfer);
+    starter.Start(target);
+    ASSERT_TRUE(transfer->WaitForCount(1));
+    EXPECT_EQ(folder.FileCount(), 3);  // source, target and the worker's temporary file
+  }
+  EXPECT_EQ(folder.FileCount(), 2);
+  // The worker, let go after all, finds its file gone and keeps the old copy.
+  transfer->Open();
+  WaitUntil([&] { return transfer.use_count() == 1; });
+  EXPECT_EQ(folder.FileCount(), 2);
+  EXPECT_EQ(testing::ReadFileIfAny(target.path), "old");
+}
+
 TEST(ThreadDownloadStarter, RunsOneTransferPerTargetAtATime) {
   testing::TempFolder folder;
   const auto transfer = std::make_shared<GatedTransfer>();
@@ -234,17 +230,13 @@ TEST(ThreadDownloadStarter, RunsOneTransferPerTargetAtATime) {
 
   // Once the first has ended, the target takes a new start.
   transfer->Open();
-  const auto deadline = std::chrono::steady_clock::now() + 20s;
-  while (transfer->Urls().size() < 3 && std::chrono::steady_clock::now() < deadline) {
-    starter.Start({channel, "http://a/third"});
-    std::this_thread::sleep_for(10ms);
-  }
+  WaitUntil([&] { return transfer->Urls().size() >= 3; },
+            [&] {
+              starter.Start({channel, "http://a/third"});
+            });
   ASSERT_GE(transfer->Urls().size(), 3u);
   EXPECT_EQ(transfer->Urls()[2], "http://a/third");
-  while (testing::ReadFileIfAny(channel) != "http://a/third" &&
-         std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(10ms);
-  }
+  WaitUntil([&] { return testing::ReadFileIfAny(channel) == "http://a/third"; });
   EXPECT_EQ(testing::ReadFileIfAny(channel), "http://a/third");
 }
 
