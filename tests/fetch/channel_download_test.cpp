@@ -27,7 +27,6 @@ class ChannelDownloadTest : public ::testing::Test {
     for (const char* proxy : {"http_proxy", "all_proxy", "ALL_PROXY"}) unsetenv(proxy);
     testing::WriteFile(source, kLocal);
     server.Get("/feed", [&](const Request& request, Response& response) {
-      ++served;
       response.set_content(request.get_header_value("User-Agent") == "Velloband/1.1" ? kFresh : "",
                            "text/xml");
     });
@@ -49,15 +48,7 @@ class ChannelDownloadTest : public ::testing::Test {
       response.set_content(kFresh, "text/xml");
     });
     // Fast enough for the speed rule, too slow for the overall deadline.
-    server.Get("/trickle", [this](const Request&, Response& response) {
-      response.set_chunked_content_provider("text/xml", [this](size_t, DataSink& sink) {
-        for (int i = 0; i < 200 && !stopping && sink.write("x", 1); ++i) {
-          std::this_thread::sleep_for(200ms);
-        }
-        sink.done();
-        return true;
-      });
-    });
+    Stream("/trickle", std::vector<std::string>(200, "x"), true, 200ms);
     port = server.bind_to_any_port("127.0.0.1");
     listener = std::thread([this] { server.listen_after_bind(); });
   }
@@ -70,12 +61,12 @@ class ChannelDownloadTest : public ::testing::Test {
   }
 
   void Stream(const std::string& path, const std::vector<std::string>& chunks, bool complete = true,
-              std::chrono::seconds pause = 0s) {
-    server.Get(path, [=](const Request&, Response& response) {
-      response.set_chunked_content_provider("text/xml", [=](size_t, DataSink& sink) {
-        for (std::size_t i = 0; i < chunks.size(); ++i) {
+              std::chrono::milliseconds pause = 0ms) {
+    server.Get(path, [=, this](const Request&, Response& response) {
+      response.set_chunked_content_provider("text/xml", [=, this](size_t, DataSink& sink) {
+        for (std::size_t i = 0; i < chunks.size() && !stopping; ++i) {
           if (i > 0) std::this_thread::sleep_for(pause);
-          sink.write(chunks[i].data(), chunks[i].size());
+          if (!sink.write(chunks[i].data(), chunks[i].size())) return false;
         }
         if (complete) sink.done();
         return complete;
@@ -92,7 +83,6 @@ class ChannelDownloadTest : public ::testing::Test {
   httplib::Server server;
   int port = 0;
   std::thread listener;
-  std::atomic<int> served{0};
   std::string typedTarget;  // the last /typed/ request, as it came over the wire
   std::atomic<bool> stopping{false};
   testing::TempFolder folder;
