@@ -126,9 +126,8 @@ TEST_F(ChannelDownloadTest, AddressesAsTypedReachTheirFeeds) {
   std::filesystem::create_directories(folder.File("my feeds/中文"));
   testing::WriteFile(folder.File("my feeds/中文/新闻.xml"), kLocal);
   const std::tuple<std::string, std::string, std::string> cases[] = {
-      {Url("/typed/two words.xml vbco;cd=up;"), kFresh, "/typed/two%20words.xml"},
-      {Url("/typed/" + news936 + ".xml?k=" + chinese936), kFresh,
-       "/typed/%E6%96%B0%E9%97%BB.xml?k=%E4%B8%AD%E6%96%87"},
+      {Url("/typed/two " + news936 + ".xml?k=" + chinese936 + " vbco;cd=up;"), kFresh,
+       "/typed/two%20%E6%96%B0%E9%97%BB.xml?k=%E4%B8%AD%E6%96%87"},
       {"file://" + folder.path() + "/my feeds/" + chinese936 + "/" + news936 + ".xml", kLocal, ""},
       {"file://" + folder.path() + "/my%20feeds/%E4%B8%AD%E6%96%87/" + news936 + ".xml", kLocal,
        ""}};
