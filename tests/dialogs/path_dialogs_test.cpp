@@ -12,6 +12,13 @@ using namespace ids;
 using testing::ReadFile;
 using Strings = std::vector<std::string>;
 
+// Types `path` into the dialog's one field and presses `button`.
+void Submit(DialogController& dialog, testing::DialogWorld& w, int field, const std::string& path,
+            int button = IDC_APPLY) {
+  w.view.SetText(field, path);
+  dialog.OnCommand(button, kNotifyClicked);
+}
+
 TEST(ImportDialog, ReplacesTheSettingsFileWholeOrNotAtAll) {
   testing::DialogWorld w;
   w.profile.Write("Format", "Dir", "up");
@@ -21,8 +28,7 @@ TEST(ImportDialog, ReplacesTheSettingsFileWholeOrNotAtAll) {
   EXPECT_EQ(w.view.Text(IDC_IMPORT_PATH), "/home/u/velloband.cnf");
   EXPECT_EQ(w.settings.iniIn, "");
   for (const std::string& bad : {w.folder.File("missing.cnf"), w.folder.path()}) {
-    w.view.SetText(IDC_IMPORT_PATH, bad);
-    dialog->OnCommand(IDC_APPLY, kNotifyClicked);
+    Submit(*dialog, w, IDC_IMPORT_PATH, bad);
     EXPECT_EQ(w.Key("Format", "Dir"), "up") << bad;
     EXPECT_EQ(w.Key("IniFile", "IniIn"), bad);  // recorded all the same
   }
@@ -30,8 +36,7 @@ TEST(ImportDialog, ReplacesTheSettingsFileWholeOrNotAtAll) {
 
   const std::string source = w.folder.File("saved.cnf");
   testing::WriteFile(source, "[Format]\r\nDir=down\r\n");
-  w.view.SetText(IDC_IMPORT_PATH, source);
-  dialog->OnCommand(IDOK, kNotifyClicked);
+  Submit(*dialog, w, IDC_IMPORT_PATH, source, IDOK);
   EXPECT_EQ(w.Key("Format", "Dir"), "down");
   EXPECT_EQ(w.Key("IniFile", "IniIn"), source);
   EXPECT_EQ(w.view.closed, 1);
@@ -45,14 +50,12 @@ TEST(ExportDialog, RecordsTheTargetFirstSoTheCopyHoldsIt) {
   auto dialog = w.Open(IDD_EXPORT);
   EXPECT_EQ(w.view.Text(IDC_EXPORT_PATH), "last.cnf");
   const std::string nowhere = w.folder.File("no/such.cnf");
-  w.view.SetText(IDC_EXPORT_PATH, nowhere);
-  dialog->OnCommand(IDC_APPLY, kNotifyClicked);
+  Submit(*dialog, w, IDC_EXPORT_PATH, nowhere);
   EXPECT_FALSE(std::filesystem::exists(nowhere));
   EXPECT_EQ(w.Key("IniFile", "IniOut"), nowhere);
 
   const std::string target = w.folder.File("backup.cnf");
-  w.view.SetText(IDC_EXPORT_PATH, target);
-  dialog->OnCommand(IDOK, kNotifyClicked);
+  Submit(*dialog, w, IDC_EXPORT_PATH, target, IDOK);
   EXPECT_EQ(ProfileStore(target).Read("IniFile", "IniOut", "", 259), target);
   EXPECT_EQ(ReadFile(target), ReadFile(w.paths.settingsFile));
   EXPECT_EQ(w.view.closed, 1);
@@ -61,17 +64,14 @@ TEST(ExportDialog, RecordsTheTargetFirstSoTheCopyHoldsIt) {
 TEST(BkPicDialog, StoresThePictureRendersAgainAndCancelDropsIt) {
   testing::DialogWorld w;
   auto dialog = w.Open(IDD_BKPIC);
-  w.view.SetText(IDC_BKPIC_PATH, std::string(300, 'p'));
-  dialog->OnCommand(IDC_APPLY, kNotifyClicked);
+  Submit(*dialog, w, IDC_BKPIC_PATH, std::string(300, 'p'));
   EXPECT_EQ(w.settings.bkPic, std::string(259, 'p'));
-  w.view.SetText(IDC_BKPIC_PATH, "");
-  dialog->OnCommand(IDOK, kNotifyClicked);
+  Submit(*dialog, w, IDC_BKPIC_PATH, "", IDOK);
   EXPECT_EQ(w.Key("Format", "BkPic"), "");
   EXPECT_EQ(w.bar.calls, Strings({"step", "step"}));
 
   auto cancelled = w.Open(IDD_BKPIC);
-  w.view.SetText(IDC_BKPIC_PATH, "d:/new.jpg");
-  cancelled->OnCommand(IDCANCEL, kNotifyClicked);
+  Submit(*cancelled, w, IDC_BKPIC_PATH, "d:/new.jpg", IDCANCEL);
   EXPECT_EQ(w.settings.bkPic, "");
   EXPECT_EQ(w.view.closed, 2);
 }

@@ -3,8 +3,8 @@
 
 #include <atomic>
 #include <chrono>
-#include <future>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <tuple>
@@ -27,7 +27,6 @@ class ChannelDownloadTest : public ::testing::Test {
     for (const char* proxy : {"http_proxy", "all_proxy", "ALL_PROXY"}) unsetenv(proxy);
     testing::WriteFile(source, kLocal);
     server.Get("/feed", [&](const Request& request, Response& response) {
-      ++served;
       response.set_content(request.get_header_value("User-Agent") == "Velloband/1.1" ? kFresh : "",
                            "text/xml");
     });
@@ -49,15 +48,7 @@ class ChannelDownloadTest : public ::testing::Test {
       response.set_content(kFresh, "text/xml");
     });
     // Fast enough for the speed rule, too slow for the overall deadline.
-    server.Get("/trickle", [this](const Request&, Response& response) {
-      response.set_chunked_content_provider("text/xml", [this](size_t, DataSink& sink) {
-        for (int i = 0; i < 200 && !stopping && sink.write("x", 1); ++i) {
-          std::this_thread::sleep_for(200ms);
-        }
-        sink.done();
-        return true;
-      });
-    });
+    Stream("/trickle", std::vector<std::string>(200, "x"), true, 200ms);
     port = server.bind_to_any_port("127.0.0.1");
     listener = std::thread([this] { server.listen_after_bind(); });
   }
@@ -70,12 +61,12 @@ class ChannelDownloadTest : public ::testing::Test {
   }
 
   void Stream(const std::string& path, const std::vector<std::string>& chunks, bool complete = true,
-              std::chrono::seconds pause = 0s) {
-    server.Get(path, [=](const Request&, Response& response) {
-      response.set_chunked_content_provider("text/xml", [=](size_t, DataSink& sink) {
-        for (std::size_t i = 0; i < chunks.size(); ++i) {
+              std::chrono::milliseconds pause = 0ms) {
+    server.Get(path, [=, this](const Request&, Response& response) {
+      response.set_chunked_content_provider("text/xml", [=, this](size_t, DataSink& sink) {
+        for (std::size_t i = 0; i < chunks.size() && !stopping; ++i) {
           if (i > 0) std::this_thread::sleep_for(pause);
-          sink.write(chunks[i].data(), chunks[i].size());
+          if (!sink.write(chunks[i].data(), chunks[i].size())) return false;
         }
         if (complete) sink.done();
         return complete;
@@ -92,7 +83,6 @@ class ChannelDownloadTest : public ::testing::Test {
   httplib::Server server;
   int port = 0;
   std::thread listener;
-  std::atomic<int> served{0};
   std::string typedTarget;  // the last /typed/ request, as it came over the wire
   std::atomic<bool> stopping{false};
   testing::TempFolder folder;
@@ -136,9 +126,8 @@ TEST_F(ChannelDownloadTest, AddressesAsTypedReachTheirFeeds) {
   std::filesystem::create_directories(folder.File("my feeds/中文"));
   testing::WriteFile(folder.File("my feeds/中文/新闻.xml"), kLocal);
   const std::tuple<std::string, std::string, std::string> cases[] = {
-      {Url("/typed/two words.xml vbco;cd=up;"), kFresh, "/typed/two%20words.xml"},
-      {Url("/typed/" + news936 + ".xml?k=" + chinese936), kFresh,
-       "/typed/%E6%96%B0%E9%97%BB.xml?k=%E4%B8%AD%E6%96%87"},
+      {Url("/typed/two " + news936 + ".xml?k=" + chinese936 + " vbco;cd=up;"), kFresh,
+       "/typed/two%20%E6%96%B0%E9%97%BB.xml?k=%E4%B8%AD%E6%96%87"},
       {"file://" + folder.path() + "/my feeds/" + chinese936 + "/" + news936 + ".xml", kLocal, ""},
       {"file://" + folder.path() + "/my%20feeds/%E4%B8%AD%E6%96%87/" + news936 + ".xml", kLocal,
        ""}};
@@ -154,48 +143,15 @@ TEST_F(ChannelDownloadTest, AddressesAsTypedReachTheirFeeds) {
   }
 }
 
-// Writes a part of a feed, then waits until the test lets it finish.
-struct StalledTransfer : Transfer {
-  TransferResult Fetch(const std::string&, const std::string& file) override {
-    testing::WriteFile(file, "<rss>");
-    writing.set_value();
-    finish.get_future().wait();
-    return TransferResult::kDone;
-  }
-  std::promise<void> writing, finish;
-};
-
-TEST_F(ChannelDownloadTest, AProgramThatOutlivesItsWorkersLeavesNoTemporaryFile) {
-  const auto transfer = std::make_shared<StalledTransfer>();
-  const DownloadTarget target{folder.File("velloband4"), Url("/feed")};
-  testing::WriteFile(target.path, "old");
-  {
-    std::future<void> writing = transfer->writing.get_future();
-    ThreadDownloadStarter starter(transfer);
-    starter.Start(target);
-    writing.wait();
-    EXPECT_EQ(folder.FileCount(), 3);  // source, target and the worker's temporary file
-  }
-  EXPECT_EQ(folder.FileCount(), 2);
-  // The worker, let go after all, finds its file gone and keeps the old copy.
-  transfer->finish.set_value();
-  const auto deadline = std::chrono::steady_clock::now() + 20s;
-  while (transfer.use_count() > 1 && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(10ms);
-  }
-  EXPECT_EQ(folder.FileCount(), 2);
-  EXPECT_EQ(testing::ReadFileIfAny(target.path), "old");
-}
-
-// Holds every fetch until opened, recording what was asked for.
+// Holds every fetch until opened, its part of a feed written, recording what was asked for.
 class GatedTransfer : public Transfer {
  public:
   TransferResult Fetch(const std::string& url, const std::string& file) override {
+    testing::WriteFile(file, url);
     std::unique_lock lock(mutex_);
     urls_.push_back(url);
     changed_.notify_all();
     changed_.wait(lock, [&] { return open_; });
-    testing::WriteFile(file, url);
     return TransferResult::kDone;
   }
   void Open() {
@@ -219,6 +175,35 @@ class GatedTransfer : public Transfer {
   std::vector<std::string> urls_;
 };
 
+// Polls `done`, doing `step` between polls, for up to 20 seconds.
+template <typename Done>
+void WaitUntil(
+    Done done, const std::function<void()>& step = [] {}) {
+  const auto deadline = std::chrono::steady_clock::now() + 20s;
+  while (!done() && std::chrono::steady_clock::now() < deadline) {
+    step();
+    std::this_thread::sleep_for(10ms);
+  }
+}
+
+TEST_F(ChannelDownloadTest, AProgramThatOutlivesItsWorkersLeavesNoTemporaryFile) {
+  const auto transfer = std::make_shared<GatedTransfer>();
+  const DownloadTarget target{folder.File("velloband4"), Url("/feed")};
+  testing::WriteFile(target.path, "old");
+  {
+    ThreadDownloadStarter starter(transfer);
+    starter.Start(target);
+    ASSERT_TRUE(transfer->WaitForCount(1));
+    EXPECT_EQ(folder.FileCount(), 3);  // source, target and the worker's temporary file
+  }
+  EXPECT_EQ(folder.FileCount(), 2);
+  // The worker, let go after all, finds its file gone and keeps the old copy.
+  transfer->Open();
+  WaitUntil([&] { return transfer.use_count() == 1; });
+  EXPECT_EQ(folder.FileCount(), 2);
+  EXPECT_EQ(testing::ReadFileIfAny(target.path), "old");
+}
+
 TEST(ThreadDownloadStarter, RunsOneTransferPerTargetAtATime) {
   testing::TempFolder folder;
   const auto transfer = std::make_shared<GatedTransfer>();
@@ -234,17 +219,13 @@ TEST(ThreadDownloadStarter, RunsOneTransferPerTargetAtATime) {
 
   // Once the first has ended, the target takes a new start.
   transfer->Open();
-  const auto deadline = std::chrono::steady_clock::now() + 20s;
-  while (transfer->Urls().size() < 3 && std::chrono::steady_clock::now() < deadline) {
-    starter.Start({channel, "http://a/third"});
-    std::this_thread::sleep_for(10ms);
-  }
+  WaitUntil([&] { return transfer->Urls().size() >= 3; },
+            [&] {
+              starter.Start({channel, "http://a/third"});
+            });
   ASSERT_GE(transfer->Urls().size(), 3u);
   EXPECT_EQ(transfer->Urls()[2], "http://a/third");
-  while (testing::ReadFileIfAny(channel) != "http://a/third" &&
-         std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(10ms);
-  }
+  WaitUntil([&] { return testing::ReadFileIfAny(channel) == "http://a/third"; });
   EXPECT_EQ(testing::ReadFileIfAny(channel), "http://a/third");
 }
 

@@ -14,13 +14,7 @@ class ItemLinesTest : public test::RenderTest {
   // The sizes of the groups of `n` items.
   std::vector<int> Groups(int n) {
     request_.noDescription = 1;
-    const std::string page = Items(Feed(std::vector<std::string>(n, "<title>t</title>")));
-    std::vector<int> sizes{0};
-    for (std::size_t at = 0; at < page.size(); ++at) {
-      if (page.compare(at, 8, "<a href=") == 0) ++sizes.back();
-      if (page.compare(at, 11, "</div><div>") == 0) sizes.push_back(0);
-    }
-    return sizes;
+    return test::LinesPerGroup(Items(Feed(std::vector<std::string>(n, "<title>t</title>"))));
   }
 };
 

@@ -59,4 +59,14 @@ inline std::string Feed(const std::vector<std::string>& items, const std::string
   return feed + "</channel></rss>\n";
 }
 
+// How many item lines each group of the scroller holds.
+inline std::vector<int> LinesPerGroup(const std::string& items) {
+  std::vector<int> sizes{0};
+  for (std::size_t at = 0; at < items.size(); ++at) {
+    if (items.compare(at, 8, "<a href=") == 0) ++sizes.back();
+    if (items.compare(at, 11, "</div><div>") == 0) sizes.push_back(0);
+  }
+  return sizes;
+}
+
 }  // namespace vb::test

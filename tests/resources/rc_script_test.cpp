@@ -7,6 +7,7 @@
 
 #include "resources/icons.h"
 #include "resources/resource_ids.h"
+#include "support/source_dir.h"
 #include "support/temp_folder.h"
 
 namespace vb::res {
@@ -17,9 +18,7 @@ using testing::TempFolder;
 
 // The Windows build compiles the committed copy, so it must match what the generator writes.
 TEST(RcScript, GeneratorWritesTheCommittedScriptAndTheResourceCompilerTakesIt) {
-  const char* source = std::getenv("VB_SOURCE_DIR");
-  ASSERT_NE(source, nullptr);
-  const std::filesystem::path committed = std::filesystem::path(source) / "resources" / "win32";
+  const std::filesystem::path committed = testing::SourceDir() / "resources" / "win32";
   TempFolder folder;
   ASSERT_EQ(std::system((std::string(VB_MAKE_RC) + " " + folder.File("velloband.rc")).c_str()), 0);
   const std::string script = RcScript();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "support/temp_folder.h"
 
@@ -26,6 +27,11 @@ class ChannelTableTest : public ::testing::Test {
   }
   std::string Key(const char* section, const std::string& key) const {
     return profile_.Read(section, key, "<none>", 259);
+  }
+  std::vector<std::string> Keys(const char* section, std::initializer_list<const char*> keys) {
+    std::vector<std::string> values;
+    for (const char* key : keys) values.push_back(Key(section, key));
+    return values;
   }
 
   TempFolder folder_;
@@ -97,15 +103,11 @@ TEST_F(ChannelTableTest, DeletingShiftsSlotsRemovesTheLastKeysAndItsFile) {
 
   EXPECT_TRUE(DeleteChannel(store_, 0));
   EXPECT_EQ(table_.count, 2);
-  EXPECT_EQ(Key("URL", "-1"), "B");
-  EXPECT_EQ(Key("URL", "0"), "http://b");
-  EXPECT_EQ(Key("URL", "-2"), "C");
-  EXPECT_EQ(Key("URL", "1"), "http://c");
-  EXPECT_EQ(Key("URL", "-3"), "<none>");
-  EXPECT_EQ(Key("URL", "2"), "<none>");
-  EXPECT_EQ(Key("CodePage", "2"), "<none>");
-  EXPECT_EQ(Key("CodePage", "0"), "936") << "an empty code page leaves the slot's old key";
-  EXPECT_EQ(Key("CodePage", "1"), "65001");
+  EXPECT_EQ(Keys("URL", {"-1", "0", "-2", "1", "-3", "2"}),
+            (std::vector<std::string>{"B", "http://b", "C", "http://c", "<none>", "<none>"}));
+  // An empty code page leaves the slot's old key.
+  EXPECT_EQ(Keys("CodePage", {"0", "1", "2"}),
+            (std::vector<std::string>{"936", "65001", "<none>"}));
   EXPECT_EQ(Key("FileNo", "MaxFileNo"), "2");
   EXPECT_FALSE(std::filesystem::exists(paths_.ChannelFile(2)));
   EXPECT_TRUE(std::filesystem::exists(paths_.ChannelFile(0)));
