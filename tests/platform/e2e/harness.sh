@@ -68,9 +68,16 @@ expect_ini() { [ "$(ini_value "$1" "$2")" = "$3" ] || fail "$2 is '$(ini_value "
 
 # A window manager that honours struts, unless NO_WM is set; OPENBOX_RC names its settings.
 start_window_manager() {
-  openbox --sm-disable ${OPENBOX_RC:+--config-file "$OPENBOX_RC"} >"$WORK/openbox.log" 2>&1 &
-  HELPER_PIDS+=($!)
-  expect 20 "openbox did not start" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+  # Now and then openbox gives up at once on a busy machine; a second start takes.
+  local attempt
+  for attempt in 1 2 3; do
+    openbox --sm-disable ${OPENBOX_RC:+--config-file "$OPENBOX_RC"} >>"$WORK/openbox.log" 2>&1 &
+    HELPER_PIDS+=($!)
+    wait_until 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' && return
+    stop "${HELPER_PIDS[-1]}"
+  done
+  cat "$WORK/openbox.log" >&2
+  fail "openbox did not start"
 }
 
 start_display() {
