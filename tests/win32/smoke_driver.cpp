@@ -13,6 +13,8 @@
 namespace {
 
 constexpr const wchar_t* kBarTitle = L"Velloband V1.1";
+constexpr const wchar_t* kPageHostClass = L"Velloband Page Host";
+constexpr const wchar_t* kPageClass = L"Velloband Page";
 constexpr int kConfigCommand = 40002;
 constexpr int kChannelList = 1045;
 constexpr int kChannelUrl = 1047;
@@ -65,8 +67,26 @@ bool CheckBar(int seconds, int top) {
   if (rect.right - rect.left != GetSystemMetrics(SM_CXSCREEN)) ok = Fail("width");
   if (rect.bottom - rect.top != 24) ok = Fail("height");
   if (rect.top != top) ok = Fail("position");
-  if (FindWindowExW(bar, nullptr, L"AtlAxWin", nullptr) == nullptr) ok = Fail("browser host");
+  if (FindWindowExW(bar, nullptr, L"AtlAxWin", nullptr) == nullptr &&
+      FindWindowExW(bar, nullptr, kPageHostClass, nullptr) == nullptr) {
+    ok = Fail("no host for the page");
+  }
   return ok;
+}
+
+// Where the browser control is not at hand the bar draws the page itself, in a child of its
+// page host. Prints the page's place on the screen: left, top, width and height.
+bool PrintPageView() {
+  const HWND bar = WaitForBar(10);
+  if (bar == nullptr) return Fail("no bar");
+  const HWND host = FindWindowExW(bar, nullptr, kPageHostClass, nullptr);
+  const HWND view = host == nullptr ? nullptr : FindWindowExW(host, nullptr, kPageClass, nullptr);
+  if (view == nullptr || !IsWindowVisible(view)) return Fail("the bar shows no page view");
+  RECT rect{};
+  GetWindowRect(view, &rect);
+  std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+              rect.bottom - rect.top);
+  return true;
 }
 
 bool PrintRunValue() {
@@ -147,6 +167,8 @@ int main() {
   bool ok = false;
   if (verb == L"bar") {
     ok = CheckBar(number, argc > 3 ? _wtoi(argv[3]) : 0);
+  } else if (verb == L"page-view") {
+    ok = PrintPageView();
   } else if (verb == L"run-value") {
     ok = PrintRunValue();
   } else if (verb == L"tray-icons") {
@@ -158,7 +180,7 @@ int main() {
     ok = AddChannel(argument, argv[3]);
   } else {
     std::fprintf(stderr,
-                 "usage: vb_smoke_driver bar SECONDS TOP | run-value | "
+                 "usage: vb_smoke_driver bar SECONDS TOP | page-view | run-value | "
                  "tray-icons | command ID | timer ID | add-channel URL NAME\n");
     return 2;
   }

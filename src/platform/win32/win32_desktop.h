@@ -6,9 +6,11 @@
 #include <shellapi.h>
 
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 
+#include "platform/win32/page_view_window.h"
 #include "ticker/desktop.h"
 
 namespace vb::win32 {
@@ -123,6 +125,8 @@ class Win32Desktop final : public Desktop {
 
   HWND browserHost_ = nullptr;
   HWND browserDocument_ = nullptr;
+  // Shows the page where the system's browser control is not at hand.
+  std::unique_ptr<PageViewWindow> pageView_;
 
   NOTIFYICONDATAW trayIcon_{};
 
