@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # run-smoke.sh [BUILD_DIR]: runs the cross-built Velloband.exe under Wine and checks what a user
-# would see on a first run, a second start, a channel download and the exit. BUILD_DIR (default
-# build/windows, the "windows" preset's) holds Velloband.exe and vb_smoke_driver.exe. Needs wine,
-# wine64, xvfb, util-linux (unshare) and locales; python3, when present, adds the HTTP error-page
-# check. Runs for about a minute.
+# would see on a first run, a second start, a channel download, the exit and the headlines that
+# the bar draws itself. BUILD_DIR (default build/windows, the "windows" preset's) holds
+# Velloband.exe and vb_smoke_driver.exe. Needs wine, wine64, xvfb, util-linux (unshare), locales,
+# imagemagick and xdotool; python3, when present, adds the HTTP error-page check and the measure
+# of the headlines' motion. Runs for about a minute.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)

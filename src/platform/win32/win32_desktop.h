@@ -17,9 +17,10 @@ namespace vb::win32 {
 
 // The desktop port on Win32. Texts arrive in code page 936 and meet the system through the wide
 // functions (code_page.h), so the bar reads right whatever the system's ANSI code page is. The
-// members are spread over files by area: bar_window.cpp, browser_host.cpp, input_focus.cpp,
-// tray_and_menu.cpp, channel_tips.cpp, app_bar.cpp, dialogs_and_shell.cpp and
-// system_services.cpp (which also holds the timers and the loop).
+// members are spread over files by area: bar_window.cpp, browser_host.cpp (the browser control,
+// or page_view_window.cpp where it is not at hand), input_focus.cpp, tray_and_menu.cpp,
+// channel_tips.cpp, app_bar.cpp, dialogs_and_shell.cpp and system_services.cpp (which also holds
+// the timers and the loop).
 class Win32Desktop final : public Desktop {
  public:
   explicit Win32Desktop(HINSTANCE instance);
