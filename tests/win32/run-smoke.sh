@@ -181,7 +181,13 @@ if command -v python3 >/dev/null; then
   shift_between 2
   moved=${motion%% *}
   check "the pointer resting on them stops them" test "${moved#-}" -le 3 2>/dev/null
+  # The page is drawn in a window of the page host, so the rotation waits as over the browser.
+  rm -f "$data/velloband.html"
+  driver timer 3 here >/dev/null
+  check "a rotation tick waits while the pointer rests on the page" test ! -e "$data/velloband.html"
   xdotool mousemove 512 384
+  driver timer 3 >/dev/null
+  check "and renders the page again once the pointer has left" test -e "$data/velloband.html"
   driver command 40003 >/dev/null
   wait_for 20 ended || true
 else

@@ -163,7 +163,10 @@ int main() {
   const std::wstring argument = argc > 2 ? argv[2] : L"";
   const int number = _wtoi(argument.c_str());
   // Keep the pointer off the bar: a rotation step does nothing while it rests on the page.
-  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+  // "timer ID here" leaves it where it is.
+  if (verb != L"timer" || argc <= 3 || std::wstring(argv[3]) != L"here") {
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+  }
   bool ok = false;
   if (verb == L"bar") {
     ok = CheckBar(number, argc > 3 ? _wtoi(argv[3]) : 0);
@@ -181,7 +184,7 @@ int main() {
   } else {
     std::fprintf(stderr,
                  "usage: vb_smoke_driver bar SECONDS TOP | page-view | run-value | "
-                 "tray-icons | command ID | timer ID | add-channel URL NAME\n");
+                 "tray-icons | command ID | timer ID [here] | add-channel URL NAME\n");
     return 2;
   }
   std::fflush(stdout);

@@ -96,12 +96,13 @@ void GdiPageText::PaintPiece(HDC context, const PageView& view, const StripPiece
   }
 }
 
-void GdiPageText::Paint(HDC context, const PageView& view, int width, int height) {
+void GdiPageText::Paint(HDC context, const PageView& view, int width, int height, HBRUSH picture) {
   const std::optional<std::uint32_t> background = view.Background();
   const HBRUSH brush = CreateSolidBrush(background ? ToColorRef(*background) : kBrowserBackground);
   const RECT all{0, 0, width, height};
   FillRect(context, &all, brush);
   DeleteObject(brush);
+  if (picture != nullptr) FillRect(context, &all, picture);
   SetBkMode(context, TRANSPARENT);
 
   const PageLayout& layout = view.Layout();

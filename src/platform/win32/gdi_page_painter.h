@@ -25,8 +25,9 @@ class GdiPageText final : public TextMeasure {
   // The texts of the placed runs and controls in UTF-16, converted once per layout.
   void TakeTexts(const PageLayout& layout);
 
-  // Draws the whole view, `width` x `height` pixels, into `context`.
-  void Paint(HDC context, const PageView& view, int width, int height);
+  // Draws the whole view, `width` x `height` pixels, into `context`, over the tiles of
+  // `picture` when there is one.
+  void Paint(HDC context, const PageView& view, int width, int height, HBRUSH picture);
 
  private:
   struct Face {

@@ -114,6 +114,7 @@ void PageViewWindow::Reload() {
   height_ = area.bottom;
   view_.Show(ReadPageFile(pageFile_).value_or(PageModel{}), text_, width_, height_, NowMs());
   text_.TakeTexts(view_.Layout());
+  picture_.Take(view_.Model().head.picture, view_.Background().value_or(0xFFFFFF));
   tipRun_ = nullptr;
   SetTip(L"");
   ScheduleStep();
@@ -143,7 +144,7 @@ void PageViewWindow::Paint() {
     if (backBuffer_ != nullptr) oldBitmap_ = SelectObject(backBuffer_, backBitmap_);
   }
   if (backBuffer_ != nullptr && backBitmap_ != nullptr) {
-    text_.Paint(backBuffer_, view_, width_, height_);
+    text_.Paint(backBuffer_, view_, width_, height_, picture_.Brush());
     BitBlt(screen, 0, 0, width_, height_, backBuffer_, 0, 0, SRCCOPY);
   }
   EndPaint(window_, &paint);

@@ -9,6 +9,7 @@
 
 #include "pageview/page_view.h"
 #include "platform/win32/gdi_page_painter.h"
+#include "platform/win32/page_picture.h"
 
 namespace vb::win32 {
 
@@ -55,6 +56,7 @@ class PageViewWindow {
   HWND tooltip_ = nullptr;
   PageView view_;
   GdiPageText text_;
+  PagePicture picture_;
   int width_ = 0, height_ = 0;
   HDC backBuffer_ = nullptr;
   HBITMAP backBitmap_ = nullptr;
