@@ -170,7 +170,11 @@ void PageViewWindow::PointerMoved(int x, int y) {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
     trackingLeave_ = TrackMouseEvent(&track) != FALSE;
   }
-  if (view_.PointerAt(x, y, NowMs())) Redraw();
+  // Steps that are due come first: a pointer moving on and on would otherwise keep putting the
+  // timer off.
+  const std::int64_t now = NowMs();
+  const bool moved = view_.Advance(now);
+  if (view_.PointerAt(x, y, now) || moved) Redraw();
   ShowTipOf(view_.RunAt(x, y));
   ScheduleStep();
 }
@@ -178,7 +182,9 @@ void PageViewWindow::PointerMoved(int x, int y) {
 void PageViewWindow::PointerLeft() {
   trackingLeave_ = false;
   pressed_ = false;
-  if (view_.PointerLeft(NowMs())) Redraw();
+  const std::int64_t now = NowMs();
+  const bool moved = view_.Advance(now);
+  if (view_.PointerLeft(now) || moved) Redraw();
   ShowTipOf(nullptr);
   ScheduleStep();
 }

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "pageview/page_view.h"
-#include "platform/win32/gdi_page_painter.h"
+#include "platform/win32/gdi_page_text.h"
 #include "platform/win32/page_picture.h"
 
 namespace vb::win32 {
@@ -26,7 +26,6 @@ class PageViewWindow {
   PageViewWindow(const PageViewWindow&) = delete;
   PageViewWindow& operator=(const PageViewWindow&) = delete;
 
-  HWND window() const { return window_; }
   // Reads the page file again; the page starts moving from the beginning.
   void Reload();
 

@@ -1,4 +1,4 @@
-#include "platform/win32/gdi_page_painter.h"
+#include "platform/win32/gdi_page_text.h"
 
 #include <algorithm>
 #include <climits>
