@@ -68,8 +68,8 @@ void GdiPageText::TakeTexts(const PageLayout& layout) {
   }
 }
 
-void GdiPageText::DrawText(HDC context, const std::wstring& text, int x, int lineTop, int fontPx,
-                           bool bold, const RunLook& look) {
+void GdiPageText::DrawRun(HDC context, const std::wstring& text, int x, int lineTop, int fontPx,
+                          bool bold, const RunLook& look) {
   const Face& face = FaceFor(fontPx, bold, look.underline);
   if (text.empty() || text.size() > INT_MAX || face.font == nullptr) return;
   const HGDIOBJ old = SelectObject(context, face.font);
@@ -92,7 +92,7 @@ void GdiPageText::PaintPiece(HDC context, const PageView& view, const StripPiece
     if (x + run.width <= scroller.x || x >= scroller.x + scroller.width) continue;
     const int y = piece.toY + run.y - piece.from.y;
     const bool bold = view.Model().groups[run.group].runs[run.run].bold;
-    DrawText(context, runTexts_[i], static_cast<int>(x), y, layout.fontPx, bold, view.LookOf(run));
+    DrawRun(context, runTexts_[i], static_cast<int>(x), y, layout.fontPx, bold, view.LookOf(run));
   }
 }
 
@@ -116,8 +116,8 @@ void GdiPageText::Paint(HDC context, const PageView& view, int width, int height
 
   for (std::size_t i = 0; i < layout.controls.size() && i < controlTexts_.size(); ++i) {
     const PageRect& box = layout.controls[i].box;
-    DrawText(context, controlTexts_[i], box.x, box.y, view.Model().controlBar.fontPx, false,
-             view.LookOfControl(i));
+    DrawRun(context, controlTexts_[i], box.x, box.y, view.Model().controlBar.fontPx, false,
+            view.LookOfControl(i));
   }
 }
 

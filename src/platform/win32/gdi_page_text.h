@@ -35,8 +35,8 @@ class GdiPageText final : public TextMeasure {
     int height = 0;  // ascent and descent: the text is centred in its line by this
   };
   const Face& FaceFor(int fontPx, bool bold, bool underline);
-  void DrawText(HDC context, const std::wstring& text, int x, int lineTop, int fontPx, bool bold,
-                const RunLook& look);
+  void DrawRun(HDC context, const std::wstring& text, int x, int lineTop, int fontPx, bool bold,
+               const RunLook& look);
   void PaintPiece(HDC context, const PageView& view, const StripPiece& piece);
 
   HDC measuring_ = nullptr;
