@@ -2,7 +2,6 @@
 
 #include <windows.h>
 // The other system headers build on windows.h.
-#include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
@@ -12,7 +11,6 @@
 
 #include "pageview/page_links.h"
 #include "pageview/page_reader.h"
-#include "pageview/page_text.h"
 #include "platform/win32/code_page.h"
 
 namespace vb::win32 {
@@ -20,21 +18,10 @@ namespace {
 
 constexpr const wchar_t* kViewClass = L"Velloband Page";
 constexpr UINT_PTR kStepTimer = 1;
-// Long summaries wrap at this width, and their line feeds start new lines.
-constexpr int kTipWidth = 480;
 
 std::int64_t NowMs() {
   using namespace std::chrono;
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-std::wstring TipText(const PageRun& run) {
-  std::wstring text;
-  for (wchar_t c : WideFrom936(ReadableTooltip(run.tooltip))) {
-    if (c == L'\n') text += L'\r';
-    text += c;
-  }
-  return text;
 }
 
 }  // namespace
@@ -57,7 +44,7 @@ std::unique_ptr<PageViewWindow> PageViewWindow::Create(HINSTANCE instance, HWND 
   CreateWindowExW(0, kViewClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, area.right, area.bottom, parent,
                   nullptr, instance, view.get());
   if (view->window_ == nullptr) return nullptr;
-  view->CreateTooltip(instance);
+  view->tip_.Create(instance, view->window_);
   view->Reload();
   return view;
 }
@@ -71,8 +58,7 @@ PageViewWindow::~PageViewWindow() {
 }
 
 void PageViewWindow::Release() {
-  if (tooltip_ != nullptr) DestroyWindow(tooltip_);
-  tooltip_ = nullptr;
+  tip_.Destroy();
   DropBackBuffer();
 }
 
@@ -85,28 +71,6 @@ void PageViewWindow::DropBackBuffer() {
   backBitmap_ = nullptr;
 }
 
-// The bar never becomes the active window, so the tip must show for an inactive one; it lets
-// the pointer through, or showing it under the pointer would count as leaving the page.
-void PageViewWindow::CreateTooltip(HINSTANCE instance) {
-  tooltip_ =
-      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, L"", WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                      0, 0, 0, 0, window_, nullptr, instance, nullptr);
-  if (tooltip_ == nullptr) return;
-  TTTOOLINFOW tool = Tool();
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
-}
-
-TTTOOLINFOW PageViewWindow::Tool() {
-  TTTOOLINFOW tool{};
-  tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | TTF_TRANSPARENT;
-  tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(window_);
-  tool.lpszText = tipText_.data();
-  return tool;
-}
-
 void PageViewWindow::Reload() {
   RECT area{};
   GetClientRect(window_, &area);
@@ -115,8 +79,7 @@ void PageViewWindow::Reload() {
   view_.Show(ReadPageFile(pageFile_).value_or(PageModel{}), text_, width_, height_, NowMs());
   text_.TakeTexts(view_.Layout());
   picture_.Take(view_.Model().head.picture, view_.Background().value_or(0xFFFFFF));
-  tipRun_ = nullptr;
-  SetTip(L"");
+  tip_.Forget();
   ScheduleStep();
   Redraw();
 }
@@ -175,7 +138,7 @@ void PageViewWindow::PointerMoved(int x, int y) {
   const std::int64_t now = NowMs();
   const bool moved = view_.Advance(now);
   if (view_.PointerAt(x, y, now) || moved) Redraw();
-  ShowTipOf(view_.RunAt(x, y));
+  tip_.ShowFor(view_.RunAt(x, y));
   ScheduleStep();
 }
 
@@ -185,7 +148,7 @@ void PageViewWindow::PointerLeft() {
   const std::int64_t now = NowMs();
   const bool moved = view_.Advance(now);
   if (view_.PointerLeft(now) || moved) Redraw();
-  ShowTipOf(nullptr);
+  tip_.ShowFor(nullptr);
   ScheduleStep();
 }
 
@@ -202,21 +165,6 @@ bool PageViewWindow::OverLink(POINT at) const {
   if (view_.HitTest(at.x, at.y).where == PageHit::Where::kControl) return true;
   const PageRun* run = view_.RunAt(at.x, at.y);
   return run != nullptr && !run->address.empty();
-}
-
-void PageViewWindow::ShowTipOf(const PageRun* run) {
-  if (run == tipRun_) return;
-  tipRun_ = run;
-  SetTip(run != nullptr ? TipText(*run) : std::wstring());
-}
-
-// A new text waits for the pointer to rest again, as a browser's link titles do.
-void PageViewWindow::SetTip(std::wstring text) {
-  if (tooltip_ == nullptr) return;
-  tipText_ = std::move(text);
-  SendMessageW(tooltip_, TTM_POP, 0, 0);
-  TTTOOLINFOW tool = Tool();
-  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 LRESULT CALLBACK PageViewWindow::Procedure(HWND window, UINT message, WPARAM wParam,

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <windows.h>
-// The other system headers build on windows.h.
-#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -10,6 +8,7 @@
 #include "pageview/page_view.h"
 #include "platform/win32/gdi_page_text.h"
 #include "platform/win32/page_picture.h"
+#include "platform/win32/page_tip.h"
 
 namespace vb::win32 {
 
@@ -34,8 +33,6 @@ class PageViewWindow {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-  void CreateTooltip(HINSTANCE instance);
-  TTTOOLINFOW Tool();
   void Release();
   void DropBackBuffer();
   void Resized(int width, int height);
@@ -46,24 +43,20 @@ class PageViewWindow {
   void PointerLeft();
   void Clicked(int x, int y);
   bool OverLink(POINT at) const;
-  void ShowTipOf(const PageRun* run);
-  void SetTip(std::wstring text);
   void Redraw();
 
   std::string pageFile_;
   HWND window_ = nullptr;
-  HWND tooltip_ = nullptr;
   PageView view_;
   GdiPageText text_;
   PagePicture picture_;
+  PageTip tip_;
   int width_ = 0, height_ = 0;
   HDC backBuffer_ = nullptr;
   HBITMAP backBitmap_ = nullptr;
   HGDIOBJ oldBitmap_ = nullptr;
   bool trackingLeave_ = false;
   bool pressed_ = false;
-  const PageRun* tipRun_ = nullptr;
-  std::wstring tipText_;
 };
 
 }  // namespace vb::win32
