@@ -2,7 +2,8 @@
 """headline_shift.py WIDTH HEIGHT FIRST.rgb FIRST_TIME SECOND.rgb SECOND_TIME
 
 Compares two screenshots (raw 8-bit RGB) of the bar's scroller and prints how far its headlines
-moved to the left, in pixels, and their speed in pixels per second. Headlines are the pixels in
+moved to the left, in pixels, their speed in pixels per second, and the first and last column
+that they cover in the second screenshot. Headlines are the pixels in
 the link colour of the default settings (red). The text is followed by its left edge, or by its
 right edge while the left one is cut off by the scroller's edge. Exits 1 when a screenshot shows
 no headline or neither edge can be followed in both."""
@@ -41,7 +42,7 @@ def main():
     else:
         print("the headlines are cut off at both edges")
         return 1
-    print(f"{moved} {moved / seconds:.1f}")
+    print(f"{moved} {moved / seconds:.1f} {min(second)} {max(second)}")
     return 0
 
 

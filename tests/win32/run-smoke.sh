@@ -181,6 +181,14 @@ if command -v python3 >/dev/null; then
   shift_between 2
   moved=${motion%% *}
   check "the pointer resting on them stops them" test "${moved#-}" -le 3 2>/dev/null
+  # On the headline that stands still now, its title shows as the tooltip.
+  read -r _ _ text_left text_right <<<"$motion"
+  xdotool mousemove $((view_x + 72 + (${text_left:-0} + ${text_right:-0}) / 2)) \
+    $((view_y + view_h / 2))
+  tip=$(driver page-tip) || true
+  echo "     tooltip: ${tip//$'\n'/ | }"
+  check "and the headline's tooltip shows the channel, the author line and the summary" \
+    grep -qz '冒烟测试频道.*发自.*提要.*正文' <<<"$tip"
   # The page is drawn in a window of the page host, so the rotation waits as over the browser.
   rm -f "$data/velloband.html"
   driver timer 3 here >/dev/null

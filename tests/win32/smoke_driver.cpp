@@ -4,9 +4,11 @@
 // holds, 1 when it does not.
 #include <windows.h>
 // The other system headers build on windows.h.
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 
@@ -89,6 +91,44 @@ bool PrintPageView() {
   return true;
 }
 
+// The tooltip that the bar shows at the moment, in UTF-8: a visible tooltip window of the bar's
+// thread, which answers WM_GETTEXT with the text on show.
+bool PrintShownTip() {
+  const HWND bar = WaitForBar(10);
+  if (bar == nullptr) return Fail("no bar");
+  struct Search {
+    DWORD thread;
+    HWND tip;
+  } search{GetWindowThreadProcessId(bar, nullptr), nullptr};
+  const auto visibleTip = [](HWND window, LPARAM found) -> BOOL {
+    auto* search = reinterpret_cast<Search*>(found);
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (GetWindowThreadProcessId(window, nullptr) != search->thread || !IsWindowVisible(window) ||
+        std::wcscmp(className, TOOLTIPS_CLASSW) != 0) {
+      return TRUE;
+    }
+    search->tip = window;
+    return FALSE;
+  };
+  const HWND tip = Poll(5, [&] {
+    search.tip = nullptr;
+    EnumWindows(visibleTip, reinterpret_cast<LPARAM>(&search));
+    return search.tip;
+  });
+  if (tip == nullptr) return Fail("no tooltip on show");
+  wchar_t text[2048] = {};
+  // GetWindowText would read only the caption of another process's window.
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(tip, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000,
+                      &copied);
+  char utf8[8192] = {};
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+  std::fwrite(utf8, 1, std::strlen(utf8), stdout);
+  std::printf("\n");
+  return true;
+}
+
 bool PrintRunValue() {
   wchar_t value[1024] = {};
   DWORD size = sizeof value;
@@ -121,11 +161,12 @@ bool SendToBar(UINT message, WPARAM wParam) {
   return true;
 }
 
+// The bar shows a dialog once it has set it up: a hidden one may not take its fields yet.
 HWND WaitForDialog(HWND owner, const wchar_t* caption) {
   return Poll(10, [&] {
     HWND dialog = nullptr;
     while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", caption)) != nullptr) {
-      if (GetWindow(dialog, GW_OWNER) == owner) break;
+      if (GetWindow(dialog, GW_OWNER) == owner && IsWindowVisible(dialog)) break;
     }
     return dialog;
   });
@@ -163,8 +204,9 @@ int main() {
   const std::wstring argument = argc > 2 ? argv[2] : L"";
   const int number = _wtoi(argument.c_str());
   // Keep the pointer off the bar: a rotation step does nothing while it rests on the page.
-  // "timer ID here" leaves it where it is.
-  if (verb != L"timer" || argc <= 3 || std::wstring(argv[3]) != L"here") {
+  // "timer ID here" and "page-tip" leave it where it is.
+  const bool here = (verb == L"timer" && argc > 3 && std::wstring(argv[3]) == L"here");
+  if (!here && verb != L"page-tip") {
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
   }
   bool ok = false;
@@ -172,6 +214,8 @@ int main() {
     ok = CheckBar(number, argc > 3 ? _wtoi(argv[3]) : 0);
   } else if (verb == L"page-view") {
     ok = PrintPageView();
+  } else if (verb == L"page-tip") {
+    ok = PrintShownTip();
   } else if (verb == L"run-value") {
     ok = PrintRunValue();
   } else if (verb == L"tray-icons") {
@@ -183,7 +227,7 @@ int main() {
     ok = AddChannel(argument, argv[3]);
   } else {
     std::fprintf(stderr,
-                 "usage: vb_smoke_driver bar SECONDS TOP | page-view | run-value | "
+                 "usage: vb_smoke_driver bar SECONDS TOP | page-view | page-tip | run-value | "
                  "tray-icons | command ID | timer ID [here] | add-channel URL NAME\n");
     return 2;
   }
