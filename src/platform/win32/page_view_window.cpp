@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <new>
 
 #include "pageview/page_links.h"
 #include "pageview/page_reader.h"
@@ -38,7 +39,8 @@ std::unique_ptr<PageViewWindow> PageViewWindow::Create(HINSTANCE instance, HWND 
     return RegisterClassExW(&windowClass) != 0;
   }();
   if (!registered) return nullptr;
-  std::unique_ptr<PageViewWindow> view(new PageViewWindow(std::move(pageFile)));
+  std::unique_ptr<PageViewWindow> view(new (std::nothrow) PageViewWindow(std::move(pageFile)));
+  if (view == nullptr) return nullptr;
   RECT area{};
   GetClientRect(parent, &area);
   CreateWindowExW(0, kViewClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, area.right, area.bottom, parent,
