@@ -1,6 +1,7 @@
 // Layout, hit testing, hover and links of the page as the bar shows it.
 #include "pageview/page_view.h"
 
+#include "pageview/page_links.h"
 #include "pageview/page_text.h"
 #include "pageview_fixture.h"
 
@@ -24,6 +25,19 @@ TEST(PageTextTest, ReferencesColoursAndTooltips) {
   EXPECT_EQ(ParseColour("123456"), 0x123456u);
   for (const char* bad : {"", "12345", "gggggg", "#", "ff00001", "transparent"}) {
     EXPECT_EQ(ParseColour(bad), std::nullopt) << bad;
+  }
+}
+
+TEST(PageLinksTest, OnlyWebFtpAndMailAddressesLeaveTheBarAndNoneThatSplitsACommandLine) {
+  EXPECT_EQ(AddressToOpen("http://news.example/1?a=1&b=2"), "http://news.example/1?a=1&b=2");
+  EXPECT_EQ(AddressToOpen(" HTTPS://News.example/\xD6\xD0\n"), "HTTPS://News.example/\xD6\xD0");
+  EXPECT_EQ(AddressToOpen("ftp://files.example/a"), "ftp://files.example/a");
+  EXPECT_EQ(AddressToOpen("mailto:editor@news.example"), "mailto:editor@news.example");
+  for (const char* refused :
+       {"", "file:///C:/velloband.ini", "about:blank", "javascript:void(0)", "http://",
+        "mailto:", "news.example/1", "http://a.example/ -new-window", "http://a.example/\"c\"",
+        "http://a.example/\t1", "http://a.example/\x7F"}) {
+    EXPECT_EQ(AddressToOpen(refused), std::nullopt) << refused;
   }
 }
 

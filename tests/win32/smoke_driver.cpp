@@ -4,15 +4,19 @@
 // holds, 1 when it does not.
 #include <windows.h>
 // The other system headers build on windows.h.
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 
 namespace {
 
 constexpr const wchar_t* kBarTitle = L"Velloband V1.1";
+constexpr const wchar_t* kPageHostClass = L"Velloband Page Host";
+constexpr const wchar_t* kPageClass = L"Velloband Page";
 constexpr int kConfigCommand = 40002;
 constexpr int kChannelList = 1045;
 constexpr int kChannelUrl = 1047;
@@ -65,8 +69,64 @@ bool CheckBar(int seconds, int top) {
   if (rect.right - rect.left != GetSystemMetrics(SM_CXSCREEN)) ok = Fail("width");
   if (rect.bottom - rect.top != 24) ok = Fail("height");
   if (rect.top != top) ok = Fail("position");
-  if (FindWindowExW(bar, nullptr, L"AtlAxWin", nullptr) == nullptr) ok = Fail("browser host");
+  if (FindWindowExW(bar, nullptr, L"AtlAxWin", nullptr) == nullptr &&
+      FindWindowExW(bar, nullptr, kPageHostClass, nullptr) == nullptr) {
+    ok = Fail("no host for the page");
+  }
   return ok;
+}
+
+// Where the browser control is not at hand the bar draws the page itself, in a child of its
+// page host. Prints the page's place on the screen: left, top, width and height.
+bool PrintPageView() {
+  const HWND bar = WaitForBar(10);
+  if (bar == nullptr) return Fail("no bar");
+  const HWND host = FindWindowExW(bar, nullptr, kPageHostClass, nullptr);
+  const HWND view = host == nullptr ? nullptr : FindWindowExW(host, nullptr, kPageClass, nullptr);
+  if (view == nullptr || !IsWindowVisible(view)) return Fail("the bar shows no page view");
+  RECT rect{};
+  GetWindowRect(view, &rect);
+  std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+              rect.bottom - rect.top);
+  return true;
+}
+
+// The tooltip that the bar shows at the moment, in UTF-8: a visible tooltip window of the bar's
+// thread, which answers WM_GETTEXT with the text on show.
+bool PrintShownTip() {
+  const HWND bar = WaitForBar(10);
+  if (bar == nullptr) return Fail("no bar");
+  struct Search {
+    DWORD thread;
+    HWND tip;
+  } search{GetWindowThreadProcessId(bar, nullptr), nullptr};
+  const auto visibleTip = [](HWND window, LPARAM found) -> BOOL {
+    auto* search = reinterpret_cast<Search*>(found);
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (GetWindowThreadProcessId(window, nullptr) != search->thread || !IsWindowVisible(window) ||
+        std::wcscmp(className, TOOLTIPS_CLASSW) != 0) {
+      return TRUE;
+    }
+    search->tip = window;
+    return FALSE;
+  };
+  const HWND tip = Poll(5, [&] {
+    search.tip = nullptr;
+    EnumWindows(visibleTip, reinterpret_cast<LPARAM>(&search));
+    return search.tip;
+  });
+  if (tip == nullptr) return Fail("no tooltip on show");
+  wchar_t text[2048] = {};
+  // GetWindowText would read only the caption of another process's window.
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(tip, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000,
+                      &copied);
+  char utf8[8192] = {};
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+  std::fwrite(utf8, 1, std::strlen(utf8), stdout);
+  std::printf("\n");
+  return true;
 }
 
 bool PrintRunValue() {
@@ -101,11 +161,12 @@ bool SendToBar(UINT message, WPARAM wParam) {
   return true;
 }
 
+// The bar shows a dialog once it has set it up: a hidden one may not take its fields yet.
 HWND WaitForDialog(HWND owner, const wchar_t* caption) {
   return Poll(10, [&] {
     HWND dialog = nullptr;
     while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", caption)) != nullptr) {
-      if (GetWindow(dialog, GW_OWNER) == owner) break;
+      if (GetWindow(dialog, GW_OWNER) == owner && IsWindowVisible(dialog)) break;
     }
     return dialog;
   });
@@ -143,10 +204,18 @@ int main() {
   const std::wstring argument = argc > 2 ? argv[2] : L"";
   const int number = _wtoi(argument.c_str());
   // Keep the pointer off the bar: a rotation step does nothing while it rests on the page.
-  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+  // "timer ID here" and "page-tip" leave it where it is.
+  const bool here = (verb == L"timer" && argc > 3 && std::wstring(argv[3]) == L"here");
+  if (!here && verb != L"page-tip") {
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+  }
   bool ok = false;
   if (verb == L"bar") {
     ok = CheckBar(number, argc > 3 ? _wtoi(argv[3]) : 0);
+  } else if (verb == L"page-view") {
+    ok = PrintPageView();
+  } else if (verb == L"page-tip") {
+    ok = PrintShownTip();
   } else if (verb == L"run-value") {
     ok = PrintRunValue();
   } else if (verb == L"tray-icons") {
@@ -158,8 +227,8 @@ int main() {
     ok = AddChannel(argument, argv[3]);
   } else {
     std::fprintf(stderr,
-                 "usage: vb_smoke_driver bar SECONDS TOP | run-value | "
-                 "tray-icons | command ID | timer ID | add-channel URL NAME\n");
+                 "usage: vb_smoke_driver bar SECONDS TOP | page-view | page-tip | run-value | "
+                 "tray-icons | command ID | timer ID [here] | add-channel URL NAME\n");
     return 2;
   }
   std::fflush(stdout);

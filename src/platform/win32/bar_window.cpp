@@ -37,6 +37,7 @@ void Win32Desktop::TakeDownBar() {
   bar_ = nullptr;
   browserHost_ = nullptr;
   browserDocument_ = nullptr;
+  pageView_.reset();
 }
 
 bool Win32Desktop::RegisterBarClass() {
@@ -121,6 +122,7 @@ LRESULT Win32Desktop::HandleBarMessage(UINT message, WPARAM wParam, LPARAM lPara
       events_ = nullptr;
       browserHost_ = nullptr;
       browserDocument_ = nullptr;
+      pageView_.reset();
       return DefWindowProcW(window, message, wParam, lParam);
     }
     default:

@@ -6,18 +6,21 @@
 #include <shellapi.h>
 
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 
+#include "platform/win32/page_view_window.h"
 #include "ticker/desktop.h"
 
 namespace vb::win32 {
 
 // The desktop port on Win32. Texts arrive in code page 936 and meet the system through the wide
 // functions (code_page.h), so the bar reads right whatever the system's ANSI code page is. The
-// members are spread over files by area: bar_window.cpp, browser_host.cpp, input_focus.cpp,
-// tray_and_menu.cpp, channel_tips.cpp, app_bar.cpp, dialogs_and_shell.cpp and
-// system_services.cpp (which also holds the timers and the loop).
+// members are spread over files by area: bar_window.cpp, browser_host.cpp (the browser control,
+// or page_view_window.cpp where it is not at hand), input_focus.cpp, tray_and_menu.cpp,
+// channel_tips.cpp, app_bar.cpp, dialogs_and_shell.cpp and system_services.cpp (which also holds
+// the timers and the loop).
 class Win32Desktop final : public Desktop {
  public:
   explicit Win32Desktop(HINSTANCE instance);
@@ -127,6 +130,8 @@ class Win32Desktop final : public Desktop {
 
   HWND browserHost_ = nullptr;
   HWND browserDocument_ = nullptr;
+  // Shows the page where the system's browser control is not at hand.
+  std::unique_ptr<PageViewWindow> pageView_;
 
   NOTIFYICONDATAW trayIcon_{};
 
