@@ -36,7 +36,8 @@ TEST(PageLinksTest, OnlyWebFtpAndMailAddressesLeaveTheBarAndNoneThatSplitsAComma
   for (const char* refused :
        {"", "file:///C:/velloband.ini", "about:blank", "javascript:void(0)", "http://",
         "mailto:", "news.example/1", "http://a.example/ -new-window", "http://a.example/\"c\"",
-        "http://a.example/\t1", "http://a.example/\x7F"}) {
+        "http://a.example/\t1", "http://a.example/\x7F", "JavaScript:alert(1)", " \tjavascript:x",
+        "data:text/html,x", "vbscript:x", "http//x"}) {
     EXPECT_EQ(AddressToOpen(refused), std::nullopt) << refused;
   }
 }

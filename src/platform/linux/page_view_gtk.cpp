@@ -7,9 +7,9 @@
 #include <cmath>
 #include <set>
 
+#include "pageview/page_links.h"
 #include "pageview/page_reader.h"
 #include "pageview/page_text.h"
-#include "platform/linux/link_policy.h"
 #include "settings/text_936.h"
 
 namespace vb {
@@ -302,8 +302,8 @@ gboolean PageViewGtk::OnPress(GtkWidget*, GdkEventButton* event, gpointer self) 
       page->view_.Click(static_cast<int>(event->x), static_cast<int>(event->y));
   if (!address) return TRUE;
   page->LookChanged();
-  std::string uri = Utf8From936(*address);
-  if (OpensOutside(uri) && page->openOutside_) page->openOutside_(uri);
+  const std::optional<std::string> open = AddressToOpen(*address);
+  if (open && page->openOutside_) page->openOutside_(Utf8From936(*open));
   return TRUE;
 }
 
