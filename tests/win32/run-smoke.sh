@@ -174,7 +174,7 @@ wait_for 20 ended || true
 if command -v python3 >/dev/null; then
   printf '%s\r\n' '[FileNo]' 'MaxFileNo=1' 'CurrentFileNo=0' '[Window]' 'Fixed=1' \
     '[URL]' '0=file://C:\vb\feed.xml' '-1=news' >"$ini"
-  cp "$program_dir/feed.xml" "$data/velloband0"
+  cp "$feed_dir/feed.xml" "$data/velloband0"
   wine Velloband.exe >/dev/null 2>&1 &
   velloband_pid=$!
   check "the bar comes up with one channel, docked at the top" driver bar 60 0
