@@ -101,6 +101,10 @@ start_bar() {
   expect 30 "the bar is not shown" bar_mapped
   [ -n "${NO_TRAY:-}" ] || expect 20 "no tray icon" tray_icon
 }
+stop_bar() {
+  stop "$BAR_PID"
+  BAR_PID=""
+}
 
 # start_panel top|bottom THICKNESS: a dock window that reserves that strip, as a desktop's
 # panel does; its process id in PANEL_PID.
@@ -151,6 +155,11 @@ strut_bottom_is() { [ "$(bar_strut | cut -d, -f4 | tr -d ' ')" = "$1" ]; }
 bar_at() { [[ "$(bar_geometry)" == "$1" ]]; }
 
 click_tray() { xdotool mousemove --window "$(tray_icon)" 8 8 click "$1"; }
+# double_click X Y: two clicks that stay one double click on a loaded machine.
+double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 120 1; }
+shown_titled() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
+# expect_closed TITLE WHAT: waits until no window of that title is shown.
+expect_closed() { expect 10 "$2 did not close" sh -c "! xdotool search --onlyvisible --name '$1'"; }
 
 # Picks the item COUNT places up from the bottom of the popup menu (separators skipped).
 choose_from_bottom() {
@@ -158,6 +167,8 @@ choose_from_bottom() {
   for _ in $(seq "$1"); do xdotool key Up; done
   xdotool key Return
 }
+# open_from_tray COUNT: the tray's menu, then the item COUNT places up from its bottom.
+open_from_tray() { click_tray 1 && choose_from_bottom "$1"; }
 
 # ini_value SECTION KEY: the value; fails when the key is absent.
 ini_value() {
@@ -190,6 +201,7 @@ shoot_page_at() {
 same_image() { [ "$(convert "$1" rgb:- | md5sum)" = "$(convert "$2" rgb:- | md5sum)" ]; }
 # Whether a fresh screenshot of the page, kept in FILE, shows text.
 page_shows_text() { shoot_page "$1" && [ "$(colours_in "$1")" -gt 8 ]; }
+expect_headlines() { expect 20 "no headline appeared" page_shows_text "$WORK/first.png"; }
 
 # Waits for the bar to end and checks that it ended with status 0.
 expect_exit_zero() {

@@ -6,11 +6,9 @@ start_display
 # A channel whose download fails at once, so that only this scenario makes its file.
 printf '[Window]\r\nFixed=1\r\nAutoLoad=0\r\n[FileNo]\r\nMaxFileNo=1\r\nCurrentFileNo=0\r\n[URL]\r\n0=http://127.0.0.1:9/none.xml\r\n' >"$SETTINGS"
 start_bar
-config_windows() { xdotool search --onlyvisible --name '^V1\.14－配置$' 2>/dev/null; }
-open_config() { click_tray 1 && choose_from_bottom 2; }
-open_config
-expect 10 "no configuration dialog" config_windows
-dialog=$(config_windows)
+open_from_tray 2
+expect 10 "no configuration dialog" shown_titled '^V1\.14－配置$'
+dialog=$(shown_titled '^V1\.14－配置$')
 read -r x y < <(xwininfo -id "$dialog" | awk '/Absolute upper-left X/ {x=$4}
   /Absolute upper-left Y/ {y=$4} END {print x, y}')
 # The window manager's frame sits at (100, 100); the dialog's own window inside it.
@@ -48,11 +46,11 @@ row
 header_changed() { shot 211 189 217 48 "$WORK/file.png" && ! same_image "$WORK/no-file.png" "$WORK/file.png"; }
 expect 10 "clicking the selected channel did not read its file again" header_changed
 
-open_config
+open_from_tray 2
 sleep 1
-[ "$(config_windows | wc -l)" -eq 1 ] || fail "a second configuration dialog opened"
+[ "$(shown_titled '^V1\.14－配置$' | wc -l)" -eq 1 ] || fail "a second configuration dialog opened"
 # "关闭" at (250, 314, 50, 14) dialog units: its middle in pixels.
 xdotool mousemove --window "$dialog" 481 561 click 1
-expect 10 "the dialog did not close" sh -c "! xdotool search --onlyvisible --name '^V1\.14－配置\$'"
+expect_closed '^V1\.14－配置$' "the dialog"
 kill -0 "$BAR_PID" || fail "the bar ended"
 echo PASS

@@ -1,6 +1,8 @@
 # The bar docks beside the desktop's panels: under a top panel and above a bottom one, its strut
 # reaching from the screen's edge to its own far edge, and it follows when a panel goes. On the
 # bar, a double click on the broadcast icon hides it, one on the next icon goes two channels on.
+# SIGTERM ends the session like a closing desktop, also while the menu is open: status 0 and the
+# bar's state written.
 . "$(dirname "$0")/../harness.sh"
 start_display
 start_panel top 30
@@ -34,18 +36,24 @@ start_panel bottom 40
 expect 10 'bar at $(bar_geometry) after a panel came' bar_at "0 $((SCREEN_H - 64)) $SCREEN_W 24"
 stop "$PANEL_PID"
 expect 10 'bar at $(bar_geometry) after the panel went' bar_at "0 $((SCREEN_H - 24)) $SCREEN_W 24"
-expect 10 'strut $(bar_strut)' strut_bottom_is 24
+expect 10 'strut $(bar_strut)' strut_is "0, 0, 0, 24, 0, 0, 0, 0, 0, 0, 0, $((SCREEN_W - 1))"
 
 # The second press of a double click is the double click alone.
-xdotool mousemove 8 $((SCREEN_H - 16)) click --repeat 2 --delay 120 1
+double_click 8 $((SCREEN_H - 16))
 expect 10 "a double click on the broadcast icon left the bar shown" bar_unmapped
 menu_open && fail "the double click opened the menu"
 click_tray 1
 expect 10 "the bar did not come back" bar_mapped
-xdotool mousemove 56 $((SCREEN_H - 20)) click --repeat 2 --delay 120 1
+double_click 56 $((SCREEN_H - 20))
 sleep 1
+# The bar covers the tray: its broadcast icon opens the menu.
+xdotool mousemove 8 $((SCREEN_H - 16)) click 1
+expect 10 "the popup menu did not open" menu_open
 kill -TERM "$BAR_PID"
 expect_exit_zero
+expect_state_saved
+expect_ini Window Fixed 0
+expect_ini Window OrigY $((SCREEN_H - 24))
 # Start-up moved on to channel 1; the double click makes two steps.
 expect_ini FileNo CurrentFileNo 3
 echo PASS

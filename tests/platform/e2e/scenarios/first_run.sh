@@ -1,6 +1,9 @@
 # A first run docks a 24-pixel bar at the top over the screen's width with the strut reserved,
 # writes MaxFileNo=0 and AutoLoad=1 and creates the autostart entry; a second start ends at once
-# and touches nothing.
+# and touches nothing. While the pointer rests on the page the bar holds the keyboard focus. The
+# tray's right button hides the bar and gives the strip back, the left one shows it again, and
+# the menu's last item ends the program with the bar's state written. Dragging the bar by its
+# broadcast icon away from the edge makes it float, and shutdown remembers the place.
 . "$(dirname "$0")/../harness.sh"
 start_display
 start_bar
@@ -18,4 +21,46 @@ timeout 20 "$VB_PROGRAM" >>"$WORK/second.log" 2>&1 || fail "the second start end
 [ "$before" = "$(files)" ] || fail "the second start changed files"
 [ "$(dock_windows | wc -l)" -eq 1 ] || fail "$(dock_windows | wc -l) bars"
 kill -0 "$BAR_PID" || fail "the first instance is gone"
+
+# When the pointer leaves the page, the window that had the focus has it again.
+xmessage -geometry 300x100+300+300 "another program" >/dev/null 2>&1 &
+HELPER_PIDS+=($!)
+expect 10 "no other window" xdotool search --name '^xmessage$'
+other=$(xdotool search --name '^xmessage$' | head -n 1)
+xdotool windowactivate --sync "$other"
+focused() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
+expect 15 "the other window has no focus" focused "$other"
+xdotool mousemove 500 12
+expect 15 "the page did not get the focus" focused "$(bar_window)"
+xdotool mousemove 400 350
+expect 15 "the focus did not go back" focused "$other"
+
+click_tray 3
+expect 10 "the bar is still shown" bar_unmapped
+expect 10 'the strip was not given back: $(xprop -root _NET_WORKAREA)' workarea_top 0
+click_tray 1
+expect 10 "the bar did not come back" bar_mapped
+expect 10 'the strip was not reserved again: $(xprop -root _NET_WORKAREA)' workarea_top 24
+open_from_tray 1
+expect_exit_zero
+expect_state_saved
+expect_ini Window Fixed 1
+
+# The floating bar's strut is zero (not deleted, which some window managers ignore) and the menu
+# opens at the end of the drag.
+start_bar
+xdotool mousemove 8 8 mousedown 1
+for step in $(seq 10); do
+  xdotool mousemove 8 $((8 + step * 20))
+  sleep 0.05
+done
+xdotool mouseup 1
+floating() { [[ "$(bar_geometry)" == "0 200 "* ]] && strut_is "$NO_STRUT" && workarea_top 0; }
+expect 10 'bar at $(bar_geometry), strut "$(bar_strut)"' floating
+expect 10 "no menu after the drag" menu_open
+xdotool key Escape
+kill -TERM "$BAR_PID"
+expect_exit_zero
+expect_ini Window Fixed ""
+expect_ini Window OrigY 200
 echo PASS

@@ -1,12 +1,13 @@
 # A bar of two lines scrolling up moves its headlines up; the roll form shows the next line
-# every period.
+# every period. A click on a headline hands its address to the desktop's web browser and the bar
+# keeps its page; a frame in the update notice opens nothing.
 . "$(dirname "$0")/../harness.sh"
 start_display
 
 write_channel_settings " vbco;cd=up;ccn=1;cs=1;ct=100;"
 printf '[Format]\nLineNum=2\n' >>"$SETTINGS"
 start_bar
-expect 20 "no headline appeared" page_shows_text "$WORK/first.png"
+expect_headlines
 shoot_page "$WORK/a.png"
 sleep 1
 shoot_page "$WORK/b.png"
@@ -16,11 +17,10 @@ read -r _ top_b _ height_b < <(text_box "$WORK/b.png")
 [ "$top_b" -lt "$top_a" ] || [ $((top_b + height_b)) -lt $((top_a + height_a)) ] ||
   fail "the lines did not move up ($top_a+$height_a, then $top_b+$height_b)"
 
-stop "$BAR_PID"
-BAR_PID=""
+stop_bar
 write_channel_settings " vbco;cd=no;ccn=1;ct=2000;"
 start_bar
-expect 20 "no headline appeared" page_shows_text "$WORK/first.png"
+expect_headlines
 # next_line: waits for the line on show to change and prints when it did.
 next_line() {
   local before at
@@ -38,4 +38,29 @@ t3=$(next_line) || fail "the line changed only twice"
 shortest=$(((t2 - t1) < (t3 - t2) ? t2 - t1 : t3 - t2))
 [ "$shortest" -ge 1500 ] && [ "$shortest" -le 2600 ] ||
   fail "the lines changed after $((t2 - t1)) and $((t3 - t2)) ms, not every 2000 ms"
+
+stop_bar
+# A stand-in browser that notes the addresses it is given.
+opened=$WORK/opened
+mkdir -p "$HOME/.local/share/applications"
+printf '#!/bin/sh\necho "$1" >>%s\n' "$opened" >"$WORK/browser"
+chmod +x "$WORK/browser"
+printf '[Desktop Entry]\nType=Application\nName=Note\nExec=%s %%u\nMimeType=x-scheme-handler/http;\n' \
+  "$WORK/browser" >"$HOME/.local/share/applications/vb-note.desktop"
+printf '[Default Applications]\nx-scheme-handler/http=vb-note.desktop\n' \
+  >"$XDG_CONFIG_HOME/mimeapps.list"
+# Two lines that stand still: the update notice and the first headline on the first, the second
+# headline alone on the second, where the click lands.
+write_channel_settings " vbco;cd=no;ccn=1;ct=600000;"
+printf '[Format]\nLineNum=2\n' >>"$SETTINGS"
+printf '9999<iframe src=http://example.com/frame width=0 height=0 frameborder=0></iframe><a style="display:none" href="http://example.com/v' \
+  >"$XDG_CONFIG_HOME/velloband_note"
+start_bar
+expect_headlines
+xdotool mousemove 200 36 click 1
+expect 10 "no address reached the browser" test -s "$opened"
+grep -qx 'http://example.com/2' "$opened" || fail "the browser got $(cat "$opened")"
+! grep -q frame "$opened" || fail "the notice's frame reached the browser"
+page_shows_text "$WORK/after.png" || fail "the bar lost its page"
+kill -0 "$BAR_PID" || fail "the bar ended"
 echo PASS

@@ -20,7 +20,7 @@ xdotool mousemove 8 28 click 1
 choose_from_bottom 8
 sleep 1
 bar_mapped || fail "the menu hid the bar"
-xdotool mousemove 8 28 click --repeat 2 --delay 120 1
+double_click 8 28
 sleep 1
 bar_mapped || fail "a double click hid the bar"
 expect 10 'the strip is no longer reserved: $(xprop -root _NET_WORKAREA)' workarea_top 44

@@ -5,27 +5,24 @@ SCREEN_W=800 SCREEN_H=600
 . "$(dirname "$0")/../harness.sh"
 start_display
 start_bar
-shown_titled() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
 # The client window's edges: left top right bottom.
 edges() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
     /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, x + w, y + h}'
 }
-click_tray 1
-choose_from_bottom 2
+open_from_tray 2
 expect 10 "no configuration dialog" shown_titled '^V1\.14－配置$'
 dialog=$(shown_titled '^V1\.14－配置$')
 read -r left top right bottom < <(edges "$dialog")
 [ "$left" -ge 0 ] && [ "$top" -ge 24 ] && [ "$right" -le 800 ] && [ "$bottom" -le 600 ] ||
   fail "the dialog spans $left $top $right $bottom"
 xdotool windowactivate --sync "$dialog" key Escape
-expect 10 "Escape did not close the configuration dialog" sh -c "! xdotool search --onlyvisible --name '^V1\.14－配置\$'"
+expect_closed '^V1\.14－配置$' "on Escape, the configuration dialog"
 
-click_tray 1
-choose_from_bottom 3
+open_from_tray 3
 expect 10 "no help dialog" shown_titled '^V1\.14－帮助$'
 xdotool windowactivate --sync "$(shown_titled '^V1\.14－帮助$')" key Escape
-expect 10 "Escape did not close the help dialog" sh -c "! xdotool search --onlyvisible --name '^V1\.14－帮助\$'"
+expect_closed '^V1\.14－帮助$' "on Escape, the help dialog"
 
 # From the bottom, the tenth item is the import and export submenu; its second item exports.
 click_tray 1
