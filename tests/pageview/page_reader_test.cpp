@@ -8,6 +8,8 @@ using test::RunsOf;
 using ::testing::_;
 using ::testing::ElementsAre;
 using ::testing::FieldsAre;
+using ::testing::Not;
+using ::testing::Optional;
 
 std::vector<std::size_t> GroupSizes(const PageModel& model) {
   std::vector<std::size_t> sizes;
@@ -31,30 +33,21 @@ TEST(PageReaderTest, HeadAndMarqueeOfAHorizontalPage) {
               FieldsAre(16, 24, "102030", "/tmp/pic(1) 2%.png", "ff0000", "00ff00", "ff00ff"));
 
   const PageScroller& scroller = model.scroller;
-  EXPECT_THAT(scroller, FieldsAre(ScrollerForm::kMarquee, 72, std::nullopt, Heading::kRight, 5, 50,
-                                  _, _, _, _));
-  EXPECT_TRUE(scroller.over.stop);
-  EXPECT_TRUE(scroller.out.start);
+  EXPECT_THAT(scroller,
+              FieldsAre(ScrollerForm::kMarquee, 72, std::nullopt, Heading::kRight, 5, 50, _, _,
+                        FieldsAre(_, _, false, true, _, _), FieldsAre(_, _, true, false, _, _)));
   EXPECT_THAT(GroupSizes(model), ElementsAre(3, 4));
 
   // "< " runs left at step + 3, the stop sign stops, " >" runs right; leaving restores.
-  ASSERT_EQ(model.controlBar.controls.size(), 3u);
   EXPECT_EQ(model.controlBar.left, 20);
   EXPECT_EQ(model.controlBar.fontPx, 15);
-  const PageControl& back = model.controlBar.controls[0];
-  const PageControl& stop = model.controlBar.controls[1];
-  const PageControl& forth = model.controlBar.controls[2];
-  EXPECT_THAT(back, FieldsAre("< ", "ff0000", "00ff00", _, _));
-  EXPECT_THAT(stop, FieldsAre("\xA1\xD1", "00ff00", "ff0000", _, _));
-  EXPECT_EQ(forth.text, " >");
-  EXPECT_EQ(back.over.step, 8);
-  EXPECT_EQ(back.over.heading, Heading::kLeft);
-  EXPECT_TRUE(back.over.start);
-  EXPECT_EQ(back.out.step, 5);
-  EXPECT_EQ(back.out.heading, Heading::kRight);
-  EXPECT_FALSE(back.out.start);
-  EXPECT_TRUE(stop.over.stop);
-  EXPECT_EQ(forth.over.heading, Heading::kRight);
+  // Fields: text, colour, hover colour; then step, heading, start and stop on arriving and leaving.
+  EXPECT_THAT(
+      model.controlBar.controls,
+      ElementsAre(FieldsAre("< ", "ff0000", "00ff00", FieldsAre(8, Heading::kLeft, true, _, _, _),
+                            FieldsAre(5, Heading::kRight, false, _, _, _)),
+                  FieldsAre("\xA1\xD1", "00ff00", "ff0000", FieldsAre(_, _, _, true, _, _), _),
+                  FieldsAre(" >", _, _, FieldsAre(_, Heading::kRight, _, _, _, _), _)));
 }
 
 TEST(PageReaderTest, VerticalAndRollForms) {
@@ -73,29 +66,24 @@ TEST(PageReaderTest, VerticalAndRollForms) {
   page.request.lineNum = 3;
   page.request.tFont = "13";
   PageModel roll = page.Read(test::Feed(4));
-  const PageScroller& scroller = roll.scroller;
-  EXPECT_EQ(scroller.form, ScrollerForm::kRoll);
-  EXPECT_EQ(scroller.height, 57);
-  ASSERT_TRUE(scroller.roll.has_value());
-  EXPECT_FALSE(scroller.roll->backwards);
-  EXPECT_EQ(scroller.roll->periodMs, 3000);
-  EXPECT_EQ(scroller.rollLines, 3);
-  EXPECT_TRUE(scroller.over.clearRoll);
-  EXPECT_FALSE(scroller.over.roll.has_value());
-  EXPECT_EQ(scroller.out.roll->periodMs, 3000);
+  // The roll timer's fields: backwards, period.
+  const auto rollTimer = [](bool backwards, int periodMs) {
+    return Optional(FieldsAre(backwards, periodMs));
+  };
+  const auto noTimer = Not(Optional(_));
+  EXPECT_THAT(roll.scroller, FieldsAre(ScrollerForm::kRoll, _, 57, _, _, _, rollTimer(false, 3000),
+                                       3, FieldsAre(_, _, _, _, true, noTimer),
+                                       FieldsAre(_, _, _, _, _, rollTimer(false, 3000))));
   EXPECT_THAT(GroupSizes(roll), ElementsAre(2, 2, 0));
 
-  const auto& controls = roll.controlBar.controls;
-  ASSERT_EQ(controls.size(), 3u);
-  EXPECT_TRUE(controls[0].over.clearRoll);
-  EXPECT_EQ(controls[0].over.roll->periodMs, 1000);
-  EXPECT_FALSE(controls[0].over.roll->backwards);
-  EXPECT_EQ(controls[0].out.roll->periodMs, 3000);
-  EXPECT_TRUE(controls[1].over.clearRoll);
-  EXPECT_FALSE(controls[1].over.roll.has_value());
-  EXPECT_TRUE(controls[2].over.roll->backwards);
-  EXPECT_EQ(controls[2].over.roll->periodMs, 1000);
-  EXPECT_TRUE(controls[2].out.roll->backwards);
+  // Arriving clears the timer and sets another; leaving sets one.
+  const auto arrive = [](auto timer) { return FieldsAre(_, _, _, _, true, timer); };
+  const auto leave = [](auto timer) { return FieldsAre(_, _, _, _, _, timer); };
+  EXPECT_THAT(
+      roll.controlBar.controls,
+      ElementsAre(FieldsAre(_, _, _, arrive(rollTimer(false, 1000)), leave(rollTimer(false, 3000))),
+                  FieldsAre(_, _, _, arrive(noTimer), _),
+                  FieldsAre(_, _, _, arrive(rollTimer(true, 1000)), leave(rollTimer(true, 3000)))));
 }
 
 TEST(PageReaderTest, ItemsNoticeAndUpdateNotice) {
