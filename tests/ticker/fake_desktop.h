@@ -21,7 +21,6 @@ class FakeDesktop : public Desktop {
  public:
   // Answers.
   bool anotherInstance = false, layeredAvailable = true, appBarRegisters = true, trayShown = true;
-  std::string copySuggestion;
   Size screen{1024, 768};
   Point cursor{500, 300};
   WindowRef underCursor = 1;      // the window at any point
@@ -126,7 +125,7 @@ class FakeDesktop : public Desktop {
 
   bool WindowTitledExists(std::string_view) const override { return anotherInstance; }
   Size ScreenSize() const override { return screen; }
-  std::string SettingsCopySuggestion() const override { return copySuggestion; }
+  std::string SettingsCopySuggestion() const override { return {}; }
   void TrimMemory() override { Log("TrimMemory"); }
   bool FileExists(const std::string& path) const override { return std::filesystem::exists(path); }
   void DeleteFileAt(const std::string& path) override {
