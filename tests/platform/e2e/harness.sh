@@ -203,8 +203,10 @@ same_image() { [ "$(convert "$1" rgb:- | md5sum)" = "$(convert "$2" rgb:- | md5s
 page_shows_text() { shoot_page "$1" && [ "$(colours_in "$1")" -gt 8 ]; }
 expect_headlines() { expect 20 "no headline appeared" page_shows_text "$WORK/first.png"; }
 
-# Waits for the bar to end and checks that it ended with status 0.
+# expect_exit_zero [SIGNAL]: sends the bar the signal, if any, then waits for it to end and checks
+# that it ended with status 0.
 expect_exit_zero() {
+  [ -z "${1:-}" ] || kill "-$1" "$BAR_PID"
   expect 30 "the program did not end" gone "$BAR_PID"
   local status=0
   wait "$BAR_PID" || status=$?

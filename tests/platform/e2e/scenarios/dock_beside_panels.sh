@@ -49,8 +49,7 @@ sleep 1
 # The bar covers the tray: its broadcast icon opens the menu.
 xdotool mousemove 8 $((SCREEN_H - 16)) click 1
 expect 10 "the popup menu did not open" menu_open
-kill -TERM "$BAR_PID"
-expect_exit_zero
+expect_exit_zero TERM
 expect_state_saved
 expect_ini Window Fixed 0
 expect_ini Window OrigY $((SCREEN_H - 24))

@@ -59,8 +59,7 @@ floating() { [[ "$(bar_geometry)" == "0 200 "* ]] && strut_is "$NO_STRUT" && wor
 expect 10 'bar at $(bar_geometry), strut "$(bar_strut)"' floating
 expect 10 "no menu after the drag" menu_open
 xdotool key Escape
-kill -TERM "$BAR_PID"
-expect_exit_zero
+expect_exit_zero TERM
 expect_ini Window Fixed ""
 expect_ini Window OrigY 200
 echo PASS

@@ -24,6 +24,5 @@ double_click 8 28
 sleep 1
 bar_mapped || fail "a double click hid the bar"
 expect 10 'the strip is no longer reserved: $(xprop -root _NET_WORKAREA)' workarea_top 44
-kill -TERM "$BAR_PID"
-expect_exit_zero
+expect_exit_zero TERM
 echo PASS

@@ -13,6 +13,5 @@ expect 10 'strut $(bar_strut)' strut_is "0, 0, 78, 0, 0, 0, 0, 0, 0, $((SCREEN_W
 stop "$PANEL_PID"
 expect 10 'bar at $(bar_geometry) after the panel went' bar_at "0 0 $SCREEN_W 48"
 expect 10 'strut $(bar_strut)' strut_top_is 48
-kill -TERM "$BAR_PID"
-expect_exit_zero
+expect_exit_zero TERM
 echo PASS
