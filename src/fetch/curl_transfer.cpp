@@ -1,13 +1,51 @@
 #include "fetch/curl_transfer.h"
 
 #include <curl/curl.h>
+#include <dlfcn.h>
 
 #include <cstdio>
-#include <mutex>
 #include <string>
 
 namespace vb {
 namespace {
+
+// libcurl and the libraries it pulls in (TLS, Kerberos, LDAP...) double the dynamic loader's
+// work at start-up, before the first frame; loaded with the first transfer instead, on the
+// worker that makes it.
+struct CurlLibrary {
+  decltype(&curl_global_init) globalInit = nullptr;
+  decltype(&curl_easy_init) init = nullptr;
+  decltype(&curl_easy_setopt) setopt = nullptr;
+  decltype(&curl_easy_perform) perform = nullptr;
+  decltype(&curl_easy_getinfo) getinfo = nullptr;
+  decltype(&curl_easy_cleanup) cleanup = nullptr;
+};
+
+template <typename Function>
+bool Bind(void* library, const char* name, Function& function) {
+  function = reinterpret_cast<Function>(dlsym(library, name));
+  return function != nullptr;
+}
+
+// Null when libcurl cannot be loaded; it then stays loaded for the life of the process.
+const CurlLibrary* Curl() {
+  static const CurlLibrary* const curl = []() -> const CurlLibrary* {
+    void* library = dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) return nullptr;
+    static CurlLibrary loaded;
+    if (!Bind(library, "curl_global_init", loaded.globalInit) ||
+        !Bind(library, "curl_easy_init", loaded.init) ||
+        !Bind(library, "curl_easy_setopt", loaded.setopt) ||
+        !Bind(library, "curl_easy_perform", loaded.perform) ||
+        !Bind(library, "curl_easy_getinfo", loaded.getinfo) ||
+        !Bind(library, "curl_easy_cleanup", loaded.cleanup) ||
+        loaded.globalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK) {
+      return nullptr;
+    }
+    return &loaded;
+  }();
+  return curl;
+}
 
 struct Sink {
   std::FILE* file = nullptr;
@@ -42,43 +80,45 @@ class CurlTransfer : public Transfer {
   explicit CurlTransfer(const TransferLimits& limits) : limits_(limits) {}
 
   TransferResult Fetch(const std::string& url, const std::string& file) override {
-    CURL* curl = curl_easy_init();
+    const CurlLibrary* library = Curl();
+    if (library == nullptr) return TransferResult::kOtherFailure;
+    CURL* curl = library->init();
     if (curl == nullptr) return TransferResult::kOtherFailure;
     Sink sink;
     sink.limit = limits_.maxBytes;
     sink.file = std::fopen(file.c_str(), "wb");
     TransferResult result = TransferResult::kOtherFailure;
     if (sink.file != nullptr) {
-      Configure(curl, url, sink);
-      const CURLcode code = curl_easy_perform(curl);
+      Configure(*library, curl, url, sink);
+      const CURLcode code = library->perform(curl);
       long status = 0;
-      curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+      library->getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
       const bool closed = std::fclose(sink.file) == 0;
       result = Classify(code, status, closed && !sink.failed);
     }
-    curl_easy_cleanup(curl);
+    library->cleanup(curl);
     return result;
   }
 
  private:
-  void Configure(CURL* curl, const std::string& url, Sink& sink) const {
+  void Configure(const CurlLibrary& library, CURL* curl, const std::string& url, Sink& sink) const {
     const std::string userAgent(kUserAgent);
-    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https,file");
-    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, limits_.maxRedirects);
-    curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, userAgent.c_str());
-    curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, "");
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);  // workers must not touch process signals
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, limits_.connectTimeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, limits_.lowSpeedBytesPerSecond);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, limits_.lowSpeedSeconds);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT, limits_.totalSeconds);
-    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits_.maxBytes));
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, WriteBody);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
+    library.setopt(curl, CURLOPT_URL, url.c_str());
+    library.setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https,file");
+    library.setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    library.setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+    library.setopt(curl, CURLOPT_MAXREDIRS, limits_.maxRedirects);
+    library.setopt(curl, CURLOPT_FAILONERROR, 1L);
+    library.setopt(curl, CURLOPT_USERAGENT, userAgent.c_str());
+    library.setopt(curl, CURLOPT_ACCEPT_ENCODING, "");
+    library.setopt(curl, CURLOPT_NOSIGNAL, 1L);  // workers must not touch process signals
+    library.setopt(curl, CURLOPT_CONNECTTIMEOUT, limits_.connectTimeoutSeconds);
+    library.setopt(curl, CURLOPT_LOW_SPEED_LIMIT, limits_.lowSpeedBytesPerSecond);
+    library.setopt(curl, CURLOPT_LOW_SPEED_TIME, limits_.lowSpeedSeconds);
+    library.setopt(curl, CURLOPT_TIMEOUT, limits_.totalSeconds);
+    library.setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits_.maxBytes));
+    library.setopt(curl, CURLOPT_WRITEFUNCTION, WriteBody);
+    library.setopt(curl, CURLOPT_WRITEDATA, &sink);
   }
 
   TransferLimits limits_;
@@ -87,8 +127,6 @@ class CurlTransfer : public Transfer {
 }  // namespace
 
 std::shared_ptr<Transfer> MakeCurlTransfer(const TransferLimits& limits) {
-  static std::once_flag initialised;
-  std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
   return std::make_shared<CurlTransfer>(limits);
 }
 

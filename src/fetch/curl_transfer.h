@@ -8,8 +8,7 @@
 namespace vb {
 
 // The Linux transfer, over libcurl: http://, https:// and file:// addresses; redirects may lead
-// only to http:// and https://. The first call sets libcurl up for the whole process, so make
-// it before any worker starts.
+// only to http:// and https://. libcurl is loaded and set up by the first transfer.
 std::shared_ptr<Transfer> MakeCurlTransfer(const TransferLimits& limits = {});
 
 }  // namespace vb

@@ -47,6 +47,7 @@ GtkDesktop::GtkDesktop()
 
 GtkDesktop::~GtkDesktop() {
   for (guint source : signalSources_) g_source_remove(source);
+  StopWaitingForFirstFrame();
   StopWatchingPanels();
   GdkScreen* screen = gdk_screen_get_default();
   if (screen != nullptr) g_signal_handlers_disconnect_by_data(screen, this);
@@ -71,6 +72,7 @@ bool GtkDesktop::CreateBar(int width, int height, BarEvents& events) {
     return events_ != nullptr ? events_->IconControlColours() : IconColours{};
   };
   bar_ = std::make_unique<BarWindowGtk>(width, height, std::move(hooks));
+  firstFrameWatch_ = g_signal_connect(bar_->window(), "draw", G_CALLBACK(&OnFirstBarFrame), this);
   GdkScreen* screen = gdk_screen_get_default();
   g_signal_connect(screen, "size-changed", G_CALLBACK(&OnScreenSizeChanged), this);
   g_signal_connect(screen, "composited-changed", G_CALLBACK(&OnCompositedChanged), this);
@@ -89,6 +91,7 @@ void GtkDesktop::DestroyBar() {
   if (events_ != nullptr) events_->OnDestroy();
   events_ = nullptr;
   loop_.KillAllTimers();
+  StopWaitingForFirstFrame();
   tray_.Remove();
   StopWatchingPanels();
   bar_.reset();
@@ -253,10 +256,50 @@ void GtkDesktop::ActivateWindow(WindowRef window) {
   if (window != 0) x11::SetInputFocus(static_cast<x11::XWindow>(window));
 }
 
+// GTK looks up the tray and the icon theme for a status icon, which takes as long as the rest
+// of the start-up: the icon follows the bar's first frame, so the headlines come sooner.
 void GtkDesktop::AddTrayIcon(int iconResourceId, std::string_view tip) {
-  GdkPixbuf* icon = IconPixbuf(iconResourceId, kIconPixels);
-  tray_.Add(icon, Utf8From936(tip));
+  pendingTray_ = PendingTray{iconResourceId, Utf8From936(tip)};
+  if (firstFrameWatch_ == 0) AddPendingTrayIcon();
+}
+
+void GtkDesktop::RemoveTrayIcon() {
+  pendingTray_.reset();
+  tray_.Remove();
+}
+
+void GtkDesktop::AddPendingTrayIcon() {
+  if (!pendingTray_) return;
+  GdkPixbuf* icon = IconPixbuf(pendingTray_->iconResourceId, kIconPixels);
+  tray_.Add(icon, pendingTray_->tip);
   if (icon != nullptr) g_object_unref(icon);
+  pendingTray_.reset();
+}
+
+// Idle sources run after the frame's drawing, whose priority is higher.
+gboolean GtkDesktop::OnFirstBarFrame(GtkWidget* window, cairo_t*, gpointer self) {
+  auto* desktop = static_cast<GtkDesktop*>(self);
+  g_signal_handler_disconnect(window, desktop->firstFrameWatch_);
+  desktop->firstFrameWatch_ = 0;
+  desktop->trayIdle_ = g_idle_add(
+      +[](gpointer data) {
+        auto* idle = static_cast<GtkDesktop*>(data);
+        idle->trayIdle_ = 0;
+        idle->AddPendingTrayIcon();
+        return G_SOURCE_REMOVE;
+      },
+      desktop);
+  return FALSE;
+}
+
+void GtkDesktop::StopWaitingForFirstFrame() {
+  if (firstFrameWatch_ != 0 && bar_) {
+    g_signal_handler_disconnect(bar_->window(), firstFrameWatch_);
+  }
+  firstFrameWatch_ = 0;
+  if (trayIdle_ != 0) g_source_remove(trayIdle_);
+  trayIdle_ = 0;
+  pendingTray_.reset();
 }
 
 int GtkDesktop::ShowPopupMenu(int menuResourceId, Point at) {

@@ -63,7 +63,7 @@ class GtkDesktop final : public Desktop {
 
   // TrayAndMenu
   void AddTrayIcon(int iconResourceId, std::string_view tip) override;
-  void RemoveTrayIcon() override { tray_.Remove(); }
+  void RemoveTrayIcon() override;
   bool TrayIconShown() const override { return tray_.Embedded(); }
   int ShowPopupMenu(int menuResourceId, Point at) override;
 
@@ -113,6 +113,9 @@ class GtkDesktop final : public Desktop {
   static void OnCompositedChanged(GdkScreen* screen, gpointer self);
   static gboolean OnSessionSignal(gpointer self);
   void ApplyLayering();
+  void AddPendingTrayIcon();
+  static gboolean OnFirstBarFrame(GtkWidget* window, cairo_t* cr, gpointer self);
+  void StopWaitingForFirstFrame();
   // Stands for the browser among X window ids: an address, which no X id can equal.
   WindowRef BrowserRef() const { return reinterpret_cast<WindowRef>(page_.get()); }
   void ClearStrut();
@@ -128,6 +131,13 @@ class GtkDesktop final : public Desktop {
   std::unique_ptr<BarWindowGtk> bar_;
   std::unique_ptr<PageViewGtk> page_;
   TrayIcon tray_;
+  struct PendingTray {
+    int iconResourceId;
+    std::string tip;  // UTF-8
+  };
+  std::optional<PendingTray> pendingTray_;  // waits for the bar's first frame
+  gulong firstFrameWatch_ = 0;
+  guint trayIdle_ = 0;
   IconTips tips_;
   std::vector<guint> signalSources_;
   guint panelCheck_ = 0;

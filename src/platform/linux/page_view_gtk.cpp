@@ -130,7 +130,10 @@ bool PageViewGtk::PaintScrollerNow() {
   if (frame_ == nullptr || cairo_image_surface_get_width(frame_) != box.width ||
       cairo_image_surface_get_height(frame_) != box.height) {
     if (frame_ != nullptr) cairo_surface_destroy(frame_);
-    frame_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, box.width, box.height);
+    // Made for the window, so that it can lie in memory shared with the X server and each step
+    // goes there without being copied.
+    frame_ =
+        cairo_surface_create_similar_image(target_, CAIRO_FORMAT_ARGB32, box.width, box.height);
   }
   cairo_t* cr = cairo_create(frame_);
   cairo_translate(cr, -box.x, -box.y);
