@@ -127,13 +127,14 @@ bool PageViewGtk::PaintScrollerNow() {
   } else {
     cairo_xlib_surface_set_size(target_, windowWidth, windowHeight);
   }
-  if (frame_ == nullptr || cairo_image_surface_get_width(frame_) != box.width ||
-      cairo_image_surface_get_height(frame_) != box.height) {
+  if (frame_ == nullptr || frameWidth_ != box.width || frameHeight_ != box.height) {
     if (frame_ != nullptr) cairo_surface_destroy(frame_);
-    // Made for the window, so that it can lie in memory shared with the X server and each step
-    // goes there without being copied.
+    // A pixmap of the X server, as the tiles are: a step is then a few requests that the server
+    // carries out, and no pixel crosses over.
     frame_ =
-        cairo_surface_create_similar_image(target_, CAIRO_FORMAT_ARGB32, box.width, box.height);
+        cairo_surface_create_similar(target_, CAIRO_CONTENT_COLOR_ALPHA, box.width, box.height);
+    frameWidth_ = box.width;
+    frameHeight_ = box.height;
   }
   cairo_t* cr = cairo_create(frame_);
   cairo_translate(cr, -box.x, -box.y);
@@ -170,7 +171,11 @@ cairo_surface_t* PageViewGtk::Tile(int column, int row) {
   int left = column * kTileWidth, top = row * kTileHeight;
   int width = std::min(kTileWidth, layout.stripWidth - left);
   int height = std::min(kTileHeight, layout.stripHeight - top);
-  cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  // Kept by the X server once the bar paints its window itself, so steps only move them there.
+  cairo_surface_t* tile =
+      target_ != nullptr
+          ? cairo_surface_create_similar(target_, CAIRO_CONTENT_COLOR_ALPHA, width, height)
+          : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
   cairo_t* cr = cairo_create(tile);
   for (const PlacedRun& run : layout.runs) {
     if (run.x >= left + width || run.x + run.width <= left || run.y >= top + height ||

@@ -70,6 +70,7 @@ class PageViewGtk {
   std::map<std::pair<int, int>, cairo_surface_t*> tiles_;
   cairo_surface_t* target_ = nullptr;  // the bar's X window
   cairo_surface_t* frame_ = nullptr;   // the scroller, composed before it goes to the window
+  int frameWidth_ = 0, frameHeight_ = 0;
   guint stepSource_ = 0;
   int width_ = 0, height_ = 0;
 };
