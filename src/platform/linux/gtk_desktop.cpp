@@ -12,7 +12,6 @@
 #include "platform/linux/dialog_window.h"
 #include "platform/linux/icon_art.h"
 #include "platform/linux/popup_menu.h"
-#include "platform/linux/strut.h"
 #include "platform/linux/x11_windows.h"
 #include "resources/resource_data.h"
 #include "resources/resource_ids.h"
@@ -48,7 +47,7 @@ GtkDesktop::GtkDesktop()
 GtkDesktop::~GtkDesktop() {
   for (guint source : signalSources_) g_source_remove(source);
   StopWaitingForFirstFrame();
-  StopWatchingPanels();
+  appBar_.Detach();
   GdkScreen* screen = gdk_screen_get_default();
   if (screen != nullptr) g_signal_handlers_disconnect_by_data(screen, this);
   tray_.Remove();
@@ -76,8 +75,7 @@ bool GtkDesktop::CreateBar(int width, int height, BarEvents& events) {
   GdkScreen* screen = gdk_screen_get_default();
   g_signal_connect(screen, "size-changed", G_CALLBACK(&OnScreenSizeChanged), this);
   g_signal_connect(screen, "composited-changed", G_CALLBACK(&OnCompositedChanged), this);
-  x11::WatchRoot();
-  gdk_window_add_filter(nullptr, &OnXEvent, this);
+  appBar_.Attach(bar_->Xid());
   // The end of the session on X: the same shutdown as a closing Windows session.
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     signalSources_.push_back(g_unix_signal_add(signal, &OnSessionSignal, this));
@@ -93,7 +91,7 @@ void GtkDesktop::DestroyBar() {
   loop_.KillAllTimers();
   StopWaitingForFirstFrame();
   tray_.Remove();
-  StopWatchingPanels();
+  appBar_.Detach();
   bar_.reset();
   page_.reset();
 }
@@ -327,14 +325,11 @@ void GtkDesktop::UpdateTooltipText(int iconControlId, std::string_view text) {
 }
 
 bool GtkDesktop::RegisterAppBar() {
-  appBarRegistered_ = bar_ != nullptr;
-  RelearnReserved();
-  return appBarRegistered_;
+  return appBar_.Register();
 }
 
 void GtkDesktop::UnregisterAppBar() {
-  appBarRegistered_ = false;
-  ClearStrut();
+  appBar_.Unregister();
 }
 
 int GtkDesktop::Scale() {
@@ -342,74 +337,14 @@ int GtkDesktop::Scale() {
   return root != nullptr ? std::max(gdk_window_get_scale_factor(root), 1) : 1;
 }
 
-std::vector<std::array<long, 12>> GtkDesktop::OtherStruts() const {
-  return x11::StrutsExcept(bar_ ? bar_->Xid() : 0);
-}
-
 // The shell's part is played by the docks and panels already there: the strip goes beside
 // them, within the screen.
 void GtkDesktop::QueryAppBarPosition(int edge, AppBarStrip& strip) {
-  Size screen = ScreenSize();
-  strip.left = std::clamp(strip.left, 0, screen.width);
-  strip.right = std::clamp(strip.right, strip.left, screen.width);
-  const int scale = Scale();
-  int deviceWidth = 0, deviceHeight = 0;
-  x11::ScreenPixels(deviceWidth, deviceHeight);
-  EdgeInsets insets =
-      InsetsOver(OtherStruts(), strip.left * scale, strip.right * scale, deviceHeight);
-  insets.top = std::max(insets.top, reserved_.top);
-  insets.bottom = std::max(insets.bottom, reserved_.bottom);
-  const int height = std::max(strip.bottom - strip.top, 0);
-  if (edge == kAppBarEdgeTop) {
-    strip.top = std::max(strip.top, (insets.top + scale - 1) / scale);
-    strip.bottom = strip.top + height;
-  } else if (edge == kAppBarEdgeBottom) {
-    strip.bottom = std::min(strip.bottom, screen.height - (insets.bottom + scale - 1) / scale);
-    strip.top = strip.bottom - height;
-  }
-  strip.top = std::clamp(strip.top, 0, screen.height);
-  strip.bottom = std::clamp(strip.bottom, strip.top, screen.height);
+  appBar_.Query(edge, strip, ScreenSize(), Scale());
 }
 
 void GtkDesktop::SetAppBarPosition(int edge, AppBarStrip& strip) {
-  QueryAppBarPosition(edge, strip);
-  if (!appBarRegistered_ || !bar_) return;
-  panels_ = OtherStruts();
-  if (edge != kAppBarEdgeTop && edge != kAppBarEdgeBottom) {
-    ClearStrut();
-    return;
-  }
-  // The strut is in the screen's own pixels.
-  const int scale = Scale();
-  StripRect rect{strip.left * scale, strip.top * scale, strip.right * scale, strip.bottom * scale};
-  StripEdge side = edge == kAppBarEdgeTop ? StripEdge::kTop : StripEdge::kBottom;
-  int deviceWidth = 0, deviceHeight = 0;
-  x11::ScreenPixels(deviceWidth, deviceHeight);
-  SetOwnStrut(StrutFor(side, rect, deviceHeight));
-}
-
-void GtkDesktop::ClearStrut() {
-  SetOwnStrut({});
-}
-
-void GtkDesktop::SetOwnStrut(const std::array<long, 12>& strut) {
-  if (!bar_) return;
-  ownStrut_ = strut;
-  x11::SetStrut(bar_->Xid(), strut);
-}
-
-bool GtkDesktop::RelearnReserved() {
-  long x = 0, y = 0, width = 0, height = 0;
-  int deviceWidth = 0, deviceHeight = 0;
-  x11::ScreenPixels(deviceWidth, deviceHeight);
-  if (!x11::WorkArea(x, y, width, height) || height <= 0) return false;
-  const EdgeInsets workArea{static_cast<int>(y), static_cast<int>(deviceHeight - (y + height))};
-  const EdgeInsets own{static_cast<int>(ownStrut_[2]), static_cast<int>(ownStrut_[3])};
-  const EdgeInsets learned = LearnReserved(
-      workArea, InsetsOver(OtherStruts(), 0, deviceWidth, deviceHeight), own, reserved_);
-  const bool changed = learned.top != reserved_.top || learned.bottom != reserved_.bottom;
-  reserved_ = learned;
-  return changed;
+  appBar_.Set(edge, strip, ScreenSize(), Scale());
 }
 
 DialogView* GtkDesktop::OpenDialog(int resourceId, int x, int y, DialogFactory factory) {
@@ -464,37 +399,9 @@ void GtkDesktop::DeleteFileAt(const std::string& path) {
 
 void GtkDesktop::OnScreenSizeChanged(GdkScreen*, gpointer self) {
   auto* desktop = static_cast<GtkDesktop*>(self);
-  if (desktop->appBarRegistered_ && desktop->events_ != nullptr) {
+  if (desktop->appBar_.Registered() && desktop->events_ != nullptr) {
     desktop->events_->OnAppBarNotify(kAppBarPositionChanged, 0);
   }
-}
-
-// Panels that come, go or change send a burst of events: one look after the burst.
-GdkFilterReturn GtkDesktop::OnXEvent(GdkXEvent* xevent, GdkEvent*, gpointer self) {
-  auto* desktop = static_cast<GtkDesktop*>(self);
-  if (desktop->panelCheck_ == 0 && x11::MayMovePanels(xevent)) {
-    desktop->panelCheck_ = g_timeout_add(100, &CheckPanels, desktop);
-  }
-  return GDK_FILTER_CONTINUE;
-}
-
-// Only a change of the others' struts or of what the window manager keeps free moves the strip:
-// the bar's own strut changes the work area too, and must not set it off again.
-gboolean GtkDesktop::CheckPanels(gpointer self) {
-  auto* desktop = static_cast<GtkDesktop*>(self);
-  desktop->panelCheck_ = 0;
-  const bool reservedChanged = desktop->RelearnReserved();
-  if (desktop->appBarRegistered_ && desktop->events_ != nullptr &&
-      (reservedChanged || desktop->OtherStruts() != desktop->panels_)) {
-    desktop->events_->OnAppBarNotify(kAppBarPositionChanged, 0);
-  }
-  return G_SOURCE_REMOVE;
-}
-
-void GtkDesktop::StopWatchingPanels() {
-  gdk_window_remove_filter(nullptr, &OnXEvent, this);
-  if (panelCheck_ != 0) g_source_remove(panelCheck_);
-  panelCheck_ = 0;
 }
 
 void GtkDesktop::OnCompositedChanged(GdkScreen*, gpointer self) {

@@ -8,8 +8,8 @@
 #include "platform/linux/event_loop.h"
 #include "platform/linux/icon_tips.h"
 #include "platform/linux/page_view_gtk.h"
-#include "platform/linux/strut.h"
 #include "platform/linux/tray_icon.h"
+#include "platform/linux/x11_app_bar.h"
 #include "ticker/desktop.h"
 
 namespace vb {
@@ -107,9 +107,6 @@ class GtkDesktop final : public Desktop {
 
  private:
   static void OnScreenSizeChanged(GdkScreen* screen, gpointer self);
-  static GdkFilterReturn OnXEvent(GdkXEvent* xevent, GdkEvent* event, gpointer self);
-  static gboolean CheckPanels(gpointer self);
-  void StopWatchingPanels();
   static void OnCompositedChanged(GdkScreen* screen, gpointer self);
   static gboolean OnSessionSignal(gpointer self);
   void ApplyLayering();
@@ -118,13 +115,8 @@ class GtkDesktop final : public Desktop {
   void StopWaitingForFirstFrame();
   // Stands for the browser among X window ids: an address, which no X id can equal.
   WindowRef BrowserRef() const { return reinterpret_cast<WindowRef>(page_.get()); }
-  void ClearStrut();
   // Device pixels per desktop pixel (GDK_SCALE); the bar and the port work in desktop pixels.
   static int Scale();
-  std::vector<std::array<long, 12>> OtherStruts() const;
-  // Takes in what the window manager keeps free beyond the struts; true when that changed.
-  bool RelearnReserved();
-  void SetOwnStrut(const std::array<long, 12>& strut);
 
   EventLoop loop_;
   BarEvents* events_ = nullptr;
@@ -140,12 +132,10 @@ class GtkDesktop final : public Desktop {
   guint trayIdle_ = 0;
   IconTips tips_;
   std::vector<guint> signalSources_;
-  guint panelCheck_ = 0;
-  std::vector<std::array<long, 12>> panels_;  // the other struts the strip was last fitted to
-  std::array<long, 12> ownStrut_{};
-  EdgeInsets reserved_;  // kept free by the window manager beyond all struts, screen pixels
+  X11AppBar appBar_{[this] {
+    if (events_ != nullptr) events_->OnAppBarNotify(kAppBarPositionChanged, 0);
+  }};
   bool destroying_ = false;
-  bool appBarRegistered_ = false;
   bool layered_ = false;
   Colour colourKey_ = 0;
   int alpha_ = 255;
