@@ -1,12 +1,21 @@
 #include "pageview/page_layout.h"
 
 #include <algorithm>
+#include <map>
+#include <optional>
+#include <tuple>
+
+#include "pageview/line_breaks.h"
+#include "pageview/page_text.h"
 
 namespace vb {
 namespace {
 
 // However many headlines a feed holds, the strip's sums stay within an int.
 constexpr long long kLongestStrip = 1 << 30;
+// A scroller narrower than this many characters shows nothing readable; its lines stay whole
+// rather than becoming a column of single characters.
+constexpr int kNarrowestWrapInEms = 4;
 
 int AddPixels(int a, int b) {
   return static_cast<int>(std::min<long long>(static_cast<long long>(a) + b, kLongestStrip));
@@ -16,20 +25,55 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
-// Lays the runs of one group out line by line from `top`.
+std::string Shown(std::string text) {
+  std::replace(text.begin(), text.end(), kNoBreakSpace, ' ');
+  return text;
+}
+
+// Widths of single characters for wrapping: in the fixed-width faces of the page a line is as
+// wide as its characters together, and each character is measured once however long the page.
+class CharacterWidths {
+ public:
+  explicit CharacterWidths(TextMeasure& measure) : measure_(measure) {}
+
+  int Of(std::string_view character, const TextStyle& style) {
+    auto key = std::make_tuple(Shown(std::string(character)), style.fontPx, style.bold,
+                               style.italic, std::string(style.face));
+    auto found = widths_.find(key);
+    if (found != widths_.end()) return found->second;
+    int width = std::max(0, measure_.Width(std::get<0>(key), style));
+    widths_.emplace(std::move(key), width);
+    return width;
+  }
+
+ private:
+  TextMeasure& measure_;
+  std::map<std::tuple<std::string, int, bool, bool, std::string>, int> widths_;
+};
+
+// What one line of a group holds before it is placed: the text of one run, blanks folded.
+struct Segment {
+  std::size_t run = 0;
+  std::string text;
+  TextStyle style;
+};
+
+// Lays the runs of one group out line by line from `top`, wrapping at `wrap` pixels if set.
 class LineBuilder {
  public:
-  LineBuilder(PageLayout& layout, TextMeasure& measure, std::size_t group, int top)
+  LineBuilder(PageLayout& layout, TextMeasure& measure, CharacterWidths& characters,
+              std::optional<int> wrap, std::size_t group, int top)
       : layout_(layout),
         measure_(measure),
+        characters_(characters),
+        wrap_(wrap),
         group_(group),
-        top_(top),
-        lineStart_(layout.runs.size()) {}
+        top_(top) {}
 
-  void Add(std::size_t index, const PageRun& run) {
+  void Add(std::size_t index, const PageRun& run, int pageFontPx) {
     if (run.lineBreak) {
-      EndLine();
-      ++breaks_;
+      PlaceLine();
+      ++line_;
       lineHasText_ = false;
       return;
     }
@@ -45,17 +89,14 @@ class LineBuilder {
     }
     if (text.empty()) return;
     lineHasText_ = true;
-    int width = measure_.Width(text, layout_.fontPx, run.bold);
-    int y = AddPixels(top_, LinesHigh(breaks_));
-    layout_.runs.push_back(PlacedRun{group_, index, std::move(text), x_, y, width});
-    lastBold_ = run.bold;
-    x_ = AddPixels(x_, width);
+    segments_.push_back(Segment{index, std::move(text), StyleOf(run, pageFontPx)});
   }
 
-  // The group's height: a line per break, and one more for text after the last break.
+  // The group's height: a line per break and per wrap, and one more for text after the last
+  // break.
   int Finish() {
-    EndLine();
-    return LinesHigh(breaks_ + (lineHasText_ ? 1 : 0));
+    PlaceLine();
+    return LinesHigh(line_ + (lineHasText_ ? 1 : 0));
   }
 
  private:
@@ -63,43 +104,138 @@ class LineBuilder {
     return static_cast<int>(std::min(lines * layout_.lineHeight, kLongestStrip));
   }
 
-  // A line's last blank is not shown.
-  void EndLine() {
-    if (lineStart_ < layout_.runs.size() && layout_.runs.back().text.back() == ' ') {
+  // Places the text since the last break; a line's last blank is not shown.
+  void PlaceLine() {
+    if (!segments_.empty() && segments_.back().text.back() == ' ') {
+      segments_.back().text.pop_back();
+      if (segments_.back().text.empty()) segments_.pop_back();
+    }
+    std::vector<int> widths;
+    long long total = 0;
+    for (const Segment& segment : segments_) {
+      widths.push_back(measure_.Width(Shown(segment.text), segment.style));
+      total += widths.back();
+    }
+    if (wrap_ && total > *wrap_) {
+      PlaceWrapping();
+    } else {
+      for (std::size_t i = 0; i < segments_.size(); ++i) {
+        Put(segments_[i].run, Shown(segments_[i].text), widths[i]);
+      }
+    }
+    segments_.clear();
+    x_ = 0;
+    lineStart_ = layout_.runs.size();
+    blankBefore_ = true;
+  }
+
+  // Word by word: a word that does not fit starts a new line, and one wider than the scroller
+  // on its own breaks where its characters reach the edge.
+  void PlaceWrapping() {
+    std::string all;
+    std::vector<std::size_t> owner;  // the segment of each byte
+    for (std::size_t i = 0; i < segments_.size(); ++i) {
+      all += segments_[i].text;
+      owner.resize(all.size(), i);
+    }
+    std::vector<bool> breaks = LineBreakOpportunities(all);
+    for (std::size_t start = 0; start < all.size();) {
+      std::size_t end = start + CharacterLength(all, start);
+      while (end < all.size() && !breaks[end]) end += CharacterLength(all, end);
+      long long width = 0, blank = 0;
+      for (std::size_t at = start; at < end; at += CharacterLength(all, at)) {
+        blank = all[at] == ' ' ? CharacterWidth(all, at, owner) : 0;
+        width += CharacterWidth(all, at, owner);
+      }
+      bool alone = width - blank > *wrap_;
+      if (x_ > 0 && x_ + width - blank > *wrap_) NewLine();
+      for (std::size_t at = start; at < end;) {
+        std::size_t length = CharacterLength(all, at);
+        int character = CharacterWidth(all, at, owner);
+        if (alone && x_ > 0 && x_ + character > *wrap_ && all[at] != ' ') NewLine();
+        Put(segments_[owner[at]].run, Shown(all.substr(at, length)), character);
+        at += length;
+      }
+      start = end;
+    }
+  }
+
+  int CharacterWidth(const std::string& all, std::size_t at,
+                     const std::vector<std::size_t>& owner) {
+    return characters_.Of(std::string_view(all).substr(at, CharacterLength(all, at)),
+                          segments_[owner[at]].style);
+  }
+
+  // A wrapped line loses its last blank, as the line's end does.
+  void NewLine() {
+    if (lineStart_ < layout_.runs.size() && layout_.runs.back().text.ends_with(' ')) {
       PlacedRun& last = layout_.runs.back();
       last.text.pop_back();
-      last.width = last.text.empty() ? 0 : measure_.Width(last.text, layout_.fontPx, lastBold_);
-      x_ = last.x + last.width;
+      last.width = std::max(0, last.width - characters_.Of(" ", StyleOfPlaced(last)));
     }
-    layout_.stripWidth = std::max(layout_.stripWidth, x_);
+    ++line_;
     x_ = 0;
-    blankBefore_ = true;
     lineStart_ = layout_.runs.size();
+  }
+
+  TextStyle StyleOfPlaced(const PlacedRun& placed) const {
+    for (const Segment& segment : segments_) {
+      if (segment.run == placed.run) return segment.style;
+    }
+    return PlainStyle(layout_.fontPx);
+  }
+
+  // Adds text to the line, to the run's piece on it if it has one already.
+  void Put(std::size_t run, std::string text, int width) {
+    if (lineStart_ < layout_.runs.size() && layout_.runs.back().run == run) {
+      PlacedRun& last = layout_.runs.back();
+      last.text += text;
+      last.width = AddPixels(last.width, width);
+    } else {
+      layout_.runs.push_back(
+          PlacedRun{group_, run, std::move(text), x_, AddPixels(top_, LinesHigh(line_)), width});
+    }
+    x_ = AddPixels(x_, width);
+    layout_.stripWidth = std::max(layout_.stripWidth, x_);
   }
 
   PageLayout& layout_;
   TextMeasure& measure_;
+  CharacterWidths& characters_;
+  std::optional<int> wrap_;
   std::size_t group_;
   int top_;
-  std::size_t lineStart_;
-  int breaks_ = 0;
+  std::vector<Segment> segments_;
+  std::size_t lineStart_ = layout_.runs.size();
+  long long line_ = 0;
   int x_ = 0;
   bool blankBefore_ = true;
   bool lineHasText_ = false;
-  bool lastBold_ = false;
 };
 
 }  // namespace
+
+TextStyle StyleOf(const PageRun& run, int pageFontPx) {
+  return TextStyle{run.fontPx != 0 ? run.fontPx : pageFontPx, run.bold, run.italic, run.face};
+}
 
 PageLayout LayOutPage(const PageModel& model, TextMeasure& measure, int viewWidth, int viewHeight) {
   PageLayout layout;
   layout.fontPx = model.head.fontPx;
   layout.lineHeight = std::max(0, model.head.lineHeight);
+  const PageScroller& scroller = model.scroller;
+  const int scrollerWidth = std::max(0, viewWidth - scroller.left);
+  std::optional<int> wrap;
+  if ((scroller.form == ScrollerForm::kRoll || IsVertical(scroller.heading)) &&
+      scrollerWidth >= kNarrowestWrapInEms * layout.fontPx) {
+    wrap = scrollerWidth;
+  }
+  CharacterWidths characters(measure);
   int top = 0;
   for (std::size_t g = 0; g < model.groups.size(); ++g) {
-    LineBuilder lines(layout, measure, g, top);
+    LineBuilder lines(layout, measure, characters, wrap, g, top);
     const std::vector<PageRun>& runs = model.groups[g].runs;
-    for (std::size_t r = 0; r < runs.size(); ++r) lines.Add(r, runs[r]);
+    for (std::size_t r = 0; r < runs.size(); ++r) lines.Add(r, runs[r], layout.fontPx);
     int height = lines.Finish();
     layout.groups.push_back(GroupBand{top, height});
     top = AddPixels(top, height);
@@ -108,21 +244,19 @@ PageLayout LayOutPage(const PageModel& model, TextMeasure& measure, int viewWidt
 
   int x = model.controlBar.left;
   for (const PageControl& control : model.controlBar.controls) {
-    int width = measure.Width(control.text, model.controlBar.fontPx, false);
+    int width = measure.Width(control.text, PlainStyle(model.controlBar.fontPx));
     layout.controls.push_back(
         PlacedControl{control.text, PageRect{x, 0, width, layout.lineHeight}});
     x = AddPixels(x, width);
   }
 
-  const PageScroller& scroller = model.scroller;
   int height = layout.stripHeight;
   if (scroller.height) {
     height = *scroller.height;
   } else if (scroller.form == ScrollerForm::kMarquee && IsVertical(scroller.heading)) {
     height = viewHeight;
   }
-  layout.scroller =
-      PageRect{scroller.left, 0, std::max(0, viewWidth - scroller.left), std::max(0, height)};
+  layout.scroller = PageRect{scroller.left, 0, scrollerWidth, std::max(0, height)};
   return layout;
 }
 

@@ -9,12 +9,29 @@
 
 namespace vb {
 
-// Text measurement, supplied by each desktop: the width in pixels of `text` (code page 936) in
-// the page's fixed-width font at `fontPx`, bold or not.
+// How a piece of text is set: the page's fixed-width font at `fontPx`, or the `face` a font
+// element names.
+struct TextStyle {
+  int fontPx = 16;
+  bool bold = false, italic = false;
+  std::string_view face;
+};
+
+// The page's plain text at `fontPx`.
+inline TextStyle PlainStyle(int fontPx) {
+  TextStyle style;
+  style.fontPx = fontPx;
+  return style;
+}
+
+// The style of a run of the page whose body font is `pageFontPx`.
+TextStyle StyleOf(const PageRun& run, int pageFontPx);
+
+// Text measurement, supplied by each desktop: the width in pixels of `text` (code page 936).
 class TextMeasure {
  public:
   virtual ~TextMeasure() = default;
-  virtual int Width(std::string_view text, int fontPx, bool bold) = 0;
+  virtual int Width(std::string_view text, const TextStyle& style) = 0;
 };
 
 struct PageRect {
@@ -27,8 +44,10 @@ struct PageRect {
 // A run as drawn into the strip, the scroller's content that is drawn once per page and moved.
 struct PlacedRun {
   std::size_t group = 0, run = 0;  // the run in PageModel::groups
-  std::string text;                // its text with blanks folded as a browser folds them
-  int x = 0, y = 0, width = 0;     // in the strip; y is the top of the run's line
+  // Its text on this line, with blanks folded as a browser folds them and no-break spaces as
+  // blanks; a run that wraps is placed once per line.
+  std::string text;
+  int x = 0, y = 0, width = 0;  // in the strip; y is the top of the run's line
 };
 
 struct GroupBand {
@@ -50,7 +69,8 @@ struct PageLayout {
 };
 
 // Places the page in a view of `viewWidth` x `viewHeight` pixels. Groups stack in the strip,
-// each one line per break it holds; lines never wrap.
+// each one line per break it holds. In the upward, downward and roll forms a line wider than the
+// scroller wraps where a browser wraps it; the sideways forms keep each line whole.
 PageLayout LayOutPage(const PageModel& model, TextMeasure& measure, int viewWidth, int viewHeight);
 
 }  // namespace vb

@@ -4,6 +4,7 @@
 // Every text stays in code page 936, as the page file holds it; the desktops convert once per
 // page for their text drawing.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -82,11 +83,16 @@ enum class RunKind {
 
 struct PageRun {
   RunKind kind = RunKind::kText;
-  std::string text;     // visible text, entities decoded, blanks as written
-  std::string address;  // href as written; empty: not a link
-  std::string tooltip;  // title as written, with its line feeds
-  std::string colour;   // a font colour around the text; empty: the link or body colour
-  bool bold = false;
+  std::string text;      // visible text, references decoded, blanks as written
+  std::string address;   // href as written; empty: not a link
+  std::size_t link = 0;  // the link the run belongs to, counted from 1; 0: none
+  std::string tooltip;   // title as written, with its line feeds
+  // A font colour: for a link's text one inside the link, since the head's link colours win
+  // over any around it; empty: the link or body colour.
+  std::string colour;
+  bool bold = false, italic = false, underline = false;
+  int fontPx = 0;          // a font size; 0: the page's
+  std::string face;        // a font face; empty: the page's
   bool lineBreak = false;  // a break: no text, the next run starts a new line
 };
 

@@ -22,12 +22,15 @@ PageMotion::PageMotion(const PageScroller& scroller, const PageLayout& layout, s
       heading_(scroller.heading),
       step_(scroller.step),
       delayMs_(Period(scroller.delayMs)),
+      noDelay_(scroller.delayMs <= 0),
       running_(scroller.form == ScrollerForm::kMarquee),
       lastStep_(nowMs),
       groups_(layout.groups.size()),
       rollLines_(static_cast<std::size_t>(std::max(0, scroller.rollLines))) {
   Resize(layout);
   Enter();
+  // A marquee that cannot move shows its content where it stands, at the scroller's corner.
+  if (!Moves()) x_ = y_ = 0;
   if (form_ == ScrollerForm::kRoll && scroller.roll) {
     PageAction start;
     start.roll = scroller.roll;
@@ -87,7 +90,11 @@ void PageMotion::Apply(const PageAction& action, std::int64_t nowMs) {
 }
 
 bool PageMotion::Running() const {
-  return form_ == ScrollerForm::kRoll ? roll_.has_value() : running_;
+  return form_ == ScrollerForm::kRoll ? roll_.has_value() : running_ && Moves();
+}
+
+bool PageMotion::Moves() const {
+  return step_ > 0 && !noDelay_;
 }
 
 bool PageMotion::MoveOnce() {
@@ -116,7 +123,7 @@ bool PageMotion::MoveOnce() {
 bool PageMotion::Advance(std::int64_t nowMs) {
   bool changed = false;
   if (form_ == ScrollerForm::kMarquee) {
-    if (!running_ || nowMs < lastStep_ + delayMs_) return false;
+    if (!Running() || nowMs < lastStep_ + delayMs_) return false;
     std::int64_t steps = (nowMs - lastStep_) / delayMs_;
     lastStep_ = steps > kMostStepsAtOnce ? nowMs : lastStep_ + steps * delayMs_;
     for (std::int64_t i = 0; i < std::min(steps, kMostStepsAtOnce); ++i) changed |= MoveOnce();
@@ -138,7 +145,7 @@ std::optional<std::int64_t> PageMotion::NextStepAt() const {
   if (form_ == ScrollerForm::kRoll) {
     return roll_ ? std::optional<std::int64_t>(nextTurn_) : std::nullopt;
   }
-  return running_ ? std::optional<std::int64_t>(lastStep_ + delayMs_) : std::nullopt;
+  return Running() ? std::optional<std::int64_t>(lastStep_ + delayMs_) : std::nullopt;
 }
 
 }  // namespace vb

@@ -39,6 +39,8 @@ class PageMotion {
  private:
   void Enter();
   bool MoveOnce();
+  // A step of 0, or a delay of 0, gives a marquee no motion at all.
+  bool Moves() const;
 
   ScrollerForm form_ = ScrollerForm::kMarquee;
   int scrollerWidth_ = 0, scrollerHeight_ = 0, stripWidth_ = 0, stripHeight_ = 0;
@@ -46,6 +48,7 @@ class PageMotion {
   Heading heading_ = Heading::kLeft;
   int step_ = 0;
   int delayMs_ = 0;
+  bool noDelay_ = false;
   bool running_ = false;
   std::int64_t lastStep_ = 0;
   int x_ = 0, y_ = 0;

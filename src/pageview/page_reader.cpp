@@ -1,6 +1,7 @@
 #include "pageview/page_reader.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -19,6 +20,14 @@ namespace {
 constexpr int kDefaultStep = 6;
 constexpr int kDefaultDelayMs = 85;
 constexpr int kSlowestUntrueDelayMs = 60;  // a marquee without truespeed waits at least this
+// Formatting nested deeper than this comes from no note; each run looks through all of it.
+constexpr std::size_t kDeepestFormatting = 64;
+
+// A marquee's number as a browser reads it; a negative one or none leaves the default.
+std::optional<int> NonNegative(std::optional<std::string_view> value) {
+  std::optional<int> number = LeadingInteger(value.value_or(""));
+  return number && *number >= 0 ? number : std::nullopt;
+}
 
 bool IsBlankText(std::string_view text) {
   return text.find_first_not_of(" \t\r\n\f") == std::string_view::npos;
@@ -63,7 +72,12 @@ class Reader {
     for (std::size_t i = 0; i < tokens.size(); ++i) {
       const MarkupToken& token = tokens[i];
       if (groupDepth_ > 0) {
-        Content(token);
+        // A script or style element inside the scroller shows nothing, except inside a headline,
+        // whose own text the renderer wrote.
+        bool hidden = token.isTag && !token.closing &&
+                      (token.name == "script" || token.name == "style") && !InHeadline();
+        if (hidden && i + 1 < tokens.size() && !tokens[i + 1].isTag) ++i;
+        if (!hidden) Content(token);
       } else if (token.isTag && !token.closing &&
                  (token.name == "style" || token.name == "script") && i + 1 < tokens.size() &&
                  !tokens[i + 1].isTag) {
@@ -87,7 +101,9 @@ class Reader {
   // The head, the control bar, the positioned divisions and the marquee.
   void Frame(const MarkupToken& token) {
     if (!token.isTag) {
-      if (control_ != nullptr) control_->text += DecodeEntities(token.source);
+      if (control_ != nullptr) {
+        control_->text += DecodeWithBlanks(token.source, ReferenceContext::kText);
+      }
       return;
     }
     if (token.name == "div" && !token.closing) {
@@ -136,10 +152,8 @@ class Reader {
     sawMarquee_ = true;
     scroller.heading = HeadingOf(token.Attribute("direction").value_or(""));
     if (auto height = token.Attribute("height")) scroller.height = LeadingInteger(*height);
-    scroller.step =
-        LeadingInteger(token.Attribute("scrollamount").value_or("")).value_or(kDefaultStep);
-    scroller.delayMs =
-        LeadingInteger(token.Attribute("scrolldelay").value_or("")).value_or(kDefaultDelayMs);
+    scroller.step = NonNegative(token.Attribute("scrollamount")).value_or(kDefaultStep);
+    scroller.delayMs = NonNegative(token.Attribute("scrolldelay")).value_or(kDefaultDelayMs);
     if (!token.Attribute("truespeed")) {
       scroller.delayMs = std::max(scroller.delayMs, kSlowestUntrueDelayMs);
     }
@@ -166,18 +180,66 @@ class Reader {
     if (name == "a") {
       LeaveAnchor();
       if (!token.closing) OpenAnchor(token);
-    } else if (name == "font") {
-      if (token.closing && !fonts_.empty()) fonts_.pop_back();
-      if (!token.closing) fonts_.emplace_back(token.Attribute("color").value_or(""));
-    } else if (name == "b") {
-      bold_ = token.closing ? std::max(0, bold_ - 1) : bold_ + 1;
     } else if (name == "br") {
       PageRun& run = NewRun(kindHere());
       run.lineBreak = true;
-    } else {
+    } else if (IsFormatting(name)) {
+      if (token.closing) {
+        CloseFormat(name);
+      } else {
+        if (formats_.size() < kDeepestFormatting) formats_.push_back(FormatOf(token));
+      }
+    } else if (InHeadline()) {
       AddText(std::string(token.source));
     }
   }
+
+  // The elements the update notice may use to style its text; any other tag draws nothing.
+  static bool IsFormatting(const std::string& name) {
+    return name == "font" || name == "b" || name == "strong" || name == "i" || name == "em" ||
+           name == "u";
+  }
+
+  struct Format {
+    std::string name, colour, face;
+    int fontPx = 0;
+  };
+
+  // A font's size 1 to 7, or one relative to 3 ("+2"), in the browser's pixels.
+  static int FontSizePx(std::string_view size) {
+    static constexpr int kPixels[] = {10, 13, 16, 18, 24, 32, 48};
+    size = TrimBlanks(size);
+    if (size.empty()) return 0;
+    int sign = size[0] == '-' ? -1 : size[0] == '+' ? 1 : 0;
+    if (sign != 0) size.remove_prefix(1);
+    std::optional<int> value = LeadingInteger(size);
+    if (!value || size.empty() || !std::isdigit(static_cast<unsigned char>(size[0]))) return 0;
+    long long level = sign == 0 ? *value : 3LL + sign * static_cast<long long>(*value);
+    return kPixels[std::clamp<long long>(level, 1, 7) - 1];
+  }
+
+  static Format FormatOf(const MarkupToken& token) {
+    Format format;
+    format.name = token.name;
+    if (token.name == "font") {
+      format.colour = TrimBlanks(token.Attribute("color").value_or(""));
+      format.face = TrimBlanks(token.Attribute("face").value_or(""));
+      format.fontPx = FontSizePx(token.Attribute("size").value_or(""));
+    }
+    return format;
+  }
+
+  // An end tag closes the latest element of its name; the ones opened inside it go on.
+  void CloseFormat(const std::string& name) {
+    for (std::size_t i = formats_.size(); i-- > 0;) {
+      if (formats_[i].name != name) continue;
+      formats_.erase(formats_.begin() + static_cast<std::ptrdiff_t>(i));
+      if (anchor_ && i < anchor_->formatsOutside) --anchor_->formatsOutside;
+      return;
+    }
+  }
+
+  bool InHeadline() const { return anchor_ && (anchor_->item || anchor_->notice); }
 
   void OpenAnchor(const MarkupToken& token) {
     Anchor anchor;
@@ -185,13 +247,14 @@ class Reader {
     auto title = token.Attribute("title");
     anchor.item = title.has_value() && token.Attribute("target").has_value();
     anchor.tooltip = title.value_or("");
-    anchor.fontsOutside = fonts_.size();
+    anchor.formatsOutside = formats_.size();
+    anchor.link = ++links_;
     anchor_ = anchor;
   }
 
+  // Formatting opened inside a link goes on after it, as a browser reopens it.
   void LeaveAnchor() {
     if (!anchor_) return;
-    fonts_.resize(std::min(fonts_.size(), anchor_->fontsOutside));
     if (anchor_->item || anchor_->notice) sawLine_ = true;
     anchor_.reset();
   }
@@ -220,10 +283,19 @@ class Reader {
     run.kind = kind;
     if (anchor_) {
       run.address = anchor_->address;
+      run.link = anchor_->link;
       run.tooltip = anchor_->tooltip;
     }
-    if (!fonts_.empty()) run.colour = fonts_.back();
-    run.bold = bold_ > 0;
+    std::size_t colourFrom = anchor_ ? anchor_->formatsOutside : 0;
+    for (std::size_t i = 0; i < formats_.size(); ++i) {
+      const Format& format = formats_[i];
+      if (i >= colourFrom && !format.colour.empty()) run.colour = format.colour;
+      if (format.fontPx != 0) run.fontPx = format.fontPx;
+      if (!format.face.empty()) run.face = format.face;
+      run.bold |= format.name == "b" || format.name == "strong";
+      run.italic |= format.name == "i" || format.name == "em";
+      run.underline |= format.name == "u";
+    }
     return run;
   }
 
@@ -262,7 +334,8 @@ class Reader {
     bool item = false;
     bool notice = false;
     bool seenText = false;
-    std::size_t fontsOutside = 0;
+    std::size_t formatsOutside = 0;
+    std::size_t link = 0;
   };
 
   PageModel model_;
@@ -274,8 +347,8 @@ class Reader {
   std::vector<std::string> controlIds_;
   int groupDepth_ = 0;
   std::optional<Anchor> anchor_;
-  std::vector<std::string> fonts_;
-  int bold_ = 0;
+  std::vector<Format> formats_;
+  std::size_t links_ = 0;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <utility>
 
+#include "pageview/html_entities.h"
 #include "render/code_page.h"
 
 namespace vb {
@@ -36,9 +37,19 @@ std::string Utf8Of(std::uint32_t code) {
 std::string CharacterIn936(std::uint32_t code) {
   if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = kReplacement;
   if (code < 0x80) return std::string(1, static_cast<char>(code));
-  if (code == 0xA0) return " ";  // no-break space: 936 has none
+  if (code == 0xA0) return std::string(1, kNoBreakSpace);
   std::optional<std::string> converted = ConvertToSystemCodePage(Utf8Of(code), kUtf8CodePage);
   return converted && !converted->empty() ? *converted : "?";
+}
+
+// What a browser reads for &#128; to &#159;: the characters of windows-1252 (the five bytes it
+// leaves undefined stay as they are).
+std::uint32_t FromWindows1252(std::uint32_t code) {
+  static constexpr std::array<std::uint16_t, 32> kHigh{
+      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+  return code >= 0x80 && code <= 0x9F ? kHigh[code - 0x80] : code;
 }
 
 // A numeric reference after "&#": its character and the bytes it took, or nothing.
@@ -56,7 +67,36 @@ std::optional<std::pair<std::string, std::size_t>> NumericReference(std::string_
   }
   if (digits == 0) return std::nullopt;
   if (at < text.size() && text[at] == ';') ++at;
-  return std::make_pair(CharacterIn936(code), at);
+  return std::make_pair(CharacterIn936(FromWindows1252(code)), at);
+}
+
+bool IsAsciiAlnum(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) != 0;
+}
+
+// The longest named reference at the start of `text` (just after '&'), or none.
+const NamedReference* LongestName(std::string_view text) {
+  std::size_t length = 0;
+  while (length < text.size() && length < kLongestReferenceName && IsAsciiAlnum(text[length])) {
+    ++length;
+  }
+  if (length < text.size() && text[length] == ';') ++length;
+  for (; length > 0; --length) {
+    std::string_view name = text.substr(0, length);
+    auto found = std::lower_bound(
+        kNamedReferences.begin(), kNamedReferences.end(), name,
+        [](const NamedReference& entry, std::string_view key) { return entry.name < key; });
+    if (found != kNamedReferences.end() && found->name == name) return &*found;
+  }
+  return nullptr;
+}
+
+std::string NamedCharacters(const NamedReference& reference) {
+  if (reference.utf8 == "\xC2\xA0") return std::string(1, kNoBreakSpace);
+  if (reference.utf8.size() == 1) return std::string(reference.utf8);
+  std::optional<std::string> converted =
+      ConvertToSystemCodePage(std::string(reference.utf8), kUtf8CodePage);
+  return converted && !converted->empty() ? *converted : "?";
 }
 
 }  // namespace
@@ -77,12 +117,11 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-std::string DecodeEntities(std::string_view text) {
-  static constexpr std::array<std::pair<std::string_view, char>, 6> kNamed{
-      {{"lt;", '<'}, {"gt;", '>'}, {"amp;", '&'}, {"quot;", '"'}, {"apos;", '\''}, {"nbsp;", ' '}}};
+std::string DecodeEntities(std::string_view text, ReferenceContext context) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == kNoBreakSpace) continue;
     if (text[i] != '&') {
       out += text[i];
       continue;
@@ -95,32 +134,45 @@ std::string DecodeEntities(std::string_view text) {
         continue;
       }
     }
-    auto named = std::find_if(kNamed.begin(), kNamed.end(),
-                              [&](const auto& entry) { return rest.starts_with(entry.first); });
-    if (named == kNamed.end()) {
+    const NamedReference* named = LongestName(rest);
+    std::size_t length = named != nullptr ? named->name.size() : 0;
+    bool heldBack = named != nullptr && context == ReferenceContext::kAttribute &&
+                    !named->name.ends_with(';') && length < rest.size() &&
+                    (IsAsciiAlnum(rest[length]) || rest[length] == '=');
+    if (named == nullptr || heldBack) {
       out += '&';
       continue;
     }
-    out += named->second;
-    i += named->first.size();
+    out += NamedCharacters(*named);
+    i += length;
   }
   return out;
 }
 
+std::string DecodeWithBlanks(std::string_view text, ReferenceContext context) {
+  std::string out = DecodeEntities(text, context);
+  std::replace(out.begin(), out.end(), kNoBreakSpace, ' ');
+  return out;
+}
+
 std::string ReadableTooltip(std::string_view title) {
+  std::string decoded = DecodeEntities(title, ReferenceContext::kAttribute);
   std::string text;
-  text.reserve(title.size());
-  for (std::size_t i = 0; i < title.size(); ++i) {
-    unsigned char next = i + 1 < title.size() ? title[i + 1] : 0;
-    bool opensMarkup = title[i] == '<' && (std::isalpha(next) || next == '/' || next == '!');
-    std::size_t end = opensMarkup ? title.find('>', i) : std::string_view::npos;
-    if (end == std::string_view::npos) {
-      text += title[i];
-      continue;
+  text.reserve(decoded.size());
+  for (std::size_t i = 0; i < decoded.size(); ++i) {
+    char c = decoded[i];
+    unsigned char next = i + 1 < decoded.size() ? decoded[i + 1] : 0;
+    bool opensTag = c == '<' && (std::isalpha(next) || next == '/' || next == '!');
+    std::size_t end = opensTag ? decoded.find('>', i) : std::string::npos;
+    if (end != std::string::npos) {
+      i = end;
+    } else if (c == ' ' || c == '\t' || c == '\r' || c == '\f') {
+      if (text.empty() || text.back() != ' ') text += ' ';
+    } else {
+      text += c == kNoBreakSpace ? ' ' : c;
     }
-    i = end;
   }
-  return DecodeEntities(text);
+  return text;
 }
 
 std::optional<std::uint32_t> ParseColour(std::string_view colour) {

@@ -122,7 +122,7 @@ std::optional<std::string> PageView::Click(int x, int y) {
   const std::string& address = RunOf(layout_.runs[*hit.run]).address;
   if (address.empty()) return std::nullopt;
   visited_.insert(address);
-  return DecodeEntities(address);
+  return DecodeWithBlanks(address, ReferenceContext::kAttribute);
 }
 
 const PageRun* PageView::RunAt(int x, int y) const {
@@ -136,11 +136,12 @@ const PageRun& PageView::RunOf(const PlacedRun& placed) const {
 
 RunLook PageView::LookOf(const PlacedRun& placed) const {
   const PageRun& run = RunOf(placed);
-  bool hovered = hoveredRun_ && &layout_.runs[*hoveredRun_] == &placed;
+  // The whole link takes the hover look, whichever of its pieces the pointer is on.
+  bool hovered = hoveredRun_ && run.link != 0 && RunOf(layout_.runs[*hoveredRun_]).link == run.link;
   RunLook look;
-  look.underline = hovered;
-  if (!run.colour.empty() && ParseColour(run.colour)) {
-    look.colour = *ParseColour(run.colour);
+  look.underline = hovered || run.underline;
+  if (std::optional<std::uint32_t> font = ParseColour(run.colour)) {
+    look.colour = *font;
   } else if (run.address.empty()) {
     look.colour = kBodyText;
   } else if (hovered) {

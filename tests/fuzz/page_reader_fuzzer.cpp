@@ -8,8 +8,8 @@ namespace {
 
 // Every byte as wide as the font's half, as a fixed-width face gives.
 struct HalfWidthMeasure : vb::TextMeasure {
-  int Width(std::string_view text, int fontPx, bool) override {
-    return static_cast<int>(std::min<std::size_t>(text.size(), 1 << 20)) * (fontPx / 2);
+  int Width(std::string_view text, const vb::TextStyle& style) override {
+    return static_cast<int>(std::min<std::size_t>(text.size(), 1 << 20)) * (style.fontPx / 2);
   }
 };
 

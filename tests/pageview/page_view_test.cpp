@@ -1,7 +1,6 @@
 // Layout, hit testing, hover and links of the page as the bar shows it.
 #include "pageview/page_view.h"
 
-#include "pageview/page_links.h"
 #include "pageview/page_text.h"
 #include "pageview_fixture.h"
 
@@ -11,34 +10,13 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::FieldsAre;
 
-TEST(PageTextTest, ReferencesColoursAndTooltips) {
-  EXPECT_EQ(DecodeEntities("&lt;&gt;&amp;&quot;&apos;&#65;&#x42;&#20013&nbsp;"),
-            "<>&\"'AB\xD6\xD0 ");
-  EXPECT_EQ(DecodeEntities("&#0;&#99999999999;&unknown; & &#; &#x;&amp"),
-            "??&unknown; & &#; &#x;&amp");
-  EXPECT_EQ(ReadableTooltip("News &amp; more\n<p>a <b>bold</b> 1 < 2</p>\n&#x4E2D;..."),
-            "News & more\na bold 1 < 2\n\xD6\xD0...");
-
+TEST(PageTextTest, ColoursAsThePageWritesThem) {
   EXPECT_EQ(ParseColour("ff0000"), 0xFF0000u);
   EXPECT_EQ(ParseColour("#0F0"), 0x00FF00u);
   EXPECT_EQ(ParseColour("Red"), 0xFF0000u);
   EXPECT_EQ(ParseColour("123456"), 0x123456u);
   for (const char* bad : {"", "12345", "gggggg", "#", "ff00001", "transparent"}) {
     EXPECT_EQ(ParseColour(bad), std::nullopt) << bad;
-  }
-}
-
-TEST(PageLinksTest, OnlyWebFtpAndMailAddressesLeaveTheBarAndNoneThatSplitsACommandLine) {
-  EXPECT_EQ(AddressToOpen("http://news.example/1?a=1&b=2"), "http://news.example/1?a=1&b=2");
-  EXPECT_EQ(AddressToOpen(" HTTPS://News.example/\xD6\xD0\n"), "HTTPS://News.example/\xD6\xD0");
-  EXPECT_EQ(AddressToOpen("ftp://files.example/a"), "ftp://files.example/a");
-  EXPECT_EQ(AddressToOpen("mailto:editor@news.example"), "mailto:editor@news.example");
-  for (const char* refused :
-       {"", "file:///C:/velloband.ini", "about:blank", "javascript:void(0)", "http://",
-        "mailto:", "news.example/1", "http://a.example/ -new-window", "http://a.example/\"c\"",
-        "http://a.example/\t1", "http://a.example/\x7F", "JavaScript:alert(1)", " \tjavascript:x",
-        "data:text/html,x", "vbscript:x", "http//x"}) {
-    EXPECT_EQ(AddressToOpen(refused), std::nullopt) << refused;
   }
 }
 

@@ -16,8 +16,8 @@ namespace vb::test {
 // Every byte is 8 pixels wide, bold ones 9: widths the tests can work out by hand.
 class FixedWidth : public TextMeasure {
  public:
-  int Width(std::string_view text, int, bool bold) override {
-    return static_cast<int>(text.size()) * (bold ? 9 : 8);
+  int Width(std::string_view text, const TextStyle& style) override {
+    return static_cast<int>(text.size()) * (style.bold ? 9 : 8);
   }
 };
 

@@ -183,9 +183,9 @@ cairo_surface_t* PageViewGtk::Tile(int column, int row) {
       continue;
     }
     RunLook look = view_.LookOf(run);
-    bool bold = view_.Model().groups[run.group].runs[run.run].bold;
-    text_->Draw(cr, run.text, run.x - left, run.y - top, layout.lineHeight, layout.fontPx, bold,
-                look.colour, look.underline);
+    TextStyle style = StyleOf(view_.Model().groups[run.group].runs[run.run], layout.fontPx);
+    text_->Draw(cr, run.text, run.x - left, run.y - top, layout.lineHeight, style, look.colour,
+                look.underline);
   }
   cairo_destroy(cr);
   tiles_[{column, row}] = tile;
@@ -276,7 +276,7 @@ void PageViewGtk::DrawControls(cairo_t* cr) {
     GdkRectangle area{box.x, box.y, box.width, box.height};
     if (!gdk_rectangle_intersect(&dirty, &area, nullptr)) continue;
     text_->Draw(cr, layout.controls[i].text, box.x, box.y, box.height,
-                view_.Model().controlBar.fontPx, false, view_.LookOfControl(i).colour, false);
+                PlainStyle(view_.Model().controlBar.fontPx), view_.LookOfControl(i).colour, false);
   }
 }
 

@@ -29,14 +29,17 @@ GdiPageText::~GdiPageText() {
   if (measuring_ != nullptr) DeleteDC(measuring_);
 }
 
-const GdiPageText::Face& GdiPageText::FaceFor(int fontPx, bool bold, bool underline) {
-  fontPx = std::clamp(fontPx, 1, kLargestFontPx);
-  auto [at, added] = faces_.try_emplace({fontPx, bold, underline});
+const GdiPageText::Face& GdiPageText::FaceFor(const TextStyle& style, bool underline) {
+  const int fontPx = std::clamp(style.fontPx, 1, kLargestFontPx);
+  // A face name longer than GDI keeps is not one it knows.
+  std::wstring name = WideFrom936(style.face);
+  if (name.empty() || name.size() >= LF_FACESIZE) name = kPageFace;
+  auto [at, added] = faces_.try_emplace({fontPx, style.bold, style.italic, underline, name});
   if (!added) return at->second;
   Face& face = at->second;
-  face.font = CreateFontW(-fontPx, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
-                          GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          FIXED_PITCH | FF_MODERN, kPageFace);
+  face.font = CreateFontW(-fontPx, 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL, style.italic,
+                          underline, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                          DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, name.c_str());
   TEXTMETRICW metrics{};
   if (face.font != nullptr && measuring_ != nullptr) {
     const HGDIOBJ old = SelectObject(measuring_, face.font);
@@ -46,9 +49,9 @@ const GdiPageText::Face& GdiPageText::FaceFor(int fontPx, bool bold, bool underl
   return face;
 }
 
-int GdiPageText::Width(std::string_view text, int fontPx, bool bold) {
+int GdiPageText::Width(std::string_view text, const TextStyle& style) {
   const std::wstring wide = WideFrom936(text);
-  const Face& face = FaceFor(fontPx, bold, false);
+  const Face& face = FaceFor(style, false);
   if (wide.empty() || wide.size() > INT_MAX || face.font == nullptr || measuring_ == nullptr) {
     return 0;
   }
@@ -68,9 +71,9 @@ void GdiPageText::TakeTexts(const PageLayout& layout) {
   }
 }
 
-void GdiPageText::DrawRun(HDC context, const std::wstring& text, int x, int lineTop, int fontPx,
-                          bool bold, const RunLook& look) {
-  const Face& face = FaceFor(fontPx, bold, look.underline);
+void GdiPageText::DrawRun(HDC context, const std::wstring& text, int x, int lineTop,
+                          const TextStyle& style, const RunLook& look) {
+  const Face& face = FaceFor(style, look.underline);
   if (text.empty() || text.size() > INT_MAX || face.font == nullptr) return;
   const HGDIOBJ old = SelectObject(context, face.font);
   SetTextColor(context, ToColorRef(look.colour));
@@ -91,8 +94,8 @@ void GdiPageText::PaintPiece(HDC context, const PageView& view, const StripPiece
     const long long x = static_cast<long long>(piece.toX) + run.x - piece.from.x;
     if (x + run.width <= scroller.x || x >= scroller.x + scroller.width) continue;
     const int y = piece.toY + run.y - piece.from.y;
-    const bool bold = view.Model().groups[run.group].runs[run.run].bold;
-    DrawRun(context, runTexts_[i], static_cast<int>(x), y, layout.fontPx, bold, view.LookOf(run));
+    const TextStyle style = StyleOf(view.Model().groups[run.group].runs[run.run], layout.fontPx);
+    DrawRun(context, runTexts_[i], static_cast<int>(x), y, style, view.LookOf(run));
   }
 }
 
@@ -116,7 +119,7 @@ void GdiPageText::Paint(HDC context, const PageView& view, int width, int height
 
   for (std::size_t i = 0; i < layout.controls.size() && i < controlTexts_.size(); ++i) {
     const PageRect& box = layout.controls[i].box;
-    DrawRun(context, controlTexts_[i], box.x, box.y, view.Model().controlBar.fontPx, false,
+    DrawRun(context, controlTexts_[i], box.x, box.y, PlainStyle(view.Model().controlBar.fontPx),
             view.LookOfControl(i));
   }
 }

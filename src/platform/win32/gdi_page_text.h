@@ -11,8 +11,8 @@
 
 namespace vb::win32 {
 
-// The page's text in GDI: one font per size and weight (and underline), the widths the layout
-// asks for, and the view drawn into a device context. Texts arrive in code page 936.
+// The page's text in GDI: one font per face, size, weight, slant and underline, the widths the
+// layout asks for, and the view drawn into a device context. Texts arrive in code page 936.
 class GdiPageText final : public TextMeasure {
  public:
   GdiPageText();
@@ -20,7 +20,7 @@ class GdiPageText final : public TextMeasure {
   GdiPageText(const GdiPageText&) = delete;
   GdiPageText& operator=(const GdiPageText&) = delete;
 
-  int Width(std::string_view text, int fontPx, bool bold) override;
+  int Width(std::string_view text, const TextStyle& style) override;
 
   // The texts of the placed runs and controls in UTF-16, converted once per layout.
   void TakeTexts(const PageLayout& layout);
@@ -34,13 +34,13 @@ class GdiPageText final : public TextMeasure {
     HFONT font = nullptr;
     int height = 0;  // ascent and descent: the text is centred in its line by this
   };
-  const Face& FaceFor(int fontPx, bool bold, bool underline);
-  void DrawRun(HDC context, const std::wstring& text, int x, int lineTop, int fontPx, bool bold,
+  const Face& FaceFor(const TextStyle& style, bool underline);
+  void DrawRun(HDC context, const std::wstring& text, int x, int lineTop, const TextStyle& style,
                const RunLook& look);
   void PaintPiece(HDC context, const PageView& view, const StripPiece& piece);
 
   HDC measuring_ = nullptr;
-  std::map<std::tuple<int, bool, bool>, Face> faces_;
+  std::map<std::tuple<int, bool, bool, bool, std::wstring>, Face> faces_;
   std::vector<std::wstring> runTexts_, controlTexts_;
   int lineHeight_ = 0;
 };

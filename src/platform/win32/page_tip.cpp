@@ -6,8 +6,9 @@
 namespace vb::win32 {
 namespace {
 
-// Long summaries wrap at this width.
+// Long summaries wrap at this width, about sixty characters of the system's tip font.
 constexpr int kTipWidth = 480;
+constexpr int kLongestShowMs = 32767;
 
 std::wstring TipText(const PageRun& run) {
   std::wstring text;
@@ -31,6 +32,8 @@ void PageTip::Create(HINSTANCE instance, HWND view) {
   TTTOOLINFOW tool = Tool();
   SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+  // A summary takes a while to read: the tip stays as long as the system lets it.
+  SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(kLongestShowMs, 0));
 }
 
 void PageTip::Destroy() {
