@@ -9,9 +9,10 @@
 namespace vb {
 
 // Reads the page that the renderer writes (code page 936) into its model. Only the page's own
-// small grammar and the update notice's a, font color, b and br are understood; any other markup
-// inside the scroller shows as its text, and nothing in the page is ever run. Any text gives a
-// model: what is missing keeps the browser's defaults.
+// small grammar and the update notice's a, br, b, strong, i, em, u and font (colour, size, face)
+// are understood; other markup in a headline shows as its text, elsewhere it shows nothing, and
+// nothing in the page is ever run. Any text gives a model: what is missing keeps the browser's
+// defaults.
 PageModel ReadPage(std::string_view page);
 
 // The same from the page file, whose CR LF line ends count as LF; empty when it cannot be read.
