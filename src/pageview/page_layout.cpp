@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <tuple>
+#include <unordered_map>
 
 #include "pageview/line_breaks.h"
 #include "pageview/page_text.h"
@@ -34,21 +35,43 @@ std::string Shown(std::string text) {
 // wide as its characters together, and each character is measured once however long the page.
 class CharacterWidths {
  public:
+  // The widths in one style.
+  class Table {
+   public:
+    Table(TextMeasure& measure, const TextStyle& style) : measure_(measure), style_(style) {
+      face_ = style.face;
+      style_.face = face_;
+    }
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    int Of(std::string_view character) {
+      unsigned key = static_cast<unsigned char>(character[0]);
+      if (character.size() > 1) key = key << 8 | static_cast<unsigned char>(character[1]);
+      auto [at, added] = widths_.try_emplace(key, 0);
+      if (added) at->second = std::max(0, measure_.Width(Shown(std::string(character)), style_));
+      return at->second;
+    }
+
+   private:
+    TextMeasure& measure_;
+    TextStyle style_;
+    std::string face_;
+    std::unordered_map<unsigned, int> widths_;
+  };
+
   explicit CharacterWidths(TextMeasure& measure) : measure_(measure) {}
 
-  int Of(std::string_view character, const TextStyle& style) {
-    auto key = std::make_tuple(Shown(std::string(character)), style.fontPx, style.bold,
-                               style.italic, std::string(style.face));
-    auto found = widths_.find(key);
-    if (found != widths_.end()) return found->second;
-    int width = std::max(0, measure_.Width(std::get<0>(key), style));
-    widths_.emplace(std::move(key), width);
-    return width;
+  Table& For(const TextStyle& style) {
+    auto key = std::make_tuple(style.fontPx, style.bold, style.italic, std::string(style.face));
+    auto found = tables_.find(key);
+    if (found == tables_.end()) found = tables_.try_emplace(key, measure_, style).first;
+    return found->second;
   }
 
  private:
   TextMeasure& measure_;
-  std::map<std::tuple<std::string, int, bool, bool, std::string>, int> widths_;
+  std::map<std::tuple<int, bool, bool, std::string>, Table> tables_;
 };
 
 // What one line of a group holds before it is placed: the text of one run, blanks folded.
@@ -56,6 +79,7 @@ struct Segment {
   std::size_t run = 0;
   std::string text;
   TextStyle style;
+  CharacterWidths::Table* characters = nullptr;
 };
 
 // Lays the runs of one group out line by line from `top`, wrapping at `wrap` pixels if set.
@@ -89,7 +113,8 @@ class LineBuilder {
     }
     if (text.empty()) return;
     lineHasText_ = true;
-    segments_.push_back(Segment{index, std::move(text), StyleOf(run, pageFontPx)});
+    TextStyle style = StyleOf(run, pageFontPx);
+    segments_.push_back(Segment{index, std::move(text), style, &characters_.For(style)});
   }
 
   // The group's height: a line per break and per wrap, and one more for text after the last
@@ -120,7 +145,7 @@ class LineBuilder {
       PlaceWrapping();
     } else {
       for (std::size_t i = 0; i < segments_.size(); ++i) {
-        Put(segments_[i].run, Shown(segments_[i].text), widths[i]);
+        Put(i, Shown(segments_[i].text), widths[i]);
       }
     }
     segments_.clear();
@@ -153,7 +178,7 @@ class LineBuilder {
         std::size_t length = CharacterLength(all, at);
         int character = CharacterWidth(all, at, owner);
         if (alone && x_ > 0 && x_ + character > *wrap_ && all[at] != ' ') NewLine();
-        Put(segments_[owner[at]].run, Shown(all.substr(at, length)), character);
+        Put(owner[at], Shown(all.substr(at, length)), character);
         at += length;
       }
       start = end;
@@ -162,8 +187,8 @@ class LineBuilder {
 
   int CharacterWidth(const std::string& all, std::size_t at,
                      const std::vector<std::size_t>& owner) {
-    return characters_.Of(std::string_view(all).substr(at, CharacterLength(all, at)),
-                          segments_[owner[at]].style);
+    return segments_[owner[at]].characters->Of(
+        std::string_view(all).substr(at, CharacterLength(all, at)));
   }
 
   // A wrapped line loses its last blank, as the line's end does.
@@ -171,22 +196,17 @@ class LineBuilder {
     if (lineStart_ < layout_.runs.size() && layout_.runs.back().text.ends_with(' ')) {
       PlacedRun& last = layout_.runs.back();
       last.text.pop_back();
-      last.width = std::max(0, last.width - characters_.Of(" ", StyleOfPlaced(last)));
+      last.width = std::max(0, last.width - segments_[lastSegment_].characters->Of(" "));
     }
     ++line_;
     x_ = 0;
     lineStart_ = layout_.runs.size();
   }
 
-  TextStyle StyleOfPlaced(const PlacedRun& placed) const {
-    for (const Segment& segment : segments_) {
-      if (segment.run == placed.run) return segment.style;
-    }
-    return PlainStyle(layout_.fontPx);
-  }
-
   // Adds text to the line, to the run's piece on it if it has one already.
-  void Put(std::size_t run, std::string text, int width) {
+  void Put(std::size_t segment, std::string text, int width) {
+    std::size_t run = segments_[segment].run;
+    lastSegment_ = segment;
     if (lineStart_ < layout_.runs.size() && layout_.runs.back().run == run) {
       PlacedRun& last = layout_.runs.back();
       last.text += text;
@@ -206,6 +226,7 @@ class LineBuilder {
   std::size_t group_;
   int top_;
   std::vector<Segment> segments_;
+  std::size_t lastSegment_ = 0;  // the segment of the text placed last
   std::size_t lineStart_ = layout_.runs.size();
   long long line_ = 0;
   int x_ = 0;
