@@ -13,10 +13,10 @@ struct DragState {
   GtkWindow* window;
   GdkDevice* pointer;
   GMainLoop* loop;
-  int grabX, grabY;  // where the pointer holds the bar, in the bar
-  Point at;          // where the bar was last put
-  bool moving;       // a move is not yet on screen: the pointer's place is still the old one's
-  int settle;        // polls to let pass after the move was drawn
+  int grabX, grabY;  // where the pointer pressed, in the bar
+  Point from;        // where the bar was then
+  Point at;          // where it is now
+  Size output;
 };
 
 void PutAt(GtkWindow* window, Point at) {
@@ -24,31 +24,25 @@ void PutAt(GtkWindow* window, Point at) {
   gtk_layer_set_margin(window, GTK_LAYER_SHELL_EDGE_TOP, at.y);
 }
 
-void OnDragFrameDrawn(GdkFrameClock*, gpointer data) {
-  auto* drag = static_cast<DragState*>(data);
-  if (!drag->moving) return;
-  drag->moving = false;
-  drag->settle = 1;
-}
-
-// Positions of the pointer are the bar's own: each move shifts them by as much.
+// While the button is held the compositor gives the pointer's place against where the bar was
+// when it was pressed, however far the bar has moved since.
 gboolean DragStep(gpointer data) {
   auto* drag = static_cast<DragState*>(data);
   int x = 0, y = 0;
   GdkModifierType mask{};
   gdk_window_get_device_position(gtk_widget_get_window(GTK_WIDGET(drag->window)), drag->pointer, &x,
                                  &y, &mask);
-  if (drag->settle > 0) {
-    --drag->settle;
-  } else if (!drag->moving && (x != drag->grabX || y != drag->grabY)) {
-    drag->at = {std::max(drag->at.x + x - drag->grabX, 0),
-                std::max(drag->at.y + y - drag->grabY, 0)};
-    PutAt(drag->window, drag->at);
-    drag->moving = true;
-  }
+  // Once the button is up, places are the bar's own again: the last one held counts.
   if ((mask & GDK_BUTTON1_MASK) == 0) {
     g_main_loop_quit(drag->loop);
     return G_SOURCE_REMOVE;
+  }
+  const Point at{
+      std::clamp(drag->from.x + x - drag->grabX, 0, std::max(drag->output.width - 1, 0)),
+      std::clamp(drag->from.y + y - drag->grabY, 0, std::max(drag->output.height - 1, 0))};
+  if (at.x != drag->at.x || at.y != drag->at.y) {
+    drag->at = at;
+    PutAt(drag->window, at);
   }
   return G_SOURCE_CONTINUE;
 }
@@ -129,19 +123,16 @@ Point LayerShellBar::Drag(Point from) {
   GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(window_));
   GdkSeat* seat = gdk_display_get_default_seat(gtk_widget_get_display(GTK_WIDGET(window_)));
   if (window == nullptr || seat == nullptr) return from;
-  DragState drag{window_, gdk_seat_get_pointer(seat), nullptr, 0, 0, from, false, 0};
+  DragState drag{window_, gdk_seat_get_pointer(seat), nullptr, 0, 0, from, from, OutputSize()};
   GdkModifierType mask{};
   gdk_window_get_device_position(window, drag.pointer, &drag.grabX, &drag.grabY, &mask);
   if ((mask & GDK_BUTTON1_MASK) == 0) return from;
   // The pointer stays with the bar while the button is held, without a grab of its own.
   Float(from);
-  GdkFrameClock* clock = gdk_window_get_frame_clock(window);
-  gulong drawn = g_signal_connect(clock, "after-paint", G_CALLBACK(&OnDragFrameDrawn), &drag);
   drag.loop = g_main_loop_new(nullptr, FALSE);
   g_timeout_add(15, &DragStep, &drag);
   g_main_loop_run(drag.loop);
   g_main_loop_unref(drag.loop);
-  g_signal_handler_disconnect(clock, drawn);
   if (edge_ != kAppBarEdgeNone && dockAgain_ == 0) dockAgain_ = g_idle_add(&DockAgain, this);
   return drag.at;
 }

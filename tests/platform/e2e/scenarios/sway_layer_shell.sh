@@ -18,7 +18,8 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 run_as_user() { "${as_user[@]}" "$@"; }
 
-run_as_user dbus-daemon --config-file="$(dirname "$0")/../session-bus.conf" --nofork \
+# Started without the function, so that each helper's process id is its own.
+"${as_user[@]}" dbus-daemon --config-file="$(dirname "$0")/../session-bus.conf" --nofork \
   --address="unix:path=$XDG_RUNTIME_DIR/bus" >"$WORK/bus.log" 2>&1 &
 HELPER_PIDS+=($!)
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
@@ -34,7 +35,7 @@ exec env >"$WORK/session.env"
 CFG
 chmod 644 "$WORK/sway.cfg"
 WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman WLR_HEADLESS_OUTPUTS=1 \
-  run_as_user sway -c "$WORK/sway.cfg" >"$WORK/sway.log" 2>&1 &
+  "${as_user[@]}" sway -c "$WORK/sway.cfg" >"$WORK/sway.log" 2>&1 &
 HELPER_PIDS+=($!)
 expect 30 "sway did not start" test -s "$WORK/session.env"
 # The session's own variables, as the programs it starts see them.
@@ -56,7 +57,7 @@ read -r _ full < <(usable)
 
 write_channel_settings " vbco;cd=left;cs=2;ct=30;"
 [ ${#as_user[@]} -eq 0 ] || chown -R nobody:nogroup "$WORK"
-run_as_user "$VB_PROGRAM" >>"$WORK/bar.log" 2>&1 &
+"${as_user[@]}" "$VB_PROGRAM" >>"$WORK/bar.log" 2>&1 &
 BAR_PID=$!
 expect 30 'the top strip is not kept free: $(usable)' usable_is "24 $((full - 24))"
 
