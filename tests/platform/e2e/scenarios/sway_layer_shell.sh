@@ -79,7 +79,7 @@ speed=$(((b - a) * 1000 / (t2 - t1)))
 awk -v v="$speed" 'BEGIN {exit !(v <= -54 && v >= -80)}' || fail "left at $speed px/s, not 2 px / 30 ms"
 
 items=$(watcher RegisteredStatusNotifierItems)
-item=$(grep -Eo 'org\.kde\.StatusNotifierItem-[0-9]+-1' <<<"$items" | head -n 1)
+item=$(grep -Eo 'org\.kde\.StatusNotifierItem-[0-9]+-1' <<<"$items" | head -n 1 || true)
 [ -n "$item" ] || fail "no tray item registered: $items"
 layout=$(run_as_user gdbus call --session -d "$item" -o /MenuBar -m com.canonical.dbusmenu.GetLayout -- 0 -1 '@as []')
 for entry in 下一个频道 前一个频道 半透明界面 导入配置文件 使用背景图片 隐藏软件 放到屏幕底端 软件配置 退出软件; do
@@ -115,6 +115,18 @@ call_item SecondaryActivate
 expect 10 'hiding did not give the strip back: $(usable)' usable_is "0 $full"
 call_item Activate
 expect 10 'showing did not take the strip again: $(usable)' usable_is "0 $((full - 24))"
+
+# A panel that starts after the bar (here swaybar again, after a reload) gets the item too.
+watcher_owner() {
+  run_as_user gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus \
+    -m org.freedesktop.DBus.GetNameOwner org.kde.StatusNotifierWatcher
+}
+old_watcher=$(watcher_owner)
+run_as_user swaymsg reload >/dev/null
+new_watcher() { [ "$(watcher_owner)" != "$old_watcher" ]; }
+expect 20 "swaybar did not start again" new_watcher
+registered_again() { watcher RegisteredStatusNotifierItems | grep -q "$item"; }
+expect 20 "the new panel did not get the tray item" registered_again
 
 choose 退出软件
 expect_exit_zero
