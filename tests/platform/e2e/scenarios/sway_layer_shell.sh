@@ -78,9 +78,9 @@ read -r b _ < <(text_box "$WORK/b.png")
 speed=$(((b - a) * 1000 / (t2 - t1)))
 awk -v v="$speed" 'BEGIN {exit !(v <= -54 && v >= -80)}' || fail "left at $speed px/s, not 2 px / 30 ms"
 
-items=$(watcher RegisteredStatusNotifierItems)
-item=$(grep -Eo 'org\.kde\.StatusNotifierItem-[0-9]+-1' <<<"$items" | head -n 1 || true)
-[ -n "$item" ] || fail "no tray item registered: $items"
+item_id() { watcher RegisteredStatusNotifierItems | grep -Eo 'org\.kde\.StatusNotifierItem-[0-9]+-1'; }
+expect 20 'no tray item registered: $(watcher RegisteredStatusNotifierItems)' item_id
+item=$(item_id | head -n 1)
 layout=$(run_as_user gdbus call --session -d "$item" -o /MenuBar -m com.canonical.dbusmenu.GetLayout -- 0 -1 '@as []')
 for entry in 下一个频道 前一个频道 半透明界面 导入配置文件 使用背景图片 隐藏软件 放到屏幕底端 软件配置 退出软件; do
   grep -q "'$entry'" <<<"$layout" || fail "the tray menu lacks $entry: $layout"
