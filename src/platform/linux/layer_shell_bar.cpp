@@ -56,6 +56,10 @@ LayerShellBar::LayerShellBar(GtkWindow* window, std::function<void()> onOutputCh
   gtk_layer_set_layer(window_, GTK_LAYER_SHELL_LAYER_TOP);
   gtk_layer_set_keyboard_mode(window_, GTK_LAYER_SHELL_KEYBOARD_MODE_NONE);
   Float({0, 0});
+  press_ = gtk_gesture_multi_press_new(GTK_WIDGET(window_));
+  gtk_gesture_single_set_button(GTK_GESTURE_SINGLE(press_), GDK_BUTTON_PRIMARY);
+  gtk_event_controller_set_propagation_phase(GTK_EVENT_CONTROLLER(press_), GTK_PHASE_CAPTURE);
+  g_signal_connect(press_, "pressed", G_CALLBACK(&OnPressed), this);
   GdkDisplay* display = gtk_widget_get_display(GTK_WIDGET(window_));
   g_signal_connect(display, "monitor-added", G_CALLBACK(&OnMonitorsChanged), this);
   g_signal_connect(display, "monitor-removed", G_CALLBACK(&OnMonitorsChanged), this);
@@ -63,6 +67,7 @@ LayerShellBar::LayerShellBar(GtkWindow* window, std::function<void()> onOutputCh
 
 LayerShellBar::~LayerShellBar() {
   if (dockAgain_ != 0) g_source_remove(dockAgain_);
+  g_object_unref(press_);
   g_signal_handlers_disconnect_by_data(gtk_widget_get_display(GTK_WIDGET(window_)), this);
 }
 
@@ -124,8 +129,13 @@ Point LayerShellBar::Drag(Point from) {
   GdkSeat* seat = gdk_display_get_default_seat(gtk_widget_get_display(GTK_WIDGET(window_)));
   if (window == nullptr || seat == nullptr) return from;
   DragState drag{window_, gdk_seat_get_pointer(seat), nullptr, 0, 0, from, from, OutputSize()};
+  // The drag begins only once the pointer has moved away from the press: the bar follows from
+  // there, as far as the pointer went.
+  drag.grabX = pressedAt_.x;
+  drag.grabY = pressedAt_.y;
+  int x = 0, y = 0;
   GdkModifierType mask{};
-  gdk_window_get_device_position(window, drag.pointer, &drag.grabX, &drag.grabY, &mask);
+  gdk_window_get_device_position(window, drag.pointer, &x, &y, &mask);
   if ((mask & GDK_BUTTON1_MASK) == 0) return from;
   // The pointer stays with the bar while the button is held, without a grab of its own.
   Float(from);
@@ -165,6 +175,10 @@ bool LayerShellBar::PointerOnBar(Point& inBar) const {
 // opacity of its own to offer here.
 void LayerShellBar::SetOpacity(double opacity) {
   gtk_widget_set_opacity(GTK_WIDGET(window_), opacity);
+}
+
+void LayerShellBar::OnPressed(GtkGestureMultiPress*, gint, gdouble x, gdouble y, gpointer self) {
+  static_cast<LayerShellBar*>(self)->pressedAt_ = {static_cast<int>(x), static_cast<int>(y)};
 }
 
 void LayerShellBar::OnMonitorsChanged(GdkDisplay*, GdkMonitor*, gpointer self) {

@@ -42,6 +42,8 @@ class LayerShellBar {
 
  private:
   void Float(Point at);
+  static void OnPressed(GtkGestureMultiPress* gesture, gint count, gdouble x, gdouble y,
+                        gpointer self);
   static void OnMonitorsChanged(GdkDisplay* display, GdkMonitor* monitor, gpointer self);
   static gboolean DockAgain(gpointer self);
 
@@ -51,6 +53,8 @@ class LayerShellBar {
   int edge_ = kAppBarEdgeNone;
   int reserve_ = 0;
   guint dockAgain_ = 0;
+  GtkGesture* press_ = nullptr;  // sees each press in the bar before its icons do
+  Point pressedAt_;
 };
 
 // The size of the output that `window` is on; of the first output while it is not shown or null.
