@@ -1,52 +1,13 @@
 # sway offers the layer shell: the bar is a layer surface docked at the top, then at the bottom,
 # and the workspace's usable area leaves its strip free; its headlines move at the set speed; its
 # tray item is registered with swaybar, its menu lists the entries, and the item's buttons hide
-# and show the bar. sway refuses to run as root, so as root the scenario runs sway, its session
-# bus and the bar as an unprivileged user.
+# and show the bar; a second bar in the session ends at once.
 . "$(dirname "$0")/../harness.sh"
 . "$(dirname "$0")/../wayland.sh"
-prepare_x11_sockets
-
-as_user=()
-if [ "$(id -u)" -eq 0 ]; then
-  as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-  # The user reaches its files and a copy of the program that no private folder hides.
-  install -m 755 "$VB_PROGRAM" "$WORK/velloband"
-  VB_PROGRAM=$WORK/velloband
-  chmod 755 "$WORK"
-  chown -R nobody:nogroup "$WORK"
-fi
-run_as_user() { "${as_user[@]}" "$@"; }
-
-# Started without the function, so that each helper's process id is its own.
-"${as_user[@]}" dbus-daemon --config-file="$(dirname "$0")/../session-bus.conf" --nofork \
-  --address="unix:path=$XDG_RUNTIME_DIR/bus" >"$WORK/bus.log" 2>&1 &
-HELPER_PIDS+=($!)
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
-expect 10 "the session bus did not start" test -S "$XDG_RUNTIME_DIR/bus"
-
-cat >"$WORK/sway.cfg" <<CFG
-output HEADLESS-1 resolution ${SCREEN_W}x${SCREEN_H}
-bar {
+start_sway "bar {
   position bottom
   status_command while :; do echo status; sleep 60; done
-}
-exec env >"$WORK/session.env"
-CFG
-chmod 644 "$WORK/sway.cfg"
-WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman WLR_HEADLESS_OUTPUTS=1 \
-  "${as_user[@]}" sway -c "$WORK/sway.cfg" >"$WORK/sway.log" 2>&1 &
-HELPER_PIDS+=($!)
-expect 30 "sway did not start" test -s "$WORK/session.env"
-# The session's own variables, as the programs it starts see them.
-export WAYLAND_DISPLAY=$(sed -n 's/^WAYLAND_DISPLAY=//p' "$WORK/session.env")
-export DISPLAY=$(sed -n 's/^DISPLAY=//p' "$WORK/session.env")
-export SWAYSOCK=$(sed -n 's/^SWAYSOCK=//p' "$WORK/session.env")
-
-# "y height" of the workspace's usable area.
-usable() { run_as_user swaymsg -t get_workspaces | tr -d ' \n' | grep -o '"rect":{[^}]*}' | head -n 1 |
-  sed -E 's/.*"y":([0-9]+),"width":[0-9]+,"height":([0-9]+).*/\1 \2/'; }
-usable_is() { [ "$(usable)" = "$1" ]; }
+}"
 watcher() {
   run_as_user gdbus call --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher \
     -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher "$1"
@@ -56,9 +17,7 @@ expect 20 "swaybar has no tray" host_registered
 read -r _ full < <(usable)
 
 write_channel_settings " vbco;cd=left;cs=2;ct=30;"
-[ ${#as_user[@]} -eq 0 ] || chown -R nobody:nogroup "$WORK"
-"${as_user[@]}" "$VB_PROGRAM" >>"$WORK/bar.log" 2>&1 &
-BAR_PID=$!
+start_session_bar
 expect 30 'the top strip is not kept free: $(usable)' usable_is "24 $((full - 24))"
 
 # shoot_strip Y FILE: the bar's page area (right of the icons) at row Y; prints when (ms).
