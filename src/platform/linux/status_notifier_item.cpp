@@ -76,6 +76,17 @@ void AddEntries(DbusmenuMenuitem* parent, const res::MenuItem& popup, OnCommand*
   }
 }
 
+// The reply of a call, null when it failed; false when the call was cancelled, since the item
+// that made it is gone.
+bool FinishCall(GObject* source, GAsyncResult* result, GVariant*& reply) {
+  GError* error = nullptr;
+  reply = g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, &error);
+  if (error == nullptr) return true;
+  const bool cancelled = g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED);
+  g_error_free(error);
+  return !cancelled;
+}
+
 }  // namespace
 
 StatusNotifierItem::StatusNotifierItem(Hooks hooks) : hooks_(std::move(hooks)) {}
@@ -197,13 +208,8 @@ void StatusNotifierItem::Register() {
 }
 
 void StatusNotifierItem::OnRegistered(GObject* source, GAsyncResult* result, gpointer self) {
-  GError* error = nullptr;
-  GVariant* reply = g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, &error);
-  if (error != nullptr) {
-    const bool cancelled = g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED);
-    g_error_free(error);
-    if (cancelled) return;
-  }
+  GVariant* reply = nullptr;
+  if (!FinishCall(source, result, reply)) return;
   auto* item = static_cast<StatusNotifierItem*>(self);
   item->registered_ = reply != nullptr;
   if (reply != nullptr) g_variant_unref(reply);
@@ -218,13 +224,8 @@ void StatusNotifierItem::AskHost() {
 }
 
 void StatusNotifierItem::OnHostState(GObject* source, GAsyncResult* result, gpointer self) {
-  GError* error = nullptr;
-  GVariant* reply = g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, &error);
-  if (error != nullptr) {
-    const bool cancelled = g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED);
-    g_error_free(error);
-    if (cancelled) return;
-  }
+  GVariant* reply = nullptr;
+  if (!FinishCall(source, result, reply)) return;
   auto* item = static_cast<StatusNotifierItem*>(self);
   item->hostPresent_ = false;
   if (reply != nullptr) {
