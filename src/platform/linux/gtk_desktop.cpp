@@ -250,16 +250,19 @@ void GtkDesktop::SetCursorPosition(Point at) {
   }
 }
 
-// The browser draws into the bar's own X window, so the point decides: on the bar, off its
-// icons and within the browser's area means the browser.
+// The browser draws into the bar's own window, so the point decides: on the bar, off its icons
+// and within the browser's area means the browser.
 WindowRef GtkDesktop::WindowAt(Point at) const {
-  Point inBar;
-  const bool onBar = layer_ ? layer_->PointerOnBar(inBar) : false;
-  x11::XWindow window = layer_ ? 0 : x11::WindowAt(at.x * Scale(), at.y * Scale());
-  if (!bar_ || !page_ || !bar_->Visible() ||
-      !(layer_ ? onBar : x11::IsDescendantOf(window, bar_->Xid()))) {
-    return window;
+  x11::XWindow window = 0;
+  bool onBar = false;
+  if (layer_) {
+    Point inBar;
+    onBar = layer_->PointerOnBar(inBar);
+  } else {
+    window = x11::WindowAt(at.x * Scale(), at.y * Scale());
+    onBar = bar_ && x11::IsDescendantOf(window, bar_->Xid());
   }
+  if (!bar_ || !page_ || !bar_->Visible() || !onBar) return window;
   Rect frame = bar_->Frame();
   int x = at.x - frame.left, y = at.y - frame.top;
   GtkAllocation browser{};
@@ -401,8 +404,7 @@ int GtkDesktop::Scale() {
 }
 
 // The shell's part is played by the docks and panels already there: the strip goes beside
-// them, within the screen.
-// On a layer-shell compositor the compositor itself puts the strip beside the panels.
+// them, within the screen. On a layer-shell compositor the compositor itself does that.
 void GtkDesktop::QueryAppBarPosition(int edge, AppBarStrip& strip) {
   if (!layer_) {
     appBar_.Query(edge, strip, ScreenSize(), Scale());
