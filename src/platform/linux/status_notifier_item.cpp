@@ -23,6 +23,7 @@ constexpr const char* kItemXml = R"xml(<node><interface name="org.kde.StatusNoti
   <property name="Status" type="s" access="read"/>
   <property name="WindowId" type="i" access="read"/>
   <property name="IconName" type="s" access="read"/>
+  <property name="IconThemePath" type="s" access="read"/>
   <property name="IconPixmap" type="a(iiay)" access="read"/>
   <property name="OverlayIconName" type="s" access="read"/>
   <property name="OverlayIconPixmap" type="a(iiay)" access="read"/>
