@@ -341,12 +341,15 @@ void GtkDesktop::StopWaitingForFirstFrame() {
 int GtkDesktop::ShowPopupMenu(int menuResourceId, Point at) {
   if (menuResourceId != ids::IDR_MENU || !bar_) return 0;
   if (layer_) {
-    // GDK places a layer surface's popups against the surface, wherever the bar is.
+    // GDK places a layer surface's popups against the surface, wherever the bar is. Opened from
+    // the tray, away from the bar, the menu goes by the broadcast icon.
     GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(bar_->window()));
     int originX = 0, originY = 0;
     if (window != nullptr) gdk_window_get_origin(window, &originX, &originY);
     const Rect frame = bar_->Frame();
-    at = {at.x - frame.left + originX, at.y - frame.top + originY};
+    Point inBar{kIconPixels / 2, kIconPixels / 2};
+    if (layer_->PointerOnBar(inBar)) inBar = {at.x - frame.left, at.y - frame.top};
+    at = {inBar.x + originX, inBar.y + originY};
   }
   return RunPopupMenu(res::TickerMenu(), GTK_WIDGET(bar_->window()), at);
 }
