@@ -93,6 +93,7 @@ BarWindowGtk::BarWindowGtk(int width, int height, Hooks hooks)
                    }),
                    this);
   gtk_widget_show(overlay_);
+  if (hooks_.beforeRealize) hooks_.beforeRealize(window_);
   // Realized at once, so that another start finds the title while the bar is still hidden.
   gtk_widget_realize(GTK_WIDGET(window_));
 }

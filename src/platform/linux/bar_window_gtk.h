@@ -22,6 +22,7 @@ class BarWindowGtk {
     std::function<void()> onMoved;             // position or size changed
     std::function<void(int, int)> onIcon;      // control id, kIconClicked or kIconDoubleClicked
     std::function<IconColours()> iconColours;  // asked whenever an icon is painted
+    std::function<void(GtkWindow*)> beforeRealize;  // the window is made, not yet realized
   };
 
   BarWindowGtk(int width, int height, Hooks hooks);

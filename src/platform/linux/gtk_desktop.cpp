@@ -1,5 +1,6 @@
 #include "platform/linux/gtk_desktop.h"
 
+#include <gdk/gdkx.h>
 #include <glib-unix.h>
 #include <malloc.h>
 #include <sys/stat.h>
@@ -35,10 +36,15 @@ void LaunchUri(const std::string& uri) {
 
 }  // namespace
 
-GtkDesktop::GtkDesktop()
-    : tray_([this](int mouseMessage) {
-        if (events_ != nullptr) events_->OnTrayMessage(mouseMessage);
-      }) {
+GtkDesktop::GtkDesktop(BarDisplay display)
+    : tray_(
+          [this](int mouseMessage) {
+            if (events_ != nullptr) events_->OnTrayMessage(mouseMessage);
+          },
+          [this](int command) {
+            if (events_ != nullptr) events_->OnCommand(command, 0);
+          }),
+      layerShell_(display == BarDisplay::kLayerShell) {
   loop_.SetTimerHandler([this](int id) {
     if (events_ != nullptr) events_->OnTimer(id);
   });
@@ -51,6 +57,7 @@ GtkDesktop::~GtkDesktop() {
   GdkScreen* screen = gdk_screen_get_default();
   if (screen != nullptr) g_signal_handlers_disconnect_by_data(screen, this);
   tray_.Remove();
+  layer_.reset();
   bar_.reset();
   page_.reset();
 }
@@ -70,12 +77,17 @@ bool GtkDesktop::CreateBar(int width, int height, BarEvents& events) {
   hooks.iconColours = [this] {
     return events_ != nullptr ? events_->IconControlColours() : IconColours{};
   };
+  if (layerShell_) {
+    hooks.beforeRealize = [this](GtkWindow* window) {
+      layer_ = std::make_unique<LayerShellBar>(window, [this] { TellPositionChanged(); });
+    };
+  }
   bar_ = std::make_unique<BarWindowGtk>(width, height, std::move(hooks));
   firstFrameWatch_ = g_signal_connect(bar_->window(), "draw", G_CALLBACK(&OnFirstBarFrame), this);
   GdkScreen* screen = gdk_screen_get_default();
   g_signal_connect(screen, "size-changed", G_CALLBACK(&OnScreenSizeChanged), this);
   g_signal_connect(screen, "composited-changed", G_CALLBACK(&OnCompositedChanged), this);
-  appBar_.Attach(bar_->Xid());
+  if (!layer_) appBar_.Attach(bar_->Xid());
   // The end of the session on X: the same shutdown as a closing Windows session.
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     signalSources_.push_back(g_unix_signal_add(signal, &OnSessionSignal, this));
@@ -92,6 +104,7 @@ void GtkDesktop::DestroyBar() {
   StopWaitingForFirstFrame();
   tray_.Remove();
   appBar_.Detach();
+  layer_.reset();
   bar_.reset();
   page_.reset();
 }
@@ -109,12 +122,14 @@ bool GtkDesktop::IsBarVisible() const {
 }
 
 void GtkDesktop::MoveBar(int x, int y) {
-  if (bar_) bar_->Move(x, y);
+  if (!bar_) return;
+  bar_->Move(x, y);
+  if (layer_) layer_->Move({x, y});
 }
 
 void GtkDesktop::MoveAndShowBar(int x, int y) {
   if (!bar_) return;
-  bar_->Move(x, y);
+  MoveBar(x, y);
   bar_->Show();
 }
 
@@ -140,7 +155,14 @@ void GtkDesktop::SetBarBottom() {
 void GtkDesktop::BringBarToForeground() {}
 
 void GtkDesktop::DragBar() {
-  if (bar_) bar_->Drag();
+  if (!bar_) return;
+  if (!layer_) {
+    bar_->Drag();
+    return;
+  }
+  const Rect frame = bar_->Frame();
+  const Point dropped = layer_->Drag({frame.left, frame.top});
+  bar_->Move(dropped.x, dropped.y);
 }
 
 bool GtkDesktop::LayeredWindowsAvailable() const {
@@ -165,7 +187,11 @@ void GtkDesktop::ApplyLayering() {
   bool active = layered_ && LayeredWindowsAvailable();
   bool alpha = active && (layeredFlags_ & kLayeredAlpha) != 0;
   bool keyed = active && (layeredFlags_ & kLayeredColorKey) != 0;
-  bar_->SetOpacity(alpha ? alpha_ / 255.0 : 1.0);
+  if (layer_) {
+    layer_->SetOpacity(alpha ? alpha_ / 255.0 : 1.0);
+  } else {
+    bar_->SetOpacity(alpha ? alpha_ / 255.0 : 1.0);
+  }
   bar_->SetColourKey(keyed ? std::optional<Colour>(colourKey_) : std::nullopt);
   if (page_) page_->SetTransparentColour(keyed ? HexOf(colourKey_) : std::string());
 }
@@ -200,7 +226,14 @@ void GtkDesktop::ReloadPage() {
   if (page_) page_->Reload();
 }
 
+// On Wayland a program learns where the pointer is only while it is over one of its windows.
 Point GtkDesktop::CursorPosition() const {
+  if (layer_) {
+    Point inBar;
+    if (!bar_ || !layer_->PointerOnBar(inBar)) return {-1, -1};
+    const Rect frame = bar_->Frame();
+    return {frame.left + inBar.x, frame.top + inBar.y};
+  }
   GdkSeat* seat = gdk_display_get_default_seat(gdk_display_get_default());
   Point at;
   if (seat != nullptr) gdk_device_get_position(gdk_seat_get_pointer(seat), nullptr, &at.x, &at.y);
@@ -208,6 +241,7 @@ Point GtkDesktop::CursorPosition() const {
 }
 
 void GtkDesktop::SetCursorPosition(Point at) {
+  if (layer_) return;
   Point now = CursorPosition();
   if (now.x == at.x && now.y == at.y) return;
   GdkSeat* seat = gdk_display_get_default_seat(gdk_display_get_default());
@@ -216,13 +250,19 @@ void GtkDesktop::SetCursorPosition(Point at) {
   }
 }
 
-// The browser draws into the bar's own X window, so the point decides: on the bar, off its
-// icons and within the browser's area means the browser.
+// The browser draws into the bar's own window, so the point decides: on the bar, off its icons
+// and within the browser's area means the browser.
 WindowRef GtkDesktop::WindowAt(Point at) const {
-  x11::XWindow window = x11::WindowAt(at.x * Scale(), at.y * Scale());
-  if (!bar_ || !page_ || !bar_->Visible() || !x11::IsDescendantOf(window, bar_->Xid())) {
-    return window;
+  x11::XWindow window = 0;
+  bool onBar = false;
+  if (layer_) {
+    Point inBar;
+    onBar = layer_->PointerOnBar(inBar);
+  } else {
+    window = x11::WindowAt(at.x * Scale(), at.y * Scale());
+    onBar = bar_ && x11::IsDescendantOf(window, bar_->Xid());
   }
+  if (!bar_ || !page_ || !bar_->Visible() || !onBar) return window;
   Rect frame = bar_->Frame();
   int x = at.x - frame.left, y = at.y - frame.top;
   GtkAllocation browser{};
@@ -268,9 +308,7 @@ void GtkDesktop::RemoveTrayIcon() {
 
 void GtkDesktop::AddPendingTrayIcon() {
   if (!pendingTray_) return;
-  GdkPixbuf* icon = IconPixbuf(pendingTray_->iconResourceId, kIconPixels);
-  tray_.Add(icon, pendingTray_->tip);
-  if (icon != nullptr) g_object_unref(icon);
+  tray_.Add(pendingTray_->iconResourceId, pendingTray_->tip, res::TickerMenu());
   pendingTray_.reset();
 }
 
@@ -302,6 +340,17 @@ void GtkDesktop::StopWaitingForFirstFrame() {
 
 int GtkDesktop::ShowPopupMenu(int menuResourceId, Point at) {
   if (menuResourceId != ids::IDR_MENU || !bar_) return 0;
+  if (layer_) {
+    // GDK places a layer surface's popups against the surface, wherever the bar is. Opened from
+    // the tray, away from the bar, the menu goes by the broadcast icon.
+    GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(bar_->window()));
+    int originX = 0, originY = 0;
+    if (window != nullptr) gdk_window_get_origin(window, &originX, &originY);
+    const Rect frame = bar_->Frame();
+    Point inBar{kIconPixels / 2, kIconPixels / 2};
+    if (layer_->PointerOnBar(inBar)) inBar = {at.x - frame.left, at.y - frame.top};
+    at = {inBar.x + originX, inBar.y + originY};
+  }
   return RunPopupMenu(res::TickerMenu(), GTK_WIDGET(bar_->window()), at);
 }
 
@@ -325,26 +374,59 @@ void GtkDesktop::UpdateTooltipText(int iconControlId, std::string_view text) {
 }
 
 bool GtkDesktop::RegisterAppBar() {
-  return appBar_.Register();
+  if (!layer_) return appBar_.Register();
+  layer_->Register();
+  return true;
 }
 
 void GtkDesktop::UnregisterAppBar() {
-  appBar_.Unregister();
+  if (!layer_) {
+    appBar_.Unregister();
+    return;
+  }
+  const Rect frame = BarRect();
+  layer_->Unregister({frame.left, frame.top});
 }
 
+bool GtkDesktop::AppBarRegistered() const {
+  return layer_ ? layer_->Registered() : appBar_.Registered();
+}
+
+void GtkDesktop::TellPositionChanged() {
+  if (AppBarRegistered() && events_ != nullptr) {
+    events_->OnAppBarNotify(kAppBarPositionChanged, 0);
+  }
+}
+
+// Wayland gives every size in the output's own (logical) pixels.
 int GtkDesktop::Scale() {
+  GdkDisplay* display = gdk_display_get_default();
+  if (display == nullptr || !GDK_IS_X11_DISPLAY(display)) return 1;
   GdkWindow* root = gdk_get_default_root_window();
   return root != nullptr ? std::max(gdk_window_get_scale_factor(root), 1) : 1;
 }
 
 // The shell's part is played by the docks and panels already there: the strip goes beside
-// them, within the screen.
+// them, within the screen. On a layer-shell compositor the compositor itself does that.
 void GtkDesktop::QueryAppBarPosition(int edge, AppBarStrip& strip) {
-  appBar_.Query(edge, strip, ScreenSize(), Scale());
+  if (!layer_) {
+    appBar_.Query(edge, strip, ScreenSize(), Scale());
+    return;
+  }
+  const Size screen = ScreenSize();
+  strip.left = std::clamp(strip.left, 0, screen.width);
+  strip.right = std::clamp(strip.right, strip.left, screen.width);
+  strip.top = std::clamp(strip.top, 0, screen.height);
+  strip.bottom = std::clamp(strip.bottom, strip.top, screen.height);
 }
 
 void GtkDesktop::SetAppBarPosition(int edge, AppBarStrip& strip) {
-  appBar_.Set(edge, strip, ScreenSize(), Scale());
+  if (!layer_) {
+    appBar_.Set(edge, strip, ScreenSize(), Scale());
+    return;
+  }
+  QueryAppBarPosition(edge, strip);
+  if (layer_->Registered()) layer_->Dock(edge, strip.bottom - strip.top);
 }
 
 DialogView* GtkDesktop::OpenDialog(int resourceId, int x, int y, DialogFactory factory) {
@@ -369,11 +451,16 @@ void GtkDesktop::OpenAddress(std::string_view url) {
   LaunchUri(Utf8From936(url));
 }
 
+// X windows see each other's titles, also through XWayland; a Wayland session also has its lock,
+// which a bar on its X display takes too.
 bool GtkDesktop::WindowTitledExists(std::string_view title) const {
-  return x11::TopLevelTitledExists(Utf8From936(title));
+  if (x11::TopLevelTitledExists(Utf8From936(title))) return true;
+  const char* wayland = g_getenv("WAYLAND_DISPLAY");
+  return !sessionLock_.Take(SessionLockPath(g_get_user_runtime_dir(), wayland ? wayland : ""));
 }
 
 Size GtkDesktop::ScreenSize() const {
+  if (layerShell_) return OutputSizeOf(bar_ ? bar_->window() : nullptr);
   Size size;
   x11::ScreenPixels(size.width, size.height);
   const int scale = Scale();
@@ -398,10 +485,7 @@ void GtkDesktop::DeleteFileAt(const std::string& path) {
 }
 
 void GtkDesktop::OnScreenSizeChanged(GdkScreen*, gpointer self) {
-  auto* desktop = static_cast<GtkDesktop*>(self);
-  if (desktop->appBar_.Registered() && desktop->events_ != nullptr) {
-    desktop->events_->OnAppBarNotify(kAppBarPositionChanged, 0);
-  }
+  static_cast<GtkDesktop*>(self)->TellPositionChanged();
 }
 
 void GtkDesktop::OnCompositedChanged(GdkScreen*, gpointer self) {

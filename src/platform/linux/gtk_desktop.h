@@ -5,19 +5,23 @@
 #include <optional>
 
 #include "platform/linux/bar_window_gtk.h"
+#include "platform/linux/display_choice.h"
 #include "platform/linux/event_loop.h"
 #include "platform/linux/icon_tips.h"
+#include "platform/linux/layer_shell_bar.h"
 #include "platform/linux/page_view_gtk.h"
-#include "platform/linux/tray_icon.h"
+#include "platform/linux/session_lock.h"
+#include "platform/linux/system_tray.h"
 #include "platform/linux/x11_app_bar.h"
 #include "ticker/desktop.h"
 
 namespace vb {
 
-// The desktop port on GTK 3 and X11. gtk_init must have run.
+// The desktop port on GTK 3: on X11, or as a layer surface on Wayland. gtk_init must have run
+// with the backend that `display` names.
 class GtkDesktop final : public Desktop {
  public:
-  GtkDesktop();
+  explicit GtkDesktop(BarDisplay display);
   ~GtkDesktop() override;
   GtkDesktop(const GtkDesktop&) = delete;
   GtkDesktop& operator=(const GtkDesktop&) = delete;
@@ -64,7 +68,7 @@ class GtkDesktop final : public Desktop {
   // TrayAndMenu
   void AddTrayIcon(int iconResourceId, std::string_view tip) override;
   void RemoveTrayIcon() override;
-  bool TrayIconShown() const override { return tray_.Embedded(); }
+  bool TrayIconShown() const override { return tray_.Shown(); }
   int ShowPopupMenu(int menuResourceId, Point at) override;
 
   // ChannelTips
@@ -107,6 +111,8 @@ class GtkDesktop final : public Desktop {
 
  private:
   static void OnScreenSizeChanged(GdkScreen* screen, gpointer self);
+  void TellPositionChanged();
+  bool AppBarRegistered() const;
   static void OnCompositedChanged(GdkScreen* screen, gpointer self);
   static gboolean OnSessionSignal(gpointer self);
   void ApplyLayering();
@@ -122,7 +128,7 @@ class GtkDesktop final : public Desktop {
   BarEvents* events_ = nullptr;
   std::unique_ptr<BarWindowGtk> bar_;
   std::unique_ptr<PageViewGtk> page_;
-  TrayIcon tray_;
+  SystemTray tray_;
   struct PendingTray {
     int iconResourceId;
     std::string tip;  // UTF-8
@@ -132,9 +138,10 @@ class GtkDesktop final : public Desktop {
   guint trayIdle_ = 0;
   IconTips tips_;
   std::vector<guint> signalSources_;
-  X11AppBar appBar_{[this] {
-    if (events_ != nullptr) events_->OnAppBarNotify(kAppBarPositionChanged, 0);
-  }};
+  X11AppBar appBar_{[this] { TellPositionChanged(); }};
+  const bool layerShell_;
+  std::unique_ptr<LayerShellBar> layer_;  // the bar's placement on a layer-shell compositor
+  mutable SessionLock sessionLock_;
   bool destroying_ = false;
   bool layered_ = false;
   Colour colourKey_ = 0;

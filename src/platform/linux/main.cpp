@@ -8,12 +8,17 @@
 #include "fetch/curl_transfer.h"
 #include "fetch/thread_download_starter.h"
 #include "platform/linux/demo_folder.h"
+#include "platform/linux/display_choice.h"
 #include "platform/linux/gtk_desktop.h"
+#include "platform/linux/wayland_probe.h"
 #include "settings/autostart.h"
 #include "settings/data_paths.h"
 #include "ticker/run_ticker.h"
 
 namespace {
+
+using vb::BarDisplay;
+using vb::DisplayFacts;
 
 constexpr const char* kBarName = "Velloband V1.1";
 
@@ -21,6 +26,25 @@ constexpr const char* kUsage =
     "Usage: velloband [--demo]\n"
     "  --demo   show the sample channels shipped with the program, with a data folder of their\n"
     "           own; your settings are not touched\n";
+
+// Picks GDK's backend for the bar before GTK starts; what GDK_BACKEND said goes on to the
+// programs that the bar starts (the browser), not to GDK.
+BarDisplay ChooseDisplay(DisplayFacts& facts) {
+  const char* backend = g_getenv("GDK_BACKEND");
+  const char* xDisplay = g_getenv("DISPLAY");
+  facts.gdkBackend = backend != nullptr ? backend : "";
+  facts.xDisplaySet = xDisplay != nullptr && *xDisplay != '\0';
+  if (facts.gdkBackend != "x11") {
+    const vb::WaylandOffer offer = vb::ProbeWayland();
+    facts.waylandReached = offer.reached;
+    facts.layerShellOffered = offer.layerShell;
+  }
+  const BarDisplay display = ChooseBarDisplay(facts);
+  if (display != BarDisplay::kNone) {
+    gdk_set_allowed_backends(display == BarDisplay::kLayerShell ? "wayland" : "x11");
+  }
+  return display;
+}
 
 std::string ExecutablePath() {
   char path[4096];
@@ -49,13 +73,19 @@ int main(int argc, char** argv) {
   // The bar draws with cairo alone; without this GDK sets up OpenGL to choose its visuals,
   // which loads a whole software renderer into the process.
   g_setenv("GDK_GL", "disable", FALSE);
-  if (!gtk_init_check(nullptr, nullptr)) {
-    std::fputs("velloband: cannot open the display\n", stderr);
+  DisplayFacts facts;
+  const BarDisplay display = ChooseDisplay(facts);
+  const std::string backend = facts.gdkBackend;
+  g_unsetenv("GDK_BACKEND");
+  const bool opened = display != BarDisplay::kNone && gtk_init_check(nullptr, nullptr);
+  if (!backend.empty()) g_setenv("GDK_BACKEND", backend.c_str(), TRUE);
+  if (!opened) {
+    std::fputs(vb::NoDisplayMessage(facts).c_str(), stderr);
     return 1;
   }
   gdk_set_program_class(kBarName);
 
-  vb::GtkDesktop desktop;
+  vb::GtkDesktop desktop(display);
   std::string executable = ExecutablePath();
   std::string dataFolder = vb::XdgConfigHome();
   vb::XdgAutostart userAutostart(vb::XdgConfigHome(), executable);
