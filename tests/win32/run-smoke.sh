@@ -136,6 +136,29 @@ http.server.HTTPServer(("127.0.0.1", 18931), Handler).serve_forever()
   sleep 3
   check "a 204 answer leaves the channel file as it was" \
     test "$(cat "$data/velloband2" 2>/dev/null)" = "stale copy"
+
+  # A server that sends its headers and 100 bytes and falls silent, and one that trickles a byte
+  # every half second for ever: with the time rules shortened to 3 s without a byte and 6 s in
+  # all, both transfers end on time.
+  python3 -c '
+import socket, threading, time
+def serve(connection):
+    path = connection.recv(4096).split(b" ")[1]
+    connection.sendall(b"HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n" + b"x" * 100)
+    while path == b"/trickle.xml":
+        connection.sendall(b"x")
+        time.sleep(0.5)
+    time.sleep(600)
+listener = socket.create_server(("127.0.0.1", 18932))
+while True:
+    threading.Thread(target=serve, args=(listener.accept()[0],), daemon=True).start()
+' >/dev/null 2>&1 &
+  pids+=($!)
+  wait_for 10 bash -c 'echo >/dev/tcp/127.0.0.1/18932' 2>/dev/null || true
+  for path in silent trickle; do
+    check "a transfer from a server that $([ $path = silent ] && echo falls silent || echo trickles) ends on time" \
+      driver fetch "http://127.0.0.1:18932/$path.xml" 'C:\vb\fetched.tmp' 3
+  done
 else
   echo "skip - python3 missing: no HTTP error-page check"
 fi
