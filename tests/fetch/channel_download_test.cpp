@@ -1,6 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -158,9 +158,9 @@ TEST_F(ChannelDownloadTest, OnlyRegularLocalFilesAreRead) {
   });
   std::filesystem::create_directories(folder.File("folder.xml"));
   const auto transfer = MakeCurlTransfer(limits);
-  for (const std::string& url : {"file://" + fifo, "file://localhost" + fifo + "?x",
-                                 "file://" + folder.File("folder.xml"), std::string("file:///dev/zero"),
-                                 "file://" + folder.File("missing.xml")}) {
+  for (const std::string& url :
+       {"file://" + fifo, "file://localhost" + fifo + "?x", "file://" + folder.File("folder.xml"),
+        std::string("file:///dev/zero"), "file://" + folder.File("missing.xml")}) {
     SCOPED_TRACE(url);
     const DownloadTarget target{folder.File("velloband2"), url};
     testing::WriteFile(target.path, "old");

@@ -82,8 +82,8 @@ TEST(ProfileStore, FollowsWhatOtherWritersDoToTheFile) {
   // An import puts another file of the same length in its place, a moment later.
   ASSERT_TRUE(WriteFileAtomically(store.path(), "[A]\r\nx=2\r\n"));
   const std::filesystem::path file = FilePath(store.path());
-  std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) +
-                                             std::chrono::seconds(2));
+  std::filesystem::last_write_time(
+      file, std::filesystem::last_write_time(file) + std::chrono::seconds(2));
   EXPECT_EQ(store.Read("A", "x", "", 9), "2");
   store.Write("A", "y", "3");
   EXPECT_EQ(ReadFile(store.path()), "[A]\r\nx=2\r\ny=3\r\n");

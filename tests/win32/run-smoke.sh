@@ -137,16 +137,16 @@ http.server.HTTPServer(("127.0.0.1", 18931), Handler).serve_forever()
   check "a 204 answer leaves the channel file as it was" \
     test "$(cat "$data/velloband2" 2>/dev/null)" = "stale copy"
 
-  # A server that sends its headers and 100 bytes and falls silent, and one that trickles a byte
+  # A server that sends its headers and 100 bytes and falls silent, and one that trickles 4 kB
   # every half second for ever: with the time rules shortened to 3 s without a byte and 6 s in
   # all, both transfers end on time.
   python3 -c '
 import socket, threading, time
 def serve(connection):
     path = connection.recv(4096).split(b" ")[1]
-    connection.sendall(b"HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n" + b"x" * 100)
+    connection.sendall(b"HTTP/1.1 200 OK\r\nContent-Length: 10000000\r\n\r\n" + b"x" * 100)
     while path == b"/trickle.xml":
-        connection.sendall(b"x")
+        connection.sendall(b"x" * 4096)
         time.sleep(0.5)
     time.sleep(600)
 listener = socket.create_server(("127.0.0.1", 18932))

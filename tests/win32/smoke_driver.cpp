@@ -247,10 +247,11 @@ int main() {
   } else if (verb == L"fetch" && argc > 4) {
     ok = FetchWithShortDeadlines(argument, argv[3], _wtoi(argv[4]));
   } else {
-    std::fprintf(stderr,
-                 "usage: vb_smoke_driver bar SECONDS TOP | page-view | page-tip | run-value | "
-                 "tray-icons | command ID | timer ID [here] | add-channel URL NAME | fetch URL FILE "
-                 "SECONDS\n");
+    std::fprintf(
+        stderr,
+        "usage: vb_smoke_driver bar SECONDS TOP | page-view | page-tip | run-value | "
+        "tray-icons | command ID | timer ID [here] | add-channel URL NAME | fetch URL FILE "
+        "SECONDS\n");
     return 2;
   }
   std::fflush(stdout);
