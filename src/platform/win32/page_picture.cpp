@@ -5,14 +5,12 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include <algorithm>
-
 #include "platform/win32/code_page.h"
 
 namespace vb::win32 {
 namespace {
 
-// Beyond this a tile only repeats off any screen; a larger one would cost memory for nothing.
+// Beyond this a tile only repeats off any screen; a larger picture is not shown.
 constexpr int kLargestTile = 4096;
 constexpr int kHimetricPerInch = 2540;
 
@@ -45,16 +43,16 @@ void PagePicture::Take(const std::string& path, std::uint32_t background) {
   const int pixelsWide = MulDiv(width, GetDeviceCaps(screen, LOGPIXELSX), kHimetricPerInch);
   const int pixelsHigh = MulDiv(height, GetDeviceCaps(screen, LOGPIXELSY), kHimetricPerInch);
   const HDC drawing = CreateCompatibleDC(screen);
-  if (pixelsWide > 0 && pixelsHigh > 0 && drawing != nullptr) {
-    tile_ = CreateCompatibleBitmap(screen, std::min(pixelsWide, kLargestTile),
-                                   std::min(pixelsHigh, kLargestTile));
+  if (pixelsWide > 0 && pixelsHigh > 0 && pixelsWide <= kLargestTile &&
+      pixelsHigh <= kLargestTile && drawing != nullptr) {
+    tile_ = CreateCompatibleBitmap(screen, pixelsWide, pixelsHigh);
   }
   if (tile_ != nullptr) {
     const HGDIOBJ old = SelectObject(drawing, tile_);
     // A transparent picture shows the background colour through it.
     const HBRUSH fill = CreateSolidBrush(
         RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF));
-    const RECT all{0, 0, std::min(pixelsWide, kLargestTile), std::min(pixelsHigh, kLargestTile)};
+    const RECT all{0, 0, pixelsWide, pixelsHigh};
     FillRect(drawing, &all, fill);
     DeleteObject(fill);
     // Pictures are measured upwards from their bottom edge.

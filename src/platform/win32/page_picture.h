@@ -9,7 +9,7 @@ namespace vb::win32 {
 
 // The page's background picture, tiled from the view's top left corner as a browser tiles a
 // body's background, over the page's background colour. Only a picture on this computer is
-// loaded: fetching an address would hold up the bar.
+// loaded: fetching an address would hold up the bar. One over 4096 pixels a side is not shown.
 class PagePicture {
  public:
   PagePicture() = default;
