@@ -181,6 +181,13 @@ const AllowedElement* Allowed(std::string_view name) {
   return nullptr;
 }
 
+bool KeptAnywhere(std::string_view attribute) {
+  return std::any_of(kAllowed.begin(), kAllowed.end(), [&](const AllowedElement& element) {
+    return !attribute.empty() && std::find(element.attributes.begin(), element.attributes.end(),
+                                           attribute) != element.attributes.end();
+  });
+}
+
 void AppendStartTag(std::string& out, const AllowedElement& element,
                     const std::vector<Attribute>& attributes) {
   out += '<';
@@ -289,8 +296,10 @@ class NoteReader {
           value = rest.substr(from, at - from);
         }
       }
-      // The first of two attributes of one name counts, as in a browser.
-      if (std::none_of(attributes.begin(), attributes.end(),
+      // The first of two attributes of one name counts, as in a browser; only names that some
+      // element keeps are worth keeping.
+      if (KeptAnywhere(attribute) &&
+          std::none_of(attributes.begin(), attributes.end(),
                        [&](const Attribute& a) { return a.first == attribute; })) {
         attributes.emplace_back(std::move(attribute), std::string(value));
       }
@@ -305,10 +314,11 @@ class NoteReader {
 
   // What a script or style holds, up to its end tag, which is then read as any end tag.
   void SkipRawText(const std::string& name) {
-    const std::string closing = "</" + name;
-    const std::string lowered = Lowered(note_.substr(at_));
-    const std::size_t end = lowered.find(closing);
-    Skip(end == std::string::npos ? lowered.size() : end);
+    std::size_t end = note_.find("</", at_);
+    while (end != std::string_view::npos && Lowered(note_.substr(end + 2, name.size())) != name) {
+      end = note_.find("</", end + 2);
+    }
+    at_ = end == std::string_view::npos ? note_.size() : end;
   }
 
   std::string_view note_;
