@@ -1,5 +1,6 @@
 #include "settings/profile_store.h"
 
+#include <new>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -142,9 +143,13 @@ const ProfileStore::Parsed* ProfileStore::Current() const {
   const bool stamped = !timeError && !sizeError;
   if (stamped && parsed_ && parsed_->stamp == std::pair(time, size)) return parsed_.get();
   parsed_.reset();
-  std::string bytes;
-  if (!ReadWholeFile(path_, bytes)) return nullptr;
-  parsed_ = std::make_unique<Parsed>(bytes);
+  try {
+    std::string bytes;
+    if (!ReadWholeFile(path_, bytes)) return nullptr;
+    parsed_ = std::make_unique<Parsed>(bytes);
+  } catch (const std::bad_alloc&) {
+    return nullptr;  // a file too large to hold is one that cannot be read
+  }
   if (stamped) parsed_->stamp = std::pair(time, size);
   return parsed_.get();
 }

@@ -31,7 +31,8 @@ class ProfileStore {
 
  private:
   struct Parsed;
-  // The file as it is now, parsed; null when it cannot be read (missing, or unreadable).
+  // The file as it is now, parsed; null when it cannot be read (missing, unreadable, or too
+  // large for memory).
   const Parsed* Current() const;
 
   std::string path_;
