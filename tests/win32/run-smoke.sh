@@ -252,6 +252,43 @@ else
   echo "skip - python3 missing: no check of the page's motion"
 fi
 
+# --- The background picture in the bar's own page view --------------------------------------
+# Read off the GUI thread and drawn behind the headlines; one wider than 4096 pixels is not.
+if command -v python3 >/dev/null; then
+  convert -size 8x8 xc:red "BMP3:$program_dir/red.bmp"
+  convert -size 4100x8 xc:red "BMP3:$program_dir/wide.bmp"
+  red_percent() {  # the share of pure red pixels in the page view
+    local x y w h
+    read -r x y w h <<<"$(driver page-view || echo 0 0 1024 24)"
+    import -window root -crop "${w}x${h}+${x}+${y}" -depth 8 "rgb:$work/page.rgb"
+    python3 -c '
+import sys
+data = open(sys.argv[1], "rb").read()
+pixels = [data[i:i + 3] for i in range(0, len(data) - 2, 3)]
+red = sum(1 for p in pixels if p[0] > 200 and p[1] < 60 and p[2] < 60)
+print(100 * red // max(1, len(pixels)))
+' "$work/page.rgb"
+  }
+  for picture in red wide; do
+    printf '%s\r\n' '[FileNo]' 'MaxFileNo=1' 'CurrentFileNo=0' '[Window]' 'Fixed=1' '[Format]' \
+      "BkPic=C:\\vb\\$picture.bmp" '[URL]' '0=file://C:\vb\feed.xml' '-1=news' >"$ini"
+    cp "$feed_dir/feed.xml" "$data/velloband0"
+    wine Velloband.exe >/dev/null 2>&1 &
+    velloband_pid=$!
+    driver bar 60 0 >/dev/null || true
+    sleep 3
+    percent=$(red_percent)
+    echo "     $picture.bmp: $percent % red"
+    if [ "$picture" = red ]; then
+      check "a background picture fills the page behind the headlines" test "${percent:-0}" -ge 60
+    else
+      check "a picture wider than 4096 pixels is not shown" test "${percent:-100}" -le 30
+    fi
+    driver command 40003 >/dev/null
+    wait_for 20 ended || true
+  done
+fi
+
 if [ "$failures" -ne 0 ]; then
   echo -e "\nsettings file at the end:\n$(ini_text)\nrun-smoke: $failures check(s) failed"
   exit 1
