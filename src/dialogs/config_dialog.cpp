@@ -116,8 +116,11 @@ void ConfigDialog::OnCommand(int control, int notification) {
 }
 
 void ConfigDialog::AutoloadClicked() {
-  const bool on = view_.Checked(IDC_AUTOLOAD);
-  context_.autostart.Set(on);
+  bool on = view_.Checked(IDC_AUTOLOAD);
+  if (!context_.autostart.Set(on) && on) {
+    on = false;
+    view_.SetChecked(IDC_AUTOLOAD, false);
+  }
   context_.settings.autoLoad = on ? "1" : "0";
   context_.channels.profile.Write("Window", "AutoLoad", context_.settings.autoLoad);
 }

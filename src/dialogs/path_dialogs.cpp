@@ -3,6 +3,14 @@
 #include "dialogs/file_copy.h"
 
 namespace vb {
+namespace {
+
+// The largest real settings file is a few kilobytes; a larger one delays every start.
+constexpr std::uintmax_t kLargestImport = 1u << 20;
+// The copy is held in memory; no settings file the program writes comes near this size.
+constexpr std::uintmax_t kLargestExport = 64u << 20;
+
+}  // namespace
 
 void BkPicDialog::Apply() {
   context_.bar.RequestRotationStep();
@@ -11,7 +19,7 @@ void BkPicDialog::Apply() {
 
 void ImportDialog::Apply() {
   const ProfileStore& profile = context_.channels.profile;
-  CopyFileAtomically(context_.settings.iniIn, profile.path());
+  CopyFileAtomically(context_.settings.iniIn, profile.path(), kLargestImport);
   profile.Write("IniFile", "IniIn", context_.settings.iniIn);
 }
 
@@ -24,7 +32,7 @@ void ImportDialog::Finish() {
 void ExportDialog::Apply() {
   const ProfileStore& profile = context_.channels.profile;
   profile.Write("IniFile", "IniOut", context_.settings.iniOut);
-  CopyFileAtomically(profile.path(), context_.settings.iniOut);
+  CopyFileAtomically(profile.path(), context_.settings.iniOut, kLargestExport);
 }
 
 }  // namespace vb

@@ -3,8 +3,13 @@
 #include <curl/curl.h>
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <string_view>
+
+#include "settings/percent_escapes.h"
 
 namespace vb {
 namespace {
@@ -75,11 +80,29 @@ TransferResult Classify(CURLcode code, long status, bool bodyKept) {
   return TransferResult::kDone;
 }
 
+bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
+  return text.size() >= start.size() &&
+         std::equal(start.begin(), start.end(), text.begin(),
+                    [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b + 32 : b); });
+}
+
+// Whether a file: address is one to read: only a regular file is, since reading a FIFO or a
+// device could hold the worker for good and a folder is no feed. Other addresses pass.
+bool ReadableAddress(std::string_view url) {
+  if (!StartsWithIgnoringCase(url, "file:")) return true;
+  std::string_view rest = url.substr(5);
+  if (rest.starts_with("//")) rest = rest.substr(std::min(rest.find('/', 2), rest.size()));
+  rest = rest.substr(0, rest.find_first_of("?#"));
+  std::error_code error;
+  return std::filesystem::is_regular_file(PercentDecoded(rest), error);
+}
+
 class CurlTransfer : public Transfer {
  public:
   explicit CurlTransfer(const TransferLimits& limits) : limits_(limits) {}
 
   TransferResult Fetch(const std::string& url, const std::string& file) override {
+    if (!ReadableAddress(url)) return TransferResult::kOtherFailure;
     const CurlLibrary* library = Curl();
     if (library == nullptr) return TransferResult::kOtherFailure;
     CURL* curl = library->init();
@@ -105,7 +128,9 @@ class CurlTransfer : public Transfer {
     const std::string userAgent(kUserAgent);
     library.setopt(curl, CURLOPT_URL, url.c_str());
     library.setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https,file");
-    library.setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    // What came over https (the update note, which becomes page markup) stays on https.
+    library.setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR,
+                   StartsWithIgnoringCase(url, "https:") ? "https" : "http,https");
     library.setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
     library.setopt(curl, CURLOPT_MAXREDIRS, limits_.maxRedirects);
     library.setopt(curl, CURLOPT_FAILONERROR, 1L);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <new>
 #include <tuple>
 
 #include "pageview/page_markup.h"
@@ -18,6 +19,8 @@ namespace vb {
 namespace {
 
 constexpr int kDefaultStep = 6;
+// The renderer's pages stay around a megabyte; a larger file is not one of them.
+constexpr std::size_t kLargestPageFile = 8u << 20;
 constexpr int kDefaultDelayMs = 85;
 constexpr int kSlowestUntrueDelayMs = 60;  // a marquee without truespeed waits at least this
 // Formatting nested deeper than this comes from no note; each run looks through all of it.
@@ -360,19 +363,24 @@ PageModel ReadPage(std::string_view page) {
 std::optional<PageModel> ReadPageFile(const std::string& path) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenFile(path, "rb"), &std::fclose);
   if (!file) return std::nullopt;
-  std::string text;
-  char buffer[1 << 16];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) {
-    text.append(buffer, got);
+  try {
+    std::string text;
+    char buffer[1 << 16];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) {
+      text.append(buffer, got);
+      if (text.size() > kLargestPageFile) return std::nullopt;
+    }
+    if (std::ferror(file.get())) return std::nullopt;
+    std::string page;
+    page.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+      page += text[i];
+    }
+    return ReadPage(page);
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
   }
-  if (std::ferror(file.get())) return std::nullopt;
-  std::string page;
-  page.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    page += text[i];
-  }
-  return ReadPage(page);
 }
 
 }  // namespace vb

@@ -15,7 +15,8 @@ namespace vb {
 // defaults.
 PageModel ReadPage(std::string_view page);
 
-// The same from the page file, whose CR LF line ends count as LF; empty when it cannot be read.
+// The same from the page file, whose CR LF line ends count as LF; empty when it cannot be read,
+// is larger than 8 MiB or does not fit in memory.
 std::optional<PageModel> ReadPageFile(const std::string& path);
 
 }  // namespace vb

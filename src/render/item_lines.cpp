@@ -15,6 +15,8 @@ namespace {
 
 constexpr std::size_t kChannelTitleLimit = 50;
 constexpr long long kNeverEnds = 100000;
+// Keeps a page around a megabyte, whatever a feed holds; real feeds stay well below.
+constexpr int kMostLines = 1000;
 
 // When a group ends: at the in-group index `quota`, which the horizontal form lifts out of reach
 // once `lineNum` groups have been made.
@@ -97,7 +99,7 @@ bool ReadItem(std::string_view text, std::size_t from, const std::array<FieldTag
 void ComposeLine(std::string& line, const ItemFields& f, std::string_view channelTitle,
                  char noDescription) {
   line = "<a href=";
-  AppendSafeLink(line, f.link);
+  AppendItemLink(line, f.link);
   line += " title=\"";
   AppendTooltipText(line, channelTitle);
   AppendTooltipText(line, f.date);
@@ -121,10 +123,12 @@ void ComposeLine(std::string& line, const ItemFields& f, std::string_view channe
 
 void WriteLinesOfItems(PageFile& page, std::string_view channelTitle, const LineLayout& layout,
                        int itemCount, const std::function<bool(ItemFields&)>& nextItem) {
-  Grouping grouping(layout.dir, layout.itemsPerLine, layout.lineNum, itemCount);
+  // The lines written, not the items counted, are spread over the horizontal form's lines.
+  const int lineCount = std::min(itemCount, kMostLines);
+  Grouping grouping(layout.dir, layout.itemsPerLine, layout.lineNum, lineCount);
   ItemFields fields;
   std::string line;
-  for (int i = 0; i < itemCount && nextItem(fields); ++i) {
+  for (int i = 0; i < lineCount && nextItem(fields); ++i) {
     ComposeLine(line, fields, channelTitle, layout.noDescription);
     if (grouping.EndsGroup()) line += "</div><div>";
     page.Write(line);

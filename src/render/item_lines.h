@@ -32,8 +32,8 @@ struct LineLayout {
   int lineNum;
 };
 
-// Writes the lines of at most `itemCount` items, each filled in by `nextItem` until it returns
-// false; `channelTitle` (LF and cut included) opens every tooltip.
+// Writes the lines of at most `itemCount` items, and of no more than the first 1000, each filled in
+// by `nextItem` until it returns false; `channelTitle` (LF and cut included) opens every tooltip.
 void WriteLinesOfItems(PageFile& page, std::string_view channelTitle, const LineLayout& layout,
                        int itemCount, const std::function<bool(ItemFields&)>& nextItem);
 

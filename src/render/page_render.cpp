@@ -1,8 +1,11 @@
 #include "render/page_render.h"
 
+#include <new>
+
 #include "render/channel_options.h"
 #include "render/channel_text.h"
 #include "render/item_lines.h"
+#include "render/note_markup.h"
 #include "render/page_file.h"
 #include "render/page_frame.h"
 
@@ -47,20 +50,51 @@ PageRenderRequest RequestWithDisplayValues(const TickerSettings& s) {
   return request;
 }
 
-int RenderChannelPage(const PageRenderRequest& request) {
-  const ChannelOptions options =
-      ParseChannelOptions(request.currentChannel.url, request.dir, request.smooth, request.speed,
-                          request.colNum, request.noDescription);
-  PageFile page;
-  if (!page.Open(request.pageFile)) return -1;
+namespace {
+
+// Everything ahead of the items: head, control bar, scroller opening and the update notice.
+void WriteFrameOpening(const PageRenderRequest& request, const ChannelOptions& options,
+                       PageFile& page) {
   const long long blockHeight = LineHeight(request.tFont) * request.lineNum;
   page.Write(ComposeHead(request));
   page.Write(ComposeControlBar(options, blockHeight));
   page.Write(ComposeScrollerOpening(options, blockHeight));
-  page.Write(request.updateNotice.c_str());  // a text: it ends at its first NUL
+  page.Write(AllowedNoteMarkup(request.updateNotice));
+}
+
+int WritePage(const PageRenderRequest& request, const ChannelOptions& options) {
+  PageFile page;
+  if (!page.Open(request.pageFile)) return -1;
+  WriteFrameOpening(request, options, page);
   const int result = WriteBody(request, options, page);
   // A page that did not reach the disk whole shows nothing the caller can count on.
   return page.Close() ? result : -1;
+}
+
+// The page of a channel that cannot be read, for when memory ran out on the way.
+void WriteUnreadablePage(const PageRenderRequest& request, const ChannelOptions& options) {
+  PageFile page;
+  if (!page.Open(request.pageFile)) return;
+  WriteFrameOpening(request, options, page);
+  page.Write(ComposeNoticeLine(options.address));
+}
+
+}  // namespace
+
+int RenderChannelPage(const PageRenderRequest& request) {
+  try {
+    const ChannelOptions options =
+        ParseChannelOptions(request.currentChannel.url, request.dir, request.smooth, request.speed,
+                            request.colNum, request.noDescription);
+    try {
+      return WritePage(request, options);
+    } catch (const std::bad_alloc&) {
+      WriteUnreadablePage(request, options);
+    }
+  } catch (const std::bad_alloc&) {
+    // Not even the short page fits: the caller still learns that the render failed.
+  }
+  return -1;
 }
 
 }  // namespace vb

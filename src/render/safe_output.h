@@ -12,8 +12,12 @@ namespace vb {
 // percent-encoded.
 void AppendSafeLink(std::string& out, std::string_view link);
 
-// Appends `address` for an unquoted CSS url(...): every byte that could end the value, the rule
-// or the style element is percent-encoded; a script address is left out.
+// The same for a feed item's link, which keeps only an http, https, ftp or mailto address.
+void AppendItemLink(std::string& out, std::string_view link);
+
+// Appends `address` for an unquoted CSS url(...): backslashes become slashes, every byte that
+// could end the value, the rule or the style element is percent-encoded; a script address and
+// one that names another machine's share are left out.
 void AppendStyleUrl(std::string& out, std::string_view address);
 
 // Appends `text` for a title="..." value: every '"' becomes '\''.

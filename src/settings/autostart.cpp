@@ -1,10 +1,12 @@
 #include "settings/autostart.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
 #include "settings/atomic_file.h"
 #include "settings/file_io.h"
+#include "settings/text_shape.h"
 
 namespace vb {
 namespace {
@@ -34,26 +36,30 @@ std::string XdgAutostart::EntryPath() const {
   return configHome_ + "/autostart/velloband.desktop";
 }
 
-void XdgAutostart::Set(bool on) {
+bool XdgAutostart::Set(bool on) {
   const std::string entry = EntryPath();
-  if (!on) {
+  const bool holdable = !executablePath_.empty() && IsUtf8(executablePath_) &&
+                        std::none_of(executablePath_.begin(), executablePath_.end(), [](char c) {
+                          return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+                        });
+  if (!on || !holdable) {
     RemoveFile(entry);
-    return;
+    std::error_code error;
+    return !on && !std::filesystem::exists(FilePath(entry), error) && !error;
   }
-  if (executablePath_.empty()) return;  // an entry starting nothing would only fail at login
   std::error_code ignored;
   std::filesystem::create_directories(configHome_ + "/autostart", ignored);
-  WriteFileAtomically(entry,
-                      "[Desktop Entry]\n"
-                      "Type=Application\n"
-                      "Name=Velloband\n"
-                      "Comment=News ticker\n"
-                      "Exec=" +
-                          QuoteForExec(executablePath_) +
-                          "\n"
-                          "Icon=velloband\n"
-                          "Terminal=false\n"
-                          "X-GNOME-Autostart-enabled=true\n");
+  return WriteFileAtomically(entry,
+                             "[Desktop Entry]\n"
+                             "Type=Application\n"
+                             "Name=Velloband\n"
+                             "Comment=News ticker\n"
+                             "Exec=" +
+                                 QuoteForExec(executablePath_) +
+                                 "\n"
+                                 "Icon=velloband\n"
+                                 "Terminal=false\n"
+                                 "X-GNOME-Autostart-enabled=true\n");
 }
 
 }  // namespace vb

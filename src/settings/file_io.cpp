@@ -1,29 +1,12 @@
 #include "settings/file_io.h"
 
 #include "settings/text_936.h"
+#include "settings/text_shape.h"
 
 namespace vb {
 namespace {
 
 #ifndef _WIN32
-bool IsUtf8(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80         ? 1
-                               : (lead >> 5) == 6  ? 2
-                               : (lead >> 4) == 14 ? 3
-                               : (lead >> 3) == 30 ? 4
-                                                   : 0;
-    if (length == 0 || i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += length;
-  }
-  return true;
-}
-
 // Paths that are already UTF-8 (the data folder, which comes from the environment, and any
 // ASCII path) stay as they are; others are read as GBK.
 std::string Utf8FromGbk(const std::string& path) {

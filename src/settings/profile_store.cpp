@@ -1,5 +1,8 @@
 #include "settings/profile_store.h"
 
+#include <new>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "settings/atomic_file.h"
@@ -22,20 +25,18 @@ char FoldAscii(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Case-insensitive for ASCII letters only; the trail byte of a double-byte character is compared
-// as it is, so two different characters never compare equal.
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(a[i]);
-    if (byte >= 0x81 && i + 1 < a.size()) {
-      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
+// The name as names are matched: ASCII letters in one case; the trail byte of a double-byte
+// character stays as it is, so two different characters never match.
+std::string Folded(std::string_view name) {
+  std::string folded(name);
+  for (std::size_t i = 0; i < folded.size(); ++i) {
+    if (static_cast<unsigned char>(folded[i]) >= 0x81 && i + 1 < folded.size()) {
       ++i;
-    } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
-      return false;
+    } else {
+      folded[i] = FoldAscii(folded[i]);
     }
   }
-  return true;
+  return folded;
 }
 
 std::vector<std::string> SplitLines(const std::string& bytes) {
@@ -66,32 +67,54 @@ std::optional<std::string_view> KeyName(std::string_view line) {
   return Trim(line.substr(0, equals));
 }
 
-// Lines [begin, end) of the first section with this name: begin is the header line.
+// Lines [header, end) of a section: the header line, its keys, up to the next header.
 struct SectionSpan {
   std::size_t header;
   std::size_t end;
 };
 
-std::optional<SectionSpan> FindSection(const std::vector<std::string>& lines,
-                                       std::string_view section) {
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const auto name = SectionName(lines[i]);
-    if (!name || !SameName(*name, section)) continue;
-    std::size_t end = i + 1;
-    while (end < lines.size() && !SectionName(lines[end])) ++end;
-    return SectionSpan{i, end};
-  }
-  return std::nullopt;
-}
+}  // namespace
 
-std::optional<std::size_t> FindKey(const std::vector<std::string>& lines, SectionSpan span,
-                                   std::string_view key) {
-  for (std::size_t i = span.header + 1; i < span.end; ++i) {
-    const auto name = KeyName(lines[i]);
-    if (name && SameName(*name, key)) return i;
+// The file's lines with the first section of each name and, within it, the first line of each
+// key, which are the ones that reads and writes address.
+struct ProfileStore::Parsed {
+  struct Section {
+    SectionSpan span;
+    std::unordered_map<std::string, std::size_t> keys;
+  };
+
+  explicit Parsed(const std::string& bytes) : lines(SplitLines(bytes)) {
+    Section* section = nullptr;  // the one being read, when it is the first of its name
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (const auto name = SectionName(lines[i])) {
+        if (section != nullptr) section->span.end = i;
+        const auto [entry, first] = sections.try_emplace(Folded(*name), Section{{i, i + 1}, {}});
+        section = first ? &entry->second : nullptr;
+      } else if (section != nullptr) {
+        if (const auto key = KeyName(lines[i])) section->keys.try_emplace(Folded(*key), i);
+      }
+    }
+    if (section != nullptr) section->span.end = lines.size();
   }
-  return std::nullopt;
-}
+
+  const Section* Find(std::string_view section) const {
+    const auto found = sections.find(Folded(section));
+    return found == sections.end() ? nullptr : &found->second;
+  }
+
+  std::optional<std::size_t> FindKey(const Section& section, std::string_view key) const {
+    const auto found = section.keys.find(Folded(key));
+    if (found == section.keys.end()) return std::nullopt;
+    return found->second;
+  }
+
+  std::vector<std::string> lines;
+  std::unordered_map<std::string, Section> sections;
+  // What the file looked like when it was read; a file without them is read again each time.
+  std::optional<std::pair<std::filesystem::file_time_type, std::uintmax_t>> stamp;
+};
+
+namespace {
 
 std::string_view Unquote(std::string_view value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -103,14 +126,40 @@ std::string_view Unquote(std::string_view value) {
 
 }  // namespace
 
+ProfileStore::ProfileStore(std::string path) : path_(std::move(path)) {}
+ProfileStore::~ProfileStore() = default;
+ProfileStore::ProfileStore(const ProfileStore& other) : path_(other.path_) {}
+ProfileStore& ProfileStore::operator=(const ProfileStore& other) {
+  path_ = other.path_;
+  parsed_.reset();
+  return *this;
+}
+
+const ProfileStore::Parsed* ProfileStore::Current() const {
+  std::error_code timeError, sizeError;
+  const std::filesystem::path file = FilePath(path_);
+  const auto time = std::filesystem::last_write_time(file, timeError);
+  const auto size = std::filesystem::file_size(file, sizeError);
+  const bool stamped = !timeError && !sizeError;
+  if (stamped && parsed_ && parsed_->stamp == std::pair(time, size)) return parsed_.get();
+  parsed_.reset();
+  try {
+    std::string bytes;
+    if (!ReadWholeFile(path_, bytes)) return nullptr;
+    parsed_ = std::make_unique<Parsed>(bytes);
+  } catch (const std::bad_alloc&) {
+    return nullptr;  // a file too large to hold is one that cannot be read
+  }
+  if (stamped) parsed_->stamp = std::pair(time, size);
+  return parsed_.get();
+}
+
 std::string ProfileStore::Read(std::string_view section, std::string_view key,
                                std::string_view fallback, std::size_t limit) const {
-  std::string bytes;
-  if (ReadWholeFile(path_, bytes)) {
-    const auto lines = SplitLines(bytes);
-    if (const auto span = FindSection(lines, section)) {
-      if (const auto line = FindKey(lines, *span, key)) {
-        const std::string_view text = lines[*line];
+  if (const Parsed* parsed = Current()) {
+    if (const Parsed::Section* found = parsed->Find(section)) {
+      if (const auto line = parsed->FindKey(*found, key)) {
+        const std::string_view text = parsed->lines[*line];
         return std::string(Unquote(Trim(text.substr(text.find('=') + 1))).substr(0, limit));
       }
     }
@@ -120,24 +169,24 @@ std::string ProfileStore::Read(std::string_view section, std::string_view key,
 
 bool ProfileStore::Write(std::string_view section, std::string_view key,
                          std::optional<std::string_view> value) const {
-  std::string bytes;
-  const bool existed = ReadWholeFile(path_, bytes);
+  const Parsed* parsed = Current();
+  const bool existed = parsed != nullptr;
   // A file that is there but cannot be read must not be replaced by one holding a single key.
   std::error_code ignored;
   if (!existed && std::filesystem::exists(FilePath(path_), ignored)) return false;
-  auto lines = SplitLines(bytes);
+  auto lines = existed ? parsed->lines : std::vector<std::string>();
   if (value) {
     // A line break would end the value and let the rest become keys of their own.
     value = value->substr(0, value->find_first_of("\r\n"));
   }
   const std::string entry = value ? std::string(key) + "=" + std::string(*value) : std::string();
 
-  const auto span = FindSection(lines, section);
-  if (!span) {
+  const Parsed::Section* found = existed ? parsed->Find(section) : nullptr;
+  if (found == nullptr) {
     if (!value) return true;
     lines.push_back("[" + std::string(section) + "]");
     lines.push_back(entry);
-  } else if (const auto line = FindKey(lines, *span, key)) {
+  } else if (const auto line = parsed->FindKey(*found, key)) {
     if (value) {
       // The file's own spelling of the key stays, as with the profile functions.
       lines[*line] = std::string(*KeyName(lines[*line])) + "=" + std::string(*value);
@@ -147,14 +196,16 @@ bool ProfileStore::Write(std::string_view section, std::string_view key,
   } else {
     if (!value) return true;
     // New keys go after the section's last non-empty line, before any blank separator.
-    std::size_t at = span->end;
-    while (at > span->header + 1 && Trim(lines[at - 1]).empty()) --at;
+    const SectionSpan span = found->span;
+    std::size_t at = span.end;
+    while (at > span.header + 1 && Trim(lines[at - 1]).empty()) --at;
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
   }
   if (!existed && lines.empty()) return true;
 
   std::string out;
   for (const auto& line : lines) out += line + "\r\n";
+  parsed_.reset();  // the next use reads what was written
   return WriteFileAtomically(path_, out);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,10 +11,14 @@ namespace vb {
 // private-profile functions: names match without regard to case, a missing file, section or key
 // gives the caller's default, values are trimmed of blanks and of one pair of quotes and cut to
 // the caller's read limit. Values are opaque bytes (code page 936). Every write rewrites the file
-// through a temporary file, so a crash leaves either the old or the new file.
+// through a temporary file, so a crash leaves either the old or the new file. The file is parsed
+// once and read again only when its size or time changes (another writer, an import).
 class ProfileStore {
  public:
-  explicit ProfileStore(std::string path) : path_(std::move(path)) {}
+  explicit ProfileStore(std::string path);
+  ~ProfileStore();
+  ProfileStore(const ProfileStore& other);
+  ProfileStore& operator=(const ProfileStore& other);
 
   const std::string& path() const { return path_; }
 
@@ -25,7 +30,13 @@ class ProfileStore {
              std::optional<std::string_view> value) const;
 
  private:
+  struct Parsed;
+  // The file as it is now, parsed; null when it cannot be read (missing, unreadable, or too
+  // large for memory).
+  const Parsed* Current() const;
+
   std::string path_;
+  mutable std::unique_ptr<Parsed> parsed_;
 };
 
 }  // namespace vb

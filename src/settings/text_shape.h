@@ -10,4 +10,7 @@ bool IsAsciiLetters(std::string_view text);
 bool IsAsciiDigits(std::string_view text);
 bool IsAsciiLettersOrDigits(std::string_view text);
 
+// Whether `text` is well-formed UTF-8.
+bool IsUtf8(std::string_view text);
+
 }  // namespace vb

@@ -48,8 +48,9 @@ void SetFirstRunDefaults(const ProfileStore& store, Autostart& autostart, Ticker
   table.count = 0;
   table.current = 0;
   store.Write("FileNo", "MaxFileNo", std::to_string(table.count));
-  autostart.Set(true);
-  store.Write("Window", "AutoLoad", "1");
+  // A program that cannot be started with the session says so in the configuration dialog.
+  settings.autoLoad = autostart.Set(true) ? "1" : "0";
+  store.Write("Window", "AutoLoad", settings.autoLoad);
 
   settings.origX = "0";
   settings.origY = "0";

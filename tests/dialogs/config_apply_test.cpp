@@ -134,6 +134,15 @@ TEST_F(ConfigApplyTest, AutostartActsAtOnce) {
   Click(IDC_AUTOLOAD);
   EXPECT_EQ(w.autostart.sets, std::vector<bool>{false});
   EXPECT_EQ(w.Key("Window", "AutoLoad"), "0");
+
+  // Ticked where autostart cannot be had: the box clears and the setting stays off.
+  w.autostart.works = false;
+  w.view.SetChecked(IDC_AUTOLOAD, true);
+  Click(IDC_AUTOLOAD);
+  EXPECT_EQ(w.autostart.sets, (std::vector<bool>{false, true}));
+  EXPECT_FALSE(w.view.Checked(IDC_AUTOLOAD));
+  EXPECT_EQ(w.Key("Window", "AutoLoad"), "0");
+  EXPECT_EQ(w.settings.autoLoad, "0");
 }
 
 }  // namespace

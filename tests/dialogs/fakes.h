@@ -49,8 +49,12 @@ struct FakeBarLink final : BarLink {
 };
 
 struct FakeAutostart final : Autostart {
-  void Set(bool on) override { sets.push_back(on); }
+  bool Set(bool on) override {
+    sets.push_back(on);
+    return !on || works;
+  }
   std::vector<bool> sets;
+  bool works = true;
 };
 
 // A data folder with first-run settings, an empty channel table and fakes for the rest.

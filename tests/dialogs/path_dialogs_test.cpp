@@ -27,12 +27,20 @@ TEST(ImportDialog, ReplacesTheSettingsFileWholeOrNotAtAll) {
   // Never used: the field offers the suggestion, which is not stored by being shown.
   EXPECT_EQ(w.view.Text(IDC_IMPORT_PATH), "/home/u/velloband.cnf");
   EXPECT_EQ(w.settings.iniIn, "");
-  for (const std::string& bad : {w.folder.File("missing.cnf"), w.folder.path()}) {
+  // Over 1 MiB no settings file is real: it would only hold up every start.
+  const std::string huge = w.folder.File("huge.cnf");
+  testing::WriteFile(huge, "[Format]\r\nDir=down\r\n" + std::string((1u << 20) - 19, ';'));
+  for (const std::string& bad : {w.folder.File("missing.cnf"), w.folder.path(), huge}) {
     Submit(*dialog, w, IDC_IMPORT_PATH, bad);
     EXPECT_EQ(w.Key("Format", "Dir"), "up") << bad;
     EXPECT_EQ(w.Key("IniFile", "IniIn"), bad);  // recorded all the same
   }
-  EXPECT_EQ(w.folder.FileCount(), 1);
+  EXPECT_EQ(w.folder.FileCount(), 2);
+  // One byte less and it is a settings file like any other.
+  testing::WriteFile(huge, "[Format]\r\nDir=down\r\n" + std::string((1u << 20) - 20, ';'));
+  Submit(*dialog, w, IDC_IMPORT_PATH, huge);
+  EXPECT_EQ(w.Key("Format", "Dir"), "down");
+  w.profile.Write("Format", "Dir", "up");
 
   const std::string source = w.folder.File("saved.cnf");
   testing::WriteFile(source, "[Format]\r\nDir=down\r\n");

@@ -1,5 +1,8 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -141,6 +144,36 @@ TEST_F(ChannelDownloadTest, AddressesAsTypedReachTheirFeeds) {
     EXPECT_EQ(testing::ReadFileIfAny(target.path), body);
     EXPECT_EQ(typedTarget, sent);
   }
+}
+
+TEST_F(ChannelDownloadTest, OnlyRegularLocalFilesAreRead) {
+  const std::string fifo = folder.File("fifo.xml");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  // Should a worker open the FIFO after all, it gets an empty feed instead of hanging.
+  std::thread writer([&] {
+    for (int i = 0; i < 100; ++i, std::this_thread::sleep_for(20ms)) {
+      const int end = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+      if (end >= 0) return static_cast<void>(close(end));
+    }
+  });
+  std::filesystem::create_directories(folder.File("folder.xml"));
+  const auto transfer = MakeCurlTransfer(limits);
+  for (const std::string& url :
+       {"file://" + fifo, "file://localhost" + fifo + "?x", "file://" + folder.File("folder.xml"),
+        std::string("file:///dev/zero"), "file://" + folder.File("missing.xml")}) {
+    SCOPED_TRACE(url);
+    const DownloadTarget target{folder.File("velloband2"), url};
+    testing::WriteFile(target.path, "old");
+    const auto start = std::chrono::steady_clock::now();
+    DownloadChannelFile(target, *transfer);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+    EXPECT_EQ(testing::ReadFileIfAny(target.path), "old");
+  }
+  writer.join();
+  const DownloadTarget link{folder.File("velloband2"), "file://" + folder.File("link.xml")};
+  std::filesystem::create_symlink(source, folder.File("link.xml"));
+  DownloadChannelFile(link, *transfer);
+  EXPECT_EQ(testing::ReadFileIfAny(link.path), kLocal);
 }
 
 // Holds every fetch until opened, its part of a feed written, recording what was asked for.

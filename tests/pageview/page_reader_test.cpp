@@ -116,7 +116,7 @@ TEST(PageReaderTest, ItemsNoticeAndUpdateNotice) {
   std::string shown;
   for (const PageRun& run : update) shown += run.text;
   EXPECT_EQ(shown, "New versionget it\xA1\xF1\xA1\xF1\n");
-  EXPECT_EQ(update[update.size() - 2].address, "http://up.example/v9999\n1141");
+  EXPECT_EQ(update[update.size() - 2].address, "http://up.example/v99991141");
   EXPECT_TRUE(RunsOf(model, RunKind::kNotice).empty());
 
   // A missing channel file leaves the notice that links to the channel's address.
@@ -140,6 +140,15 @@ TEST(PageReaderTest, ItemsNoticeAndUpdateNotice) {
 
 TEST(PageReaderTest, AnyTextGivesAModel) {
   EXPECT_FALSE(ReadPageFile("/nonexistent/page.html").has_value());
+  // A page file far beyond what the renderer writes is refused as a missing one is.
+  const testing::TempFolder folder;
+  const std::string item = "<a href=http://x/ title=\"t\" target=_blank> [-]t </a>\r\n";
+  std::string large = "<div id=d><div>";
+  while (large.size() <= (8u << 20) - item.size()) large += item;
+  testing::WriteFile(folder.File("page.html"), large);
+  EXPECT_TRUE(ReadPageFile(folder.File("page.html")).has_value());
+  testing::WriteFile(folder.File("page.html"), large + item);
+  EXPECT_FALSE(ReadPageFile(folder.File("page.html")).has_value());
   for (std::string text :
        {std::string(), std::string("<"), std::string("<a href='unterminated"),
         std::string("<div id=d><div><a href=x title=\"t\" target=_blank>a</a></div></div>"),

@@ -83,6 +83,44 @@ TEST_F(ItemLinesTest, HostileFeedTextStaysText) {
 
   request_.currentChannel.url = " javascript:alert(1) vbco;cd=up;";
   EXPECT_THAT(Render(""), HasSubstr("<a href=about:blank target=_blank>"));
+
+  // A feed's links lead to the web or to mail only; the notice keeps the channel's own file.
+  request_.currentChannel.url = "http://feeds.example/news";
+  const std::string links = Items(Feed(
+      {"<link>file://attacker.example/share/x.exe</link>", "<link>FILE:///c:/windows/x.exe</link>",
+       "<link>\\\\attacker.example\\share</link>", "<link>ftp://f.example/a</link>",
+       "<link>MailTo:a@b.example</link>", "<link>https://h.example/</link>"}));
+  EXPECT_EQ(test::LinesPerGroup(links), (std::vector<int>{6}));
+  EXPECT_THAT(links, Not(HasSubstr("file:")));
+  EXPECT_THAT(links, Not(HasSubstr("attacker")));
+  for (const char* kept : {"ftp://f.example/a", "MailTo:a@b.example", "https://h.example/"}) {
+    EXPECT_THAT(links, HasSubstr(std::string("<a href=") + kept + " title=")) << kept;
+  }
+  request_.currentChannel.url = "file:///c:/feeds/news.xml";
+  EXPECT_THAT(Render(""), HasSubstr("<a href=file:///c:/feeds/news.xml target=_blank>"));
+}
+
+TEST_F(ItemLinesTest, APageHoldsTheFirstThousandItems) {
+  request_.noDescription = 1;
+  std::vector<std::string> items;
+  for (int i = 0; i < 2500; ++i) items.push_back("<title>t" + std::to_string(i) + "</title>");
+  std::string lines = Items(Feed(items));
+  EXPECT_EQ(result_, 2500);
+  EXPECT_EQ(test::LinesPerGroup(lines), (std::vector<int>{1000}));
+  EXPECT_THAT(lines, HasSubstr("]t999 </a>"));
+  EXPECT_THAT(lines, Not(HasSubstr("]t1000 </a>")));
+  // The lines written are what the horizontal form spreads over its lines.
+  request_.lineNum = 2;
+  EXPECT_EQ(test::LinesPerGroup(Items(Feed(items))), (std::vector<int>{500, 500}));
+  // A flood of empty items stays a page of a thousand lines, Atom entries too.
+  request_.lineNum = 1;
+  std::string flood = "<rss><channel><title>x</title>";
+  for (int i = 0; i < 200000; ++i) flood += "<item></item>";
+  EXPECT_EQ(test::LinesPerGroup(Items(flood)), (std::vector<int>{1000}));
+  std::string atom = "<feed><title>x</title>";
+  for (int i = 0; i < 200000; ++i) atom += "<entry></entry>";
+  EXPECT_EQ(test::LinesPerGroup(Items(atom)), (std::vector<int>{1000}));
+  EXPECT_EQ(result_, 200000);
 }
 
 }  // namespace

@@ -97,13 +97,24 @@ TEST_F(PageRenderTest, HostileOptionsAndSettingsWriteNothingButTheFramesMarkup) 
     EXPECT_EQ(page, Render(feed)) << hostile;
   }
 
-  // Every byte that could end the url(...), the rule or the style is encoded; a script address
-  // and a lead byte left without its second byte are not written as they stand.
+  // Every byte that could end the url(...), the rule or the style is encoded, and a backslash,
+  // which could start a CSS escape, is a slash; a script address and another machine's share
+  // are left out, and a lead byte without its second byte is not written as it stands.
   const std::pair<std::string, std::string> pictures[] = {
-      {"c:\\my pics\\a'b\"c;{d}.jpg", "c:\\my%20pics\\a%27b%22c%3B%7Bd%7D.jpg"},
+      {"c:\\my pics\\a'b\"c;{d}.jpg", "c:/my%20pics/a%27b%22c%3B%7Bd%7D.jpg"},
       {")}</style><script>alert(1)</script>",
        "%29%7D%3C/style%3E%3Cscript%3Ealert%281%29%3C/script%3E"},
       {"JavaScript:alert(1)", ""},
+      {"javascript\\3a alert(1)", "javascript/3a%20alert%281%29"},
+      {"\\00006aavascript:alert(1)", "/00006aavascript:alert%281%29"},
+      {"\\\\attacker.example\\share\\p.jpg", ""},
+      {"/\\attacker.example/p.jpg", ""},
+      {"file://attacker.example/share/p.jpg", ""},
+      {"FILE:\\\\\\\\attacker.example\\p.jpg", ""},
+      {"file:%5C%5Cattacker.example/p.jpg", ""},
+      {"file:///c:/pics/a.jpg", "file:///c:/pics/a.jpg"},
+      {"file://localhost/c:/a.jpg", "file://localhost/c:/a.jpg"},
+      {"file://d:\\a.jpg", "file://d:/a.jpg"},
       {"http://x/\xD0\xC2\xD0", "http://x/\xD0\xC2%D0"}};
   for (const auto& [picture, written] : pictures) {
     request_.bkPic = picture;
@@ -127,7 +138,15 @@ TEST_F(PageRenderTest, TheFrameCheckFindsMarkupThatTheRendererDoesNotWrite) {
       {"url()", "url()}</style><script>alert(1)</script><style>"},
       {"scrollamount=2", "scrollamount=2+alert(1)"},
       {"<a href=about:blank", "<a href=javascript:alert(1)"},
-      {"<a href=about:blank", "<a href=about:blank\xD0"}};
+      {"<a href=about:blank", "<a href=file://host/share/x.exe"},
+      {"<a href=about:blank", "<a href=about:blank\xD0"},
+      {"url()", "url(javascript\\3a alert(1))"},
+      {"url()", "url(//host/share/p.jpg)"},
+      {"url()", "url(file://host/share/p.jpg)"},
+      {"url()", "url(%5C%5Chost/p.jpg)"},
+      {"<div id=d><div>", "<div id=d><div><a href=\"javascript:x\">"},
+      {"<div id=d><div>", "<div id=d><div><a href=\"http://x/\" onclick=\"x\">"},
+      {"<div id=d><div>", "<div id=d><div><img src=x>"}};
   for (const auto& [from, to] : injections) {
     std::string broken = page;
     broken.replace(broken.find(from), from.size(), to);

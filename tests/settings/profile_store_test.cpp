@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "settings/atomic_file.h"
@@ -71,6 +72,27 @@ TEST(ProfileStore, WritesKeepOrderReplaceInPlaceAndRemove) {
   WriteFile(store.path(), "; note\n[A]\nx=1\n\n[B]\ny=2\n");
   store.Write("A", "z", "3");
   EXPECT_EQ(ReadFile(store.path()), "; note\r\n[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n");
+}
+
+TEST(ProfileStore, FollowsWhatOtherWritersDoToTheFile) {
+  TempFolder folder;
+  const ProfileStore store(folder.File("a.ini"));
+  WriteFile(store.path(), "[A]\r\nx=1\r\n");
+  EXPECT_EQ(store.Read("A", "x", "", 9), "1");
+  // An import puts another file of the same length in its place, a moment later.
+  ASSERT_TRUE(WriteFileAtomically(store.path(), "[A]\r\nx=2\r\n"));
+  const std::filesystem::path file = FilePath(store.path());
+  std::filesystem::last_write_time(
+      file, std::filesystem::last_write_time(file) + std::chrono::seconds(2));
+  EXPECT_EQ(store.Read("A", "x", "", 9), "2");
+  store.Write("A", "y", "3");
+  EXPECT_EQ(ReadFile(store.path()), "[A]\r\nx=2\r\ny=3\r\n");
+  const ProfileStore copy = store;
+  EXPECT_EQ(copy.Read("a", "Y", "", 9), "3");
+  std::filesystem::remove(file);
+  EXPECT_EQ(store.Read("A", "x", "gone", 9), "gone");
+  store.Write("B", "z", "4");
+  EXPECT_EQ(ReadFile(store.path()), "[B]\r\nz=4\r\n");
 }
 
 TEST(AtomicFile, FailedWriteLeavesTheOldFileWhole) {

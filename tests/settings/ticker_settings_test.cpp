@@ -18,8 +18,12 @@ using testing::WriteFile;
 
 class RecordingAutostart : public Autostart {
  public:
-  void Set(bool on) override { calls.push_back(on); }
+  bool Set(bool on) override {
+    calls.push_back(on);
+    return !on || works;
+  }
   std::vector<bool> calls;
+  bool works = true;
 };
 
 const char kExampleFile[] =
@@ -156,6 +160,13 @@ TEST(SetFirstRunDefaults, WritesExactlyTwoKeysAndSwitchesAutostartOn) {
   EXPECT_EQ(Summary(settings, table),  // docked at the top
             "fixed=1 autoload=1 x=0 width=1920/1920 height=24 dir=left smooth=2 speed=30 "
             "columns=2 period=120000 in= out= channels=0@0");
+
+  // Where autostart cannot be had, the settings say it is off.
+  std::filesystem::remove(paths.settingsFile);
+  autostart.works = false;
+  SetFirstRunDefaults(store, autostart, settings, table);
+  EXPECT_EQ(ReadFile(paths.settingsFile), "[FileNo]\r\nMaxFileNo=0\r\n[Window]\r\nAutoLoad=0\r\n");
+  EXPECT_EQ(settings.autoLoad, "0");
 }
 
 TEST(XdgAutostart, EntryStartsTheRunningExecutableAndIsRemovedWhenOff) {
@@ -165,9 +176,26 @@ TEST(XdgAutostart, EntryStartsTheRunningExecutableAndIsRemovedWhenOff) {
   const std::string entry = ReadFile(autostart.EntryPath());
   EXPECT_NE(entry.find("Exec=\"/opt/my apps/50%% \\\\\"off\\\\\"/velloband\"\n"), std::string::npos)
       << entry;
-  autostart.Set(false);
+  EXPECT_TRUE(autostart.Set(false));
   EXPECT_FALSE(std::filesystem::exists(autostart.EntryPath()));
-  autostart.Set(false);  // switching off twice is harmless
+  EXPECT_TRUE(autostart.Set(false));  // switching off twice is harmless
+
+  // A path the entry cannot hold leaves autostart off, and an entry from before goes.
+  for (const std::string& path :
+       {std::string("/opt/x\nExec=/tmp/evil\n[Desktop Entry]\nExec=/opt/x"),
+        std::string("/opt/x\ty"), std::string("/opt/x\ry"), std::string("/opt/\xD0\xC2/velloband"),
+        std::string("/opt/x\x7Fy"), std::string()}) {
+    XdgAutostart good(folder.path(), "/opt/velloband");
+    ASSERT_TRUE(good.Set(true));
+    XdgAutostart bad(folder.path(), path);
+    EXPECT_FALSE(bad.Set(true)) << path;
+    EXPECT_FALSE(std::filesystem::exists(bad.EntryPath())) << path;
+  }
+  // Any other UTF-8 path is written as it stands.
+  XdgAutostart chinese(folder.path(), "/opt/\xE6\x96\xB0/velloband");
+  EXPECT_TRUE(chinese.Set(true));
+  EXPECT_NE(ReadFile(chinese.EntryPath()).find("Exec=\"/opt/\xE6\x96\xB0/velloband\"\n"),
+            std::string::npos);
 }
 
 }  // namespace

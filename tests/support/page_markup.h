@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <cctype>
 #include <regex>
 #include <string>
 #include <string_view>
@@ -17,7 +18,7 @@ namespace page_markup {
 
 // A frame piece as a pattern: '#' stands for ASCII digits, '@' for ASCII letters (or none), '%'
 // for a colour (ASCII letters and digits, or none), '~' for a picture address that cannot end
-// the url(...) or the style; everything else stands for itself.
+// the url(...) or the style nor hold a CSS escape; everything else stands for itself.
 inline std::regex Shape(std::string_view piece) {
   std::string pattern;
   for (char c : piece) {
@@ -28,7 +29,7 @@ inline std::regex Shape(std::string_view piece) {
     } else if (c == '%') {
       pattern += "[A-Za-z0-9]*";
     } else if (c == '~') {
-      pattern += R"(([^\x00-\x20\x7F"'()<>;{}]*))";
+      pattern += R"(([^\x00-\x20\x7F"'()<>;{}\\]*))";
     } else {
       if (std::string_view(R"(\^$.|?*+()[]{}/)").find(c) != std::string_view::npos) pattern += '\\';
       pattern += c;
@@ -104,6 +105,46 @@ inline bool StartsWithIgnoringCase(std::string_view text, std::string_view start
   return text.size() >= start.size() && strncasecmp(text.data(), start.data(), start.size()) == 0;
 }
 
+// The update notice's own markup: its allowed elements with quoted attribute values.
+inline const std::regex& NoteTag() {
+  static const std::regex tag(
+      R"(<(a|font|b|i|u|em|strong|br)( (href|target|color|size|face)="[^"<>]*")*>)"
+      R"(|</(a|font|b|i|u|em|strong)>)");
+  return tag;
+}
+
+// Why a background picture address is not one to write: a script address, or another
+// machine's share as Windows reads the path.
+inline std::string PictureFault(const std::string& picture) {
+  if (StartsWithIgnoringCase(picture, "javascript:") ||
+      StartsWithIgnoringCase(picture, "vbscript:"))
+    return "picture " + picture;
+  std::string decoded;  // escapes decoded and either slash, as Windows reads a file's path
+  for (std::size_t i = 0; i < picture.size(); ++i) {
+    if (picture[i] == '%' && i + 2 < picture.size() && std::isxdigit(picture[i + 1]) &&
+        std::isxdigit(picture[i + 2])) {
+      decoded += static_cast<char>(std::stoi(picture.substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else {
+      decoded += picture[i];
+    }
+  }
+  std::replace(decoded.begin(), decoded.end(), '\\', '/');
+  std::string_view path = decoded;
+  if (StartsWithIgnoringCase(path, "file://")) {
+    path.remove_prefix(7);
+    const std::string_view host = path.substr(0, path.find('/'));
+    const bool local = host.empty() || StartsWithIgnoringCase(host, "localhost") ||
+                       (host.size() == 2 && (host[1] == ':' || host[1] == '|'));
+    if (!local) return "picture on another machine " + picture;
+    path.remove_prefix(host.size());
+  }
+  if (path.starts_with("//")) {
+    return "picture on another machine " + picture;
+  }
+  return {};
+}
+
 inline bool OpensMarkup(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '/' || c == '!' || c == '?';
 }
@@ -125,12 +166,15 @@ inline std::string SwallowedDelimiter(const std::string& page) {
 
 }  // namespace page_markup
 
-// Empty when the page holds nothing but the frame's own markup and item lines whose links keep
-// an allowed scheme; else the first piece that is not.
+// Empty when the page holds nothing but the frame's own markup, item lines whose links lead to
+// the web or to mail, a notice line and the update notice's allowed markup with web links; else
+// the first piece that is not.
 inline std::string PageMarkupFault(const std::string& page) {
   using namespace page_markup;
-  constexpr std::string_view kSchemes[] = {"http://", "https://", "ftp://",
-                                           "file://", "mailto:",  "about:blank"};
+  constexpr std::string_view kItemSchemes[] = {"http://", "https://", "ftp://",
+                                               "mailto:", "about:blank"};
+  constexpr std::string_view kNoticeSchemes[] = {"http://", "https://", "ftp://",
+                                                 "file://", "mailto:",  "about:blank"};
   for (std::size_t at = page.find('<'); at != std::string::npos; at = page.find('<', at)) {
     if (at + 1 == page.size() || !OpensMarkup(page[at + 1])) {
       ++at;  // a '<' that stays text, as in the control bar's "< "
@@ -148,17 +192,30 @@ inline std::string PageMarkupFault(const std::string& page) {
       return std::regex_search(page.begin() + at, page.end(), tag, shape,
                                std::regex_constants::match_continuous);
     });
-    if (shaped == ShapedTags().end()) return "unknown markup: " + page.substr(at, 60);
+    if (shaped == ShapedTags().end()) {
+      if (!std::regex_search(page.begin() + at, page.end(), tag, NoteTag(),
+                             std::regex_constants::match_continuous)) {
+        return "unknown markup: " + page.substr(at, 60);
+      }
+      const std::string note = tag.str(0);
+      const std::size_t href = note.find(" href=\"");
+      if (href != std::string::npos && !StartsWithIgnoringCase(note.substr(href + 7), "http://") &&
+          !StartsWithIgnoringCase(note.substr(href + 7), "https://")) {
+        return "note link " + note;
+      }
+      at += note.size();
+      continue;
+    }
     const std::string value = tag.size() > 1 ? tag[1].str() : "";
     const bool isLink = shaped + 1 == ShapedTags().end();
-    if (isLink &&
-        std::ranges::none_of(kSchemes, [&](auto s) { return StartsWithIgnoringCase(value, s); })) {
+    const bool isItem = isLink && tag[2].matched;
+    const auto allowed = [&](const auto& schemes) {
+      return std::ranges::any_of(schemes, [&](auto s) { return StartsWithIgnoringCase(value, s); });
+    };
+    if (isLink && !(isItem ? allowed(kItemSchemes) : allowed(kNoticeSchemes))) {
       return "link " + value;
     }
-    if (!isLink && (StartsWithIgnoringCase(value, "javascript:") ||
-                    StartsWithIgnoringCase(value, "vbscript:"))) {
-      return "picture " + value;
-    }
+    if (!isLink && !PictureFault(value).empty()) return PictureFault(value);
     at += tag.length(0);
   }
   return SwallowedDelimiter(page);

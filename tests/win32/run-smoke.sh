@@ -136,6 +136,29 @@ http.server.HTTPServer(("127.0.0.1", 18931), Handler).serve_forever()
   sleep 3
   check "a 204 answer leaves the channel file as it was" \
     test "$(cat "$data/velloband2" 2>/dev/null)" = "stale copy"
+
+  # A server that sends its headers and 100 bytes and falls silent, and one that trickles 4 kB
+  # every half second for ever: with the time rules shortened to 3 s without a byte and 6 s in
+  # all, both transfers end on time.
+  python3 -c '
+import socket, threading, time
+def serve(connection):
+    path = connection.recv(4096).split(b" ")[1]
+    connection.sendall(b"HTTP/1.1 200 OK\r\nContent-Length: 10000000\r\n\r\n" + b"x" * 100)
+    while path == b"/trickle.xml":
+        connection.sendall(b"x" * 4096)
+        time.sleep(0.5)
+    time.sleep(600)
+listener = socket.create_server(("127.0.0.1", 18932))
+while True:
+    threading.Thread(target=serve, args=(listener.accept()[0],), daemon=True).start()
+' >/dev/null 2>&1 &
+  pids+=($!)
+  wait_for 10 bash -c 'echo >/dev/tcp/127.0.0.1/18932' 2>/dev/null || true
+  for path in silent trickle; do
+    check "a transfer from a server that $([ $path = silent ] && echo falls silent || echo trickles) ends on time" \
+      driver fetch "http://127.0.0.1:18932/$path.xml" 'C:\vb\fetched.tmp' 3
+  done
 else
   echo "skip - python3 missing: no HTTP error-page check"
 fi
@@ -227,6 +250,43 @@ if command -v python3 >/dev/null; then
   wait_for 20 ended || true
 else
   echo "skip - python3 missing: no check of the page's motion"
+fi
+
+# --- The background picture in the bar's own page view --------------------------------------
+# Read off the GUI thread and drawn behind the headlines; one wider than 4096 pixels is not.
+if command -v python3 >/dev/null; then
+  convert -size 8x8 xc:red "BMP3:$program_dir/red.bmp"
+  convert -size 4100x8 xc:red "BMP3:$program_dir/wide.bmp"
+  red_percent() {  # the share of pure red pixels in the page view
+    local x y w h
+    read -r x y w h <<<"$(driver page-view || echo 0 0 1024 24)"
+    import -window root -crop "${w}x${h}+${x}+${y}" -depth 8 "rgb:$work/page.rgb"
+    python3 -c '
+import sys
+data = open(sys.argv[1], "rb").read()
+pixels = [data[i:i + 3] for i in range(0, len(data) - 2, 3)]
+red = sum(1 for p in pixels if p[0] > 200 and p[1] < 60 and p[2] < 60)
+print(100 * red // max(1, len(pixels)))
+' "$work/page.rgb"
+  }
+  for picture in red wide; do
+    printf '%s\r\n' '[FileNo]' 'MaxFileNo=1' 'CurrentFileNo=0' '[Window]' 'Fixed=1' '[Format]' \
+      "BkPic=C:\\vb\\$picture.bmp" '[URL]' '0=file://C:\vb\feed.xml' '-1=news' >"$ini"
+    cp "$feed_dir/feed.xml" "$data/velloband0"
+    wine Velloband.exe >/dev/null 2>&1 &
+    velloband_pid=$!
+    driver bar 60 0 >/dev/null || true
+    sleep 3
+    percent=$(red_percent)
+    echo "     $picture.bmp: $percent % red"
+    if [ "$picture" = red ]; then
+      check "a background picture fills the page behind the headlines" test "${percent:-0}" -ge 60
+    else
+      check "a picture wider than 4096 pixels is not shown" test "${percent:-100}" -le 30
+    fi
+    driver command 40003 >/dev/null
+    wait_for 20 ended || true
+  done
 fi
 
 if [ "$failures" -ne 0 ]; then

@@ -24,7 +24,7 @@ bool PrepareDemoFolder(const std::string& dataFolder, const std::string& feedFol
 // The demo never touches the user's session start.
 class NoAutostart final : public Autostart {
  public:
-  void Set(bool) override {}
+  bool Set(bool on) override { return !on; }
 };
 
 }  // namespace vb

@@ -71,7 +71,7 @@ void PageViewGtk::Reload() {
   if (width_ == 0) gtk_widget_get_size_request(area_, &width_, &height_);
   view_.Show(ReadPageFile(pagePath_).value_or(PageModel{}), *text_, std::max(0, width_),
              std::max(0, height_), NowMs());
-  picture_.Want(view_.Model().head.picture);
+  picture_.Want(view_.Model().head.picture, pagePath_);
   LookChanged();
   ScheduleStep();
 }

@@ -80,7 +80,7 @@ void PageViewWindow::Reload() {
   height_ = area.bottom;
   view_.Show(ReadPageFile(pageFile_).value_or(PageModel{}), text_, width_, height_, NowMs());
   text_.TakeTexts(view_.Layout());
-  picture_.Take(view_.Model().head.picture, view_.Background().value_or(0xFFFFFF));
+  picture_.Take(view_.Model().head.picture, view_.Background().value_or(0xFFFFFF), window_);
   tip_.Forget();
   ScheduleStep();
   Redraw();
@@ -194,6 +194,9 @@ LRESULT PageViewWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_TIMER:
       if (wParam == kStepTimer) Step();
+      return 0;
+    case PagePicture::kArrivedMessage:
+      if (picture_.Arrived(lParam)) Redraw();
       return 0;
     case WM_MOUSEMOVE:
       PointerMoved(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 namespace vb::win32 {
@@ -26,24 +27,30 @@ std::wstring RunningExecutablePath() {
 
 }  // namespace
 
-void RunKeyAutostart::Set(bool on) {
+bool RunKeyAutostart::Set(bool on) {
   HKEY key = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
                       nullptr) != ERROR_SUCCESS) {
-    return;
+    return false;
   }
-  if (on) {
-    const std::wstring executable = RunningExecutablePath();
-    if (!executable.empty()) {
-      // Quoted, so that a folder with blanks cannot be read as a shorter program path.
-      const std::wstring command = L"\"" + executable + L"\"";
-      RegSetValueExW(key, kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                     static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
-    }
+  const std::wstring executable = on ? RunningExecutablePath() : std::wstring();
+  // A quote could not be quoted in the command, and a control character has no place in one.
+  const bool holdable = !executable.empty() &&
+                        std::none_of(executable.begin(), executable.end(),
+                                     [](wchar_t c) { return c < 0x20 || c == 0x7F || c == L'"'; });
+  bool done = false;
+  if (on && holdable) {
+    // Quoted, so that a folder with blanks cannot be read as a shorter program path.
+    const std::wstring command = L"\"" + executable + L"\"";
+    done =
+        RegSetValueExW(key, kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                       static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
   } else {
-    RegDeleteValueW(key, kValueName);
+    const LONG removed = RegDeleteValueW(key, kValueName);
+    done = !on && (removed == ERROR_SUCCESS || removed == ERROR_FILE_NOT_FOUND);
   }
   RegCloseKey(key);
+  return done;
 }
 
 }  // namespace vb::win32

@@ -8,7 +8,7 @@ namespace vb::win32 {
 // executable (not the current directory, which is wherever the program was started from).
 class RunKeyAutostart final : public Autostart {
  public:
-  void Set(bool on) override;
+  bool Set(bool on) override;
 };
 
 }  // namespace vb::win32

@@ -31,12 +31,14 @@ TransferResult Classify(HRESULT result, const DownloadStatus& status) {
 }
 
 // The system's file protocol does not reliably read escaped UTF-8 (older versions take escapes
-// in the ANSI code page), so a local feed is copied through its wide path instead. A missing file
-// keeps the old copy, as a lost connection does.
+// in the ANSI code page), so a local feed is copied through its wide path instead. Only a regular
+// file is copied; a missing one keeps the old copy, as a lost connection does.
 TransferResult CopyLocalFile(const std::string& utf8Path, const std::string& file,
                              std::int64_t maxBytes) {
   const std::filesystem::path from(WideFrom(CP_UTF8, utf8Path));
   std::error_code error;
+  // A pipe or a device could hold the worker for good, and a folder is no feed.
+  if (!std::filesystem::is_regular_file(from, error)) return TransferResult::kOtherFailure;
   const std::uintmax_t size = std::filesystem::file_size(from, error);
   if (error || size > static_cast<std::uintmax_t>(maxBytes)) return TransferResult::kOtherFailure;
   std::filesystem::copy_file(from, FilePath(file),
@@ -56,7 +58,7 @@ class UrlmonTransfer final : public Transfer {
     const std::wstring wideFile = WideFrom936(file);
     if (wideUrl.empty() || wideFile.empty()) return TransferResult::kOtherFailure;
     const HRESULT comInit = CoInitialize(nullptr);
-    DownloadStatus status(limits_);
+    DownloadStatus status(limits_, wideUrl);
     const HRESULT result = URLDownloadToFileW(nullptr, wideUrl.c_str(), wideFile.c_str(), 0,
                                               static_cast<IBindStatusCallback*>(&status));
     DeleteUrlCacheEntryW(wideUrl.c_str());
