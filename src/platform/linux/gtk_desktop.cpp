@@ -237,13 +237,11 @@ bool GtkDesktop::IsInsideBrowser(WindowRef window) const {
 }
 
 void GtkDesktop::FocusWindow(WindowRef window) {
-  if (IsInsideBrowser(window) && bar_) {
-    // Keyboard focus straight from X: the window manager is not asked, so nothing is activated.
-    x11::SetInputFocus(bar_->Xid());
-    gtk_widget_grab_focus(page_->widget());
-    return;
-  }
-  x11::SetInputFocus(static_cast<x11::XWindow>(window));
+  if (!IsInsideBrowser(window)) x11::SetInputFocus(static_cast<x11::XWindow>(window));
+}
+
+bool GtkDesktop::BarHasKeyboard() const {
+  return bar_ && x11::IsDescendantOf(x11::FocusedWindow(), bar_->Xid());
 }
 
 WindowRef GtkDesktop::ForegroundWindow() const {

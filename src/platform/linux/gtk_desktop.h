@@ -60,6 +60,9 @@ class GtkDesktop final : public Desktop {
   // X has no per-thread input state: focus can be set directly.
   bool AttachInputTo(WindowRef) override { return true; }
   void DetachInputFrom(WindowRef) override {}
+  // The page view has no use for keys: the keyboard stays with the user's window.
+  bool BrowserUsesKeys() const override { return false; }
+  bool BarHasKeyboard() const override;
 
   // TrayAndMenu
   void AddTrayIcon(int iconResourceId, std::string_view tip) override;
