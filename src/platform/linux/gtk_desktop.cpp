@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "platform/linux/dialog_window.h"
+#include "platform/linux/display_loss.h"
 #include "platform/linux/icon_art.h"
 #include "platform/linux/popup_menu.h"
 #include "platform/linux/x11_windows.h"
@@ -80,6 +81,11 @@ bool GtkDesktop::CreateBar(int width, int height, BarEvents& events) {
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     signalSources_.push_back(g_unix_signal_add(signal, &OnSessionSignal, this));
   }
+  // A logout that closes the display ends the session as well.
+  OnDisplayLoss([this] {
+    displayGone_ = true;
+    if (events_ != nullptr) events_->OnSessionEnd();
+  });
   return true;
 }
 
@@ -261,7 +267,7 @@ void GtkDesktop::AddTrayIcon(int iconResourceId, std::string_view tip) {
 
 void GtkDesktop::RemoveTrayIcon() {
   pendingTray_.reset();
-  tray_.Remove();
+  if (!displayGone_) tray_.Remove();
 }
 
 void GtkDesktop::AddPendingTrayIcon() {
@@ -327,7 +333,7 @@ bool GtkDesktop::RegisterAppBar() {
 }
 
 void GtkDesktop::UnregisterAppBar() {
-  appBar_.Unregister();
+  if (!displayGone_) appBar_.Unregister();
 }
 
 int GtkDesktop::Scale() {

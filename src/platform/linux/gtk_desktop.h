@@ -139,6 +139,7 @@ class GtkDesktop final : public Desktop {
     if (events_ != nullptr) events_->OnAppBarNotify(kAppBarPositionChanged, 0);
   }};
   bool destroying_ = false;
+  bool displayGone_ = false;  // the X server went: nothing more is asked of it
   bool layered_ = false;
   Colour colourKey_ = 0;
   int alpha_ = 255;
