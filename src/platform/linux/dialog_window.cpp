@@ -144,6 +144,8 @@ DialogWindow* DialogWindow::Open(const res::Dialog& dialog, GtkWindow* owner, in
   if (self->closed_) return nullptr;
   gtk_window_move(window, x, y);
   gtk_widget_show_all(self->window_);
+  // The user asked for it: it takes the keyboard, also where no window manager would give it.
+  gtk_window_present(window);
   return self;
 }
 

@@ -12,6 +12,7 @@
 #include "platform/linux/dialog_window.h"
 #include "platform/linux/display_loss.h"
 #include "platform/linux/icon_art.h"
+#include "platform/linux/link_opener.h"
 #include "platform/linux/popup_menu.h"
 #include "platform/linux/x11_windows.h"
 #include "resources/resource_data.h"
@@ -28,10 +29,6 @@ std::string HexOf(Colour colour) {
   std::snprintf(hex, sizeof hex, "%02x%02x%02x", colour & 0xFF, (colour >> 8) & 0xFF,
                 (colour >> 16) & 0xFF);
   return hex;
-}
-
-void LaunchUri(const std::string& uri) {
-  g_app_info_launch_default_for_uri_async(uri.c_str(), nullptr, nullptr, nullptr, nullptr);
 }
 
 }  // namespace
@@ -189,7 +186,7 @@ void GtkDesktop::CreateIconControl(int controlId, int x, int y, int iconResource
 
 bool GtkDesktop::CreateBrowserHost(const std::string& pageFile, int width, int height) {
   if (!bar_) return false;
-  page_ = std::make_unique<PageViewGtk>(&LaunchUri);
+  page_ = std::make_unique<PageViewGtk>(&OpenLink);
   bar_->SetContent(page_->widget(), width, height);
   ApplyLayering();
   page_->Show(pageFile);
@@ -370,7 +367,7 @@ int GtkDesktop::AskUser(std::string_view text, std::string_view caption, unsigne
 }
 
 void GtkDesktop::OpenAddress(std::string_view url) {
-  LaunchUri(Utf8From936(url));
+  OpenLink(Utf8From936(url));
 }
 
 bool GtkDesktop::WindowTitledExists(std::string_view title) const {
