@@ -7,6 +7,8 @@
 namespace vb {
 namespace {
 
+constexpr int kMaxOverwrites = 8;
+
 Display* XDisplay() {
   GdkDisplay* display = gdk_display_get_default();
   return display != nullptr && GDK_IS_X11_DISPLAY(display) ? gdk_x11_display_get_xdisplay(display)
@@ -40,7 +42,8 @@ std::optional<unsigned long> ReadOpacity(Display* display, Window window) {
   if (XGetWindowProperty(display, window, OpacityAtom(display), 0, 1, False, XA_CARDINAL, &type,
                          &format, &count, &after, &data) == Success &&
       data != nullptr) {
-    if (format == 32 && count == 1) value = *reinterpret_cast<unsigned long*>(data);
+    // Xlib hands 32-bit values over as longs, sign-extended.
+    if (format == 32 && count == 1) value = *reinterpret_cast<unsigned long*>(data) & 0xffffffffUL;
     XFree(data);
   }
   return value;
@@ -74,6 +77,7 @@ FrameOpacity::~FrameOpacity() {
 }
 
 void FrameOpacity::Set(double opacity) {
+  overwrites_ = 0;
   if (opacity >= 1.0) {
     wanted_.reset();
   } else {
@@ -102,7 +106,9 @@ void FrameOpacity::Apply() {
     XGetWindowAttributes(display, frame, &attributes);
     XSelectInput(display, frame, attributes.your_event_mask | PropertyChangeMask);
   }
-  if (ReadOpacity(display, frame) != wanted_) WriteOpacity(display, frame, wanted_);
+  // Window managers keep 8 bits of it; a value that differs below those is the same.
+  const std::optional<unsigned long> now = ReadOpacity(display, frame);
+  if (!now || (*now >> 24) != (*wanted_ >> 24)) WriteOpacity(display, frame, wanted_);
   XFlush(display);
 }
 
@@ -124,7 +130,8 @@ GdkFilterReturn FrameOpacity::OnXEvent(GdkXEvent* xevent, GdkEvent*, gpointer se
   const bool overwritten = event->type == PropertyNotify && opacity->frame_ != 0 &&
                            event->xproperty.window == opacity->frame_ &&
                            event->xproperty.atom == OpacityAtom(event->xproperty.display);
-  if (reparented || overwritten) opacity->Apply();
+  // A window manager that insists on its own value keeps it rather than fight forever.
+  if (reparented || (overwritten && ++opacity->overwrites_ <= kMaxOverwrites)) opacity->Apply();
   return GDK_FILTER_CONTINUE;
 }
 

@@ -32,6 +32,7 @@ class FrameOpacity {
   x11::XWindow frame_ = 0;               // the frame that holds the bar's value, 0 while none does
   std::optional<unsigned long> wanted_;  // none while the bar is opaque
   std::optional<unsigned long> frameOwn_;  // what the window manager had put on frame_
+  int overwrites_ = 0;  // the window manager's writes over the bar's value since it was set
 };
 
 }  // namespace vb
