@@ -78,11 +78,12 @@ bool GtkDesktop::CreateBar(int width, int height, BarEvents& events) {
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     signalSources_.push_back(g_unix_signal_add(signal, &OnSessionSignal, this));
   }
-  // A logout that closes the display ends the session as well.
+  // A logout that closes the display ends the session as well, and so does a session manager.
   OnDisplayLoss([this] {
     displayGone_ = true;
     if (events_ != nullptr) events_->OnSessionEnd();
   });
+  session_ = std::make_unique<SessionClient>([this] { OnSessionSignal(this); });
   return true;
 }
 

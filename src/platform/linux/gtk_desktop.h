@@ -8,6 +8,7 @@
 #include "platform/linux/event_loop.h"
 #include "platform/linux/icon_tips.h"
 #include "platform/linux/page_view_gtk.h"
+#include "platform/linux/session_client.h"
 #include "platform/linux/tray_icon.h"
 #include "platform/linux/x11_app_bar.h"
 #include "ticker/desktop.h"
@@ -135,6 +136,7 @@ class GtkDesktop final : public Desktop {
   guint trayIdle_ = 0;
   IconTips tips_;
   std::vector<guint> signalSources_;
+  std::unique_ptr<SessionClient> session_;
   X11AppBar appBar_{[this] {
     if (events_ != nullptr) events_->OnAppBarNotify(kAppBarPositionChanged, 0);
   }};
