@@ -92,13 +92,6 @@ BarWindowGtk::BarWindowGtk(int width, int height, Hooks hooks)
                      return gboolean{FALSE};
                    }),
                    this);
-  // GTK puts its own opacity on the window when it maps it.
-  g_signal_connect(window_, "map-event", G_CALLBACK(+[](GtkWidget*, GdkEvent*, gpointer self) {
-                     auto* bar = static_cast<BarWindowGtk*>(self);
-                     bar->SetOpacity(bar->opacity_);
-                     return gboolean{FALSE};
-                   }),
-                   this);
   gtk_widget_show(overlay_);
   // Realized at once, so that another start finds the title while the bar is still hidden.
   gtk_widget_realize(GTK_WIDGET(window_));
@@ -218,7 +211,6 @@ void BarWindowGtk::Drag() {
 // The window manager's opacity, which the compositor applies: GTK's own would repaint the whole
 // bar through a translucent group (it does so for windows with an alpha visual) at every frame.
 void BarWindowGtk::SetOpacity(double opacity) {
-  opacity_ = opacity;
   GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(window_));
   if (window != nullptr) gdk_window_set_opacity(window, opacity);
   frameOpacity_->Set(opacity);

@@ -100,7 +100,6 @@ class BarWindowGtk {
   std::map<int, std::unique_ptr<IconSlot>> icons_;
   std::optional<Colour> colourKey_;
   std::unique_ptr<FrameOpacity> frameOpacity_;
-  double opacity_ = 1.0;
   LastPress lastPress_;
   PendingClick pending_;
   // Where the press was that a drag follows, when the pointer had moved before it began.
