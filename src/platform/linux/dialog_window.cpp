@@ -107,10 +107,11 @@ GtkWidget* ContentView(GtkWidget* content, const res::Dialog& dialog, int bandTo
   gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(frame),
                                  scrolls ? GTK_POLICY_AUTOMATIC : GTK_POLICY_EXTERNAL,
                                  scrolls ? GTK_POLICY_AUTOMATIC : GTK_POLICY_EXTERNAL);
+  // A screen smaller than the band leaves a view of one pixel, not a negative one.
   gtk_scrolled_window_set_min_content_width(GTK_SCROLLED_WINDOW(frame),
-                                            std::min(width, shownWidth));
+                                            std::clamp(shownWidth, 1, std::max(width, 1)));
   gtk_scrolled_window_set_min_content_height(GTK_SCROLLED_WINDOW(frame),
-                                             std::min(height, shownHeight));
+                                             std::clamp(shownHeight, 1, std::max(height, 1)));
   gtk_container_add(GTK_CONTAINER(frame), content);
   return frame;
 }
@@ -156,7 +157,7 @@ DialogWindow* DialogWindow::Open(const res::Dialog& dialog, GtkWindow* owner, in
                      ContentView(content, dialog, bandTop, shownWidth, shownHeight), TRUE, TRUE, 0);
   if (band != nullptr) {
     gtk_layout_set_size(GTK_LAYOUT(band), PixelsX(dialog.width), bandHeight);
-    gtk_widget_set_size_request(band, std::min(PixelsX(dialog.width), shownWidth), bandHeight);
+    gtk_widget_set_size_request(band, std::clamp(shownWidth, 1, PixelsX(dialog.width)), bandHeight);
     gtk_box_pack_start(GTK_BOX(column), band, FALSE, FALSE, 0);
   }
   gtk_container_add(GTK_CONTAINER(window), column);
