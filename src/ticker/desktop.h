@@ -200,6 +200,11 @@ class InputFocus {
   // Attaches this thread's input to that of the thread owning `window`; false on failure.
   virtual bool AttachInputTo(WindowRef window) = 0;
   virtual void DetachInputFrom(WindowRef window) = 0;
+  // Whether the browser does anything with keys; where it does not, hovering leaves the
+  // keyboard alone.
+  virtual bool BrowserUsesKeys() const = 0;
+  // Whether keys typed now go to the bar (the bar, the browser or any of their windows).
+  virtual bool BarHasKeyboard() const = 0;
 };
 
 // The tray icon and the popup menu.

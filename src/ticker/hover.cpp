@@ -4,6 +4,7 @@ namespace vb {
 
 // Gives the browser keyboard and wheel input while the mouse rests on it, without activating
 // the bar: the bar borrows the foreground thread's input state and hands it back afterwards.
+// A browser that has no use for keys is given none.
 void TickerWindow::HoverTick() {
   const Point cursor = desktop_.CursorPosition();
   const WindowRef under = desktop_.WindowAt(cursor);
@@ -12,6 +13,7 @@ void TickerWindow::HoverTick() {
       desktop_.SetCursorPosition(cursor);
       return;
     }
+    if (!desktop_.BrowserUsesKeys()) return;
     rememberedForeground_ = desktop_.ForegroundWindow();
     if (desktop_.AttachInputTo(rememberedForeground_)) {
       desktop_.FocusWindow(under);
@@ -19,7 +21,9 @@ void TickerWindow::HoverTick() {
       attachedTo_ = rememberedForeground_;
     }
   } else if (focusAttached_) {
-    desktop_.ActivateWindow(rememberedForeground_);
+    // Only a keyboard the bar still holds goes back: a window that took it meanwhile (the
+    // browser that a click on a headline opened) keeps it.
+    if (desktop_.BarHasKeyboard()) desktop_.ActivateWindow(rememberedForeground_);
     focusAttached_ = false;
     // A rotation step in between may have replaced the remembered window: detach from the
     // one the input was attached to, or that link would never be released.

@@ -67,10 +67,10 @@ int TickerWindow::RenderCurrentChannel() {
 
 void TickerWindow::ReloadBrowser() {
   if (!browserReady_ || !desktop_.FindBrowserDocument()) return;
-  // Reloading may take the activation; give it back to whoever had it.
+  // Reloading may take the activation; give it back to whoever had it, but only if it did.
   rememberedForeground_ = desktop_.ForegroundWindow();
   desktop_.ReloadPage();
-  desktop_.ActivateWindow(rememberedForeground_);
+  if (desktop_.BarHasKeyboard()) desktop_.ActivateWindow(rememberedForeground_);
 }
 
 std::string TickerWindow::NameOr(int index, const char* unset) const {

@@ -138,7 +138,7 @@ TEST_F(TickerTest, BroadcastIconDragsThenOpensTheMenu) {
   EXPECT_EQ(Store().Read("Window", "Width", "", 9), "1600");
 }
 
-TEST_F(TickerTest, HoverLendsTheBrowserTheFocusAndGivesItBack) {
+TEST_F(TickerTest, HoverLendsTheBrowserTheKeyboardAndGivesBackOnlyWhatItStillHolds) {
   ASSERT_TRUE(Start());
   desktop_.calls.clear();
   desktop_.foreground = 42;
@@ -149,18 +149,48 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheFocusAndGivesItBack) {
   bar_->OnTimer(kHoverTimer);
   EXPECT_EQ(desktop_.calls.back(), "SetCursorPosition 500");
 
-  // A re-render from the menu with the pointer off the page remembers another window; the
-  // input link made with window 42 must still be released.
-  desktop_.foreground = 43;
   desktop_.underCursor = 1;
-  bar_->OnTimer(kRotationTimer);
   desktop_.calls.clear();
   bar_->OnTimer(kHoverTimer);
-  EXPECT_EQ(desktop_.calls, (Strings{"ActivateWindow 43", "DetachInputFrom 42"}));
+  EXPECT_EQ(desktop_.calls, (Strings{"ActivateWindow 42", "DetachInputFrom 42"}));
   EXPECT_FALSE(bar_->focusAttached());
   bar_->OnTimer(kHoverTimer);
   bar_->OnTimer(kTrimTimer);
   EXPECT_EQ(desktop_.calls.back(), "TrimMemory");
+
+  // A click on a headline opened a browser that took the keyboard: it keeps it when the
+  // pointer leaves, and the input link is released all the same.
+  desktop_.underCursor = desktop_.browserWindow;
+  bar_->OnTimer(kHoverTimer);
+  desktop_.barHasKeyboard = false;
+  desktop_.underCursor = 1;
+  desktop_.calls.clear();
+  bar_->OnTimer(kHoverTimer);
+  EXPECT_EQ(desktop_.calls, (Strings{"DetachInputFrom 42"}));
+  EXPECT_FALSE(bar_->focusAttached());
+
+  // A re-render from the menu with the pointer off the page remembers another window and
+  // gives it the keyboard; the input link made with window 42 must still be released.
+  desktop_.underCursor = desktop_.browserWindow;
+  bar_->OnTimer(kHoverTimer);
+  desktop_.foreground = 43;
+  desktop_.underCursor = 1;
+  desktop_.calls.clear();
+  bar_->OnTimer(kRotationTimer);
+  bar_->OnTimer(kHoverTimer);
+  EXPECT_TRUE(desktop_.Called("ActivateWindow 43"));
+  EXPECT_EQ(desktop_.calls.back(), "DetachInputFrom 42");
+  EXPECT_EQ(desktop_.Count("ActivateWindow"), 1);
+
+  // A browser without a use for keys: hovering stops the rotation and touches no keyboard.
+  desktop_.browserUsesKeys = false;
+  desktop_.underCursor = desktop_.browserWindow;
+  desktop_.calls.clear();
+  bar_->OnTimer(kHoverTimer);
+  bar_->OnTimer(kRotationTimer);
+  bar_->OnTimer(kHoverTimer);
+  EXPECT_EQ(desktop_.calls, Strings{});
+  EXPECT_FALSE(bar_->focusAttached());
 }
 
 }  // namespace

@@ -26,6 +26,8 @@ class FakeDesktop : public Desktop {
   WindowRef underCursor = 1;      // the window at any point
   WindowRef browserWindow = 100;  // the only window inside the browser
   WindowRef foreground = 7;
+  bool browserUsesKeys = true;
+  bool barHasKeyboard = false;  // focusing the browser gives it, activating a window takes it
   int menuChoice = 0, answer = kAnswerOk;
   unsigned appBarState = 0;
   Rect barRect{};
@@ -82,11 +84,15 @@ class FakeDesktop : public Desktop {
   void SetCursorPosition(Point at) override { Log("SetCursorPosition", at.x); }
   WindowRef WindowAt(Point) const override { return underCursor; }
   bool IsInsideBrowser(WindowRef w) const override { return w == browserWindow; }
-  void FocusWindow(WindowRef w) override { Log("FocusWindow", w); }
+  void FocusWindow(WindowRef w) override {
+    barHasKeyboard = IsInsideBrowser(w), Log("FocusWindow", w);
+  }
   WindowRef ForegroundWindow() const override { return foreground; }
-  void ActivateWindow(WindowRef w) override { Log("ActivateWindow", w); }
+  void ActivateWindow(WindowRef w) override { barHasKeyboard = false, Log("ActivateWindow", w); }
   bool AttachInputTo(WindowRef w) override { return Log("AttachInputTo", w), true; }
   void DetachInputFrom(WindowRef w) override { Log("DetachInputFrom", w); }
+  bool BrowserUsesKeys() const override { return browserUsesKeys; }
+  bool BarHasKeyboard() const override { return barHasKeyboard; }
 
   void AddTrayIcon(int icon, std::string_view tip) override { Log("AddTrayIcon", icon, tip); }
   void RemoveTrayIcon() override { Log("RemoveTrayIcon"); }

@@ -62,12 +62,18 @@ TEST_F(TickerRotationTest, FourChannelsRotateAsTheTableSays) {
           {'n', 3, 3, 2, 0, -1, 0},
           {'p', 2, 2, 1, 3, -1, -1},
           {'t', 3, 3, 2, 0, 1, 0}});
-  // Reloading gives the activation back to the window that had it.
+  // A reload that took the keyboard gives it back to the window that had it; one that did
+  // not leaves the keyboard alone.
   desktop_.foreground = 55;
+  desktop_.barHasKeyboard = true;
   bar_->OnTimer(kRotationTimer);
   const auto reload = std::find(desktop_.calls.rbegin(), desktop_.calls.rend(), "ReloadPage");
   ASSERT_NE(reload, desktop_.calls.rbegin());
   EXPECT_EQ(*(reload - 1), "ActivateWindow 55");
+  desktop_.calls.clear();
+  bar_->OnTimer(kRotationTimer);
+  EXPECT_TRUE(desktop_.Called("ReloadPage"));
+  EXPECT_FALSE(desktop_.Called("ActivateWindow"));
 }
 
 // One channel is refetched every step but not by previous; with two, the file a previous

@@ -96,10 +96,12 @@ BarWindowGtk::BarWindowGtk(int width, int height, Hooks hooks)
   if (hooks_.beforeRealize) hooks_.beforeRealize(window_);
   // Realized at once, so that another start finds the title while the bar is still hidden.
   gtk_widget_realize(GTK_WIDGET(window_));
+  frameOpacity_ = std::make_unique<FrameOpacity>(Xid());
 }
 
 BarWindowGtk::~BarWindowGtk() {
   CancelPendingClick();
+  frameOpacity_.reset();
   gtk_widget_destroy(GTK_WIDGET(window_));
 }
 
@@ -212,6 +214,7 @@ void BarWindowGtk::Drag() {
 void BarWindowGtk::SetOpacity(double opacity) {
   GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(window_));
   if (window != nullptr) gdk_window_set_opacity(window, opacity);
+  frameOpacity_->Set(opacity);
 }
 
 void BarWindowGtk::SetColourKey(std::optional<Colour> key) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/linux/x11_frame_opacity.h"
 #include "platform/linux/x11_windows.h"
 #include "ticker/desktop.h"
 
@@ -99,6 +100,7 @@ class BarWindowGtk {
   GtkWidget* content_ = nullptr;
   std::map<int, std::unique_ptr<IconSlot>> icons_;
   std::optional<Colour> colourKey_;
+  std::unique_ptr<FrameOpacity> frameOpacity_;
   LastPress lastPress_;
   PendingClick pending_;
   // Where the press was that a drag follows, when the pointer had moved before it began.

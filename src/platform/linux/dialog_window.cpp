@@ -60,21 +60,60 @@ GdkRectangle WorkArea(GtkWindow* window) {
   return area;
 }
 
-// The dialog's place on the screen where it fits, moved into the work area where it does not;
-// a view of the content that scrolls when the work area is smaller than the dialog.
-void FitIntoWorkArea(GtkWindow* window, GtkScrolledWindow* frame, int width, int height, int& x,
-                     int& y) {
+// Where the dialog's bottom band begins, in dialog units: the row of its lowest push button,
+// with every control that reaches into that row; the whole height when it has no buttons.
+int BottomBandTop(const res::Dialog& dialog) {
+  int top = dialog.height;
+  for (const res::Control& control : dialog.controls) {
+    const bool button = control.kind == res::ControlKind::kPushButton ||
+                        control.kind == res::ControlKind::kDefaultPushButton;
+    if (button && (top == dialog.height || control.rect.y > top)) top = control.rect.y;
+  }
+  for (bool moved = true; moved;) {
+    moved = false;
+    for (const res::Control& control : dialog.controls) {
+      if (control.rect.y < top && control.rect.y + control.rect.height > top) {
+        top = control.rect.y;
+        moved = true;
+      }
+    }
+  }
+  return top;
+}
+
+// The dialog's place on the screen where it fits, moved into the work area where it does not.
+// A dialog taller than the work area keeps its bottom band (its buttons) in view below a view of
+// the rest that scrolls, and only as far as the rest reaches; `bandTop` is where the band
+// begins in dialog units, the dialog's height when it fits.
+void FitIntoWorkArea(GtkWindow* window, const res::Dialog& dialog, int& x, int& y, int& bandTop) {
+  const int width = PixelsX(dialog.width), height = PixelsY(dialog.height);
+  bandTop = dialog.height;
   const GdkRectangle area = WorkArea(window);
   if (area.width <= 0 || area.height <= 0) return;
   const int shownWidth = std::min(width, std::max(area.width - kFrameWidth, 1));
   const int shownHeight = std::min(height, std::max(area.height - kFrameHeight, 1));
-  if (shownWidth < width || shownHeight < height) {
-    gtk_scrolled_window_set_policy(frame, GTK_POLICY_AUTOMATIC, GTK_POLICY_AUTOMATIC);
-    gtk_scrolled_window_set_min_content_width(frame, shownWidth);
-    gtk_scrolled_window_set_min_content_height(frame, shownHeight);
-  }
+  if (shownHeight < height) bandTop = BottomBandTop(dialog);
   x = std::clamp(x, area.x, std::max(area.x, area.x + area.width - shownWidth - kFrameWidth));
   y = std::clamp(y, area.y, std::max(area.y, area.y + area.height - shownHeight - kFrameHeight));
+}
+
+// The scrolling view of the dialog's content above `bandTop`, `shownHeight` pixels high at most.
+GtkWidget* ContentView(GtkWidget* content, const res::Dialog& dialog, int bandTop, int shownWidth,
+                       int shownHeight) {
+  const int width = PixelsX(dialog.width), height = PixelsY(bandTop);
+  gtk_layout_set_size(GTK_LAYOUT(content), width, height);
+  GtkWidget* frame = gtk_scrolled_window_new(nullptr, nullptr);
+  const bool scrolls = shownWidth < width || shownHeight < height;
+  gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(frame),
+                                 scrolls ? GTK_POLICY_AUTOMATIC : GTK_POLICY_EXTERNAL,
+                                 scrolls ? GTK_POLICY_AUTOMATIC : GTK_POLICY_EXTERNAL);
+  // A screen smaller than the band leaves a view of one pixel, not a negative one.
+  gtk_scrolled_window_set_min_content_width(GTK_SCROLLED_WINDOW(frame),
+                                            std::clamp(shownWidth, 1, std::max(width, 1)));
+  gtk_scrolled_window_set_min_content_height(GTK_SCROLLED_WINDOW(frame),
+                                             std::clamp(shownHeight, 1, std::max(height, 1)));
+  gtk_container_add(GTK_CONTAINER(frame), content);
+  return frame;
 }
 
 GtkWidget* Scrolled(GtkWidget* inner, bool horizontal) {
@@ -101,22 +140,33 @@ DialogWindow* DialogWindow::Open(const res::Dialog& dialog, GtkWindow* owner, in
   gtk_window_set_deletable(window, FALSE);
   gtk_window_set_type_hint(window, GDK_WINDOW_TYPE_HINT_DIALOG);
   gtk_style_context_add_class(gtk_widget_get_style_context(self->window_), "vb-dialog");
-  // The dialog has the size its resource gives. GtkFixed would grow to the height that wrapped
-  // labels claim at their narrowest, so a view of the resource's size holds it.
-  GtkWidget* frame = gtk_scrolled_window_new(nullptr, nullptr);
-  gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(frame), GTK_POLICY_EXTERNAL,
-                                 GTK_POLICY_EXTERNAL);
-  gtk_scrolled_window_set_min_content_width(GTK_SCROLLED_WINDOW(frame), PixelsX(dialog.width));
-  gtk_scrolled_window_set_min_content_height(GTK_SCROLLED_WINDOW(frame), PixelsY(dialog.height));
-  FitIntoWorkArea(window, GTK_SCROLLED_WINDOW(frame), PixelsX(dialog.width), PixelsY(dialog.height),
-                  x, y);
-  gtk_container_add(GTK_CONTAINER(window), frame);
-  GtkWidget* fixed = gtk_fixed_new();
-  gtk_container_add(GTK_CONTAINER(frame), fixed);
+  // The dialog has the size its resource gives. A layout of that size holds the controls: it
+  // scrolls exactly as far as they reach, where wrapped labels would make a GtkFixed claim the
+  // height they take at their narrowest.
+  int bandTop = dialog.height;
+  FitIntoWorkArea(window, dialog, x, y, bandTop);
+  const GdkRectangle area = WorkArea(window);
+  const int bandHeight = PixelsY(dialog.height - bandTop);
+  GtkWidget* content = gtk_layout_new(nullptr, nullptr);
+  GtkWidget* band = bandHeight > 0 ? gtk_layout_new(nullptr, nullptr) : nullptr;
+  const int shownWidth = area.width > 0 ? area.width - kFrameWidth : PixelsX(dialog.width);
+  const int shownHeight =
+      area.height > 0 ? area.height - kFrameHeight - bandHeight : PixelsY(dialog.height);
+  GtkWidget* column = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+  gtk_box_pack_start(GTK_BOX(column),
+                     ContentView(content, dialog, bandTop, shownWidth, shownHeight), TRUE, TRUE, 0);
+  if (band != nullptr) {
+    gtk_layout_set_size(GTK_LAYOUT(band), PixelsX(dialog.width), bandHeight);
+    gtk_widget_set_size_request(band, std::clamp(shownWidth, 1, PixelsX(dialog.width)), bandHeight);
+    gtk_box_pack_start(GTK_BOX(column), band, FALSE, FALSE, 0);
+  }
+  gtk_container_add(GTK_CONTAINER(window), column);
   for (const res::Control& control : dialog.controls) {
     GtkWidget* widget = self->Build(control);
     gtk_widget_set_size_request(widget, PixelsX(control.rect.width), PixelsY(control.rect.height));
-    gtk_fixed_put(GTK_FIXED(fixed), widget, PixelsX(control.rect.x), PixelsY(control.rect.y));
+    const bool inBand = band != nullptr && control.rect.y >= bandTop;
+    gtk_layout_put(GTK_LAYOUT(inBand ? band : content), widget, PixelsX(control.rect.x),
+                   PixelsY(control.rect.y - (inBand ? bandTop : 0)));
   }
   // Without a close box the window manager may still ask; and Escape asks too.
   g_signal_connect(window, "delete-event", G_CALLBACK(+[](GtkWidget*, GdkEvent*, gpointer data) {
@@ -144,6 +194,8 @@ DialogWindow* DialogWindow::Open(const res::Dialog& dialog, GtkWindow* owner, in
   if (self->closed_) return nullptr;
   gtk_window_move(window, x, y);
   gtk_widget_show_all(self->window_);
+  // The user asked for it: it takes the keyboard, also where no window manager would give it.
+  gtk_window_present(window);
   return self;
 }
 

@@ -11,7 +11,9 @@
 #include <cstdio>
 
 #include "platform/linux/dialog_window.h"
+#include "platform/linux/display_loss.h"
 #include "platform/linux/icon_art.h"
+#include "platform/linux/link_opener.h"
 #include "platform/linux/popup_menu.h"
 #include "platform/linux/x11_windows.h"
 #include "resources/resource_data.h"
@@ -28,10 +30,6 @@ std::string HexOf(Colour colour) {
   std::snprintf(hex, sizeof hex, "%02x%02x%02x", colour & 0xFF, (colour >> 8) & 0xFF,
                 (colour >> 16) & 0xFF);
   return hex;
-}
-
-void LaunchUri(const std::string& uri) {
-  g_app_info_launch_default_for_uri_async(uri.c_str(), nullptr, nullptr, nullptr, nullptr);
 }
 
 }  // namespace
@@ -92,6 +90,12 @@ bool GtkDesktop::CreateBar(int width, int height, BarEvents& events) {
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     signalSources_.push_back(g_unix_signal_add(signal, &OnSessionSignal, this));
   }
+  // A logout that closes the display ends the session as well, and so does a session manager.
+  OnDisplayLoss([this] {
+    displayGone_ = true;
+    if (events_ != nullptr) events_->OnSessionEnd();
+  });
+  session_ = std::make_unique<SessionClient>([this] { OnSessionSignal(this); });
   return true;
 }
 
@@ -209,7 +213,7 @@ void GtkDesktop::CreateIconControl(int controlId, int x, int y, int iconResource
 
 bool GtkDesktop::CreateBrowserHost(const std::string& pageFile, int width, int height) {
   if (!bar_) return false;
-  page_ = std::make_unique<PageViewGtk>(&LaunchUri);
+  page_ = std::make_unique<PageViewGtk>(&OpenLink);
   bar_->SetContent(page_->widget(), width, height);
   ApplyLayering();
   page_->Show(pageFile);
@@ -277,13 +281,11 @@ bool GtkDesktop::IsInsideBrowser(WindowRef window) const {
 }
 
 void GtkDesktop::FocusWindow(WindowRef window) {
-  if (IsInsideBrowser(window) && bar_) {
-    // Keyboard focus straight from X: the window manager is not asked, so nothing is activated.
-    x11::SetInputFocus(bar_->Xid());
-    gtk_widget_grab_focus(page_->widget());
-    return;
-  }
-  x11::SetInputFocus(static_cast<x11::XWindow>(window));
+  if (!IsInsideBrowser(window)) x11::SetInputFocus(static_cast<x11::XWindow>(window));
+}
+
+bool GtkDesktop::BarHasKeyboard() const {
+  return bar_ && x11::IsDescendantOf(x11::FocusedWindow(), bar_->Xid());
 }
 
 WindowRef GtkDesktop::ForegroundWindow() const {
@@ -303,7 +305,7 @@ void GtkDesktop::AddTrayIcon(int iconResourceId, std::string_view tip) {
 
 void GtkDesktop::RemoveTrayIcon() {
   pendingTray_.reset();
-  tray_.Remove();
+  if (!displayGone_) tray_.Remove();
 }
 
 void GtkDesktop::AddPendingTrayIcon() {
@@ -381,7 +383,7 @@ bool GtkDesktop::RegisterAppBar() {
 
 void GtkDesktop::UnregisterAppBar() {
   if (!layer_) {
-    appBar_.Unregister();
+    if (!displayGone_) appBar_.Unregister();
     return;
   }
   const Rect frame = BarRect();
@@ -448,7 +450,7 @@ int GtkDesktop::AskUser(std::string_view text, std::string_view caption, unsigne
 }
 
 void GtkDesktop::OpenAddress(std::string_view url) {
-  LaunchUri(Utf8From936(url));
+  OpenLink(Utf8From936(url));
 }
 
 // X windows see each other's titles, also through XWayland; a Wayland session also has its lock,

@@ -10,6 +10,7 @@
 #include "platform/linux/icon_tips.h"
 #include "platform/linux/layer_shell_bar.h"
 #include "platform/linux/page_view_gtk.h"
+#include "platform/linux/session_client.h"
 #include "platform/linux/session_lock.h"
 #include "platform/linux/system_tray.h"
 #include "platform/linux/x11_app_bar.h"
@@ -64,6 +65,9 @@ class GtkDesktop final : public Desktop {
   // X has no per-thread input state: focus can be set directly.
   bool AttachInputTo(WindowRef) override { return true; }
   void DetachInputFrom(WindowRef) override {}
+  // The page view has no use for keys: the keyboard stays with the user's window.
+  bool BrowserUsesKeys() const override { return false; }
+  bool BarHasKeyboard() const override;
 
   // TrayAndMenu
   void AddTrayIcon(int iconResourceId, std::string_view tip) override;
@@ -138,11 +142,13 @@ class GtkDesktop final : public Desktop {
   guint trayIdle_ = 0;
   IconTips tips_;
   std::vector<guint> signalSources_;
+  std::unique_ptr<SessionClient> session_;
   X11AppBar appBar_{[this] { TellPositionChanged(); }};
   const bool layerShell_;
   std::unique_ptr<LayerShellBar> layer_;  // the bar's placement on a layer-shell compositor
   mutable SessionLock sessionLock_;
   bool destroying_ = false;
+  bool displayGone_ = false;  // the X server went: nothing more is asked of it
   bool layered_ = false;
   Colour colourKey_ = 0;
   int alpha_ = 255;

@@ -35,6 +35,19 @@ GtkWidget* BuildMenu(const res::MenuItem& popup, MenuRun& run) {
   return menu;
 }
 
+// The click that opens the menu, which GTK wants to know; a click on the broadcast icon is
+// told once it is known not to begin a double click, after its own event.
+GdkEvent* TriggerEvent(GdkWindow* anchor) {
+  if (GdkEvent* current = gtk_get_current_event()) return current;
+  GdkEvent* press = gdk_event_new(GDK_BUTTON_PRESS);
+  press->button.window = GDK_WINDOW(g_object_ref(anchor));
+  press->button.time = GDK_CURRENT_TIME;
+  press->button.button = GDK_BUTTON_PRIMARY;
+  GdkSeat* seat = gdk_display_get_default_seat(gdk_window_get_display(anchor));
+  if (seat != nullptr) gdk_event_set_device(press, gdk_seat_get_pointer(seat));
+  return press;
+}
+
 }  // namespace
 
 int RunPopupMenu(const res::MenuItem& popup, GtkWidget* anchor, Point at) {
@@ -50,8 +63,10 @@ int RunPopupMenu(const res::MenuItem& popup, GtkWidget* anchor, Point at) {
   int originX = 0, originY = 0;
   gdk_window_get_origin(anchorWindow, &originX, &originY);
   GdkRectangle point{at.x - originX, at.y - originY, 1, 1};
+  GdkEvent* trigger = TriggerEvent(anchorWindow);
   gtk_menu_popup_at_rect(GTK_MENU(menu), anchorWindow, &point, GDK_GRAVITY_NORTH_WEST,
-                         GDK_GRAVITY_NORTH_EAST, nullptr);
+                         GDK_GRAVITY_NORTH_EAST, trigger);
+  gdk_event_free(trigger);
   if (gtk_widget_get_visible(menu)) g_main_loop_run(run.loop);
   g_main_loop_unref(run.loop);
   gtk_widget_destroy(menu);

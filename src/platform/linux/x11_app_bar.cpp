@@ -8,6 +8,7 @@ void X11AppBar::Attach(x11::XWindow bar) {
   Detach();
   bar_ = bar;
   x11::WatchRoot();
+  x11::WatchPanels(bar_);
   gdk_window_add_filter(nullptr, &OnXEvent, this);
 }
 
@@ -107,6 +108,7 @@ GdkFilterReturn X11AppBar::OnXEvent(GdkXEvent* xevent, GdkEvent*, gpointer self)
 gboolean X11AppBar::CheckPanels(gpointer self) {
   auto* appBar = static_cast<X11AppBar*>(self);
   appBar->panelCheck_ = 0;
+  x11::WatchPanels(appBar->bar_);
   const bool reservedChanged = appBar->RelearnReserved();
   if (appBar->registered_ && (reservedChanged || appBar->OtherStruts() != appBar->panels_)) {
     appBar->onPanelsMoved_();

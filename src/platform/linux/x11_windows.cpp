@@ -201,39 +201,96 @@ void SetStrut(XWindow window, const std::array<long, 12>& strut) {
   XFlush(display);
 }
 
+namespace {
+
+// The windows that may be panels: managed windows are in the client list; without a window
+// manager they are the root's children; a window manager's own panel may sit unlisted inside a
+// frame or two of its own.
+std::vector<Window> PanelCandidates(Display* display, XWindow except) {
+  Window root = DefaultRootWindow(display);
+  const std::vector<Window> listed = WindowList(display, root, "_NET_CLIENT_LIST");
+  std::vector<Window> windows = listed;
+  std::vector<Window> level{root};
+  for (int depth = 0; depth < 3 && !level.empty(); ++depth) {
+    std::vector<Window> below;
+    for (Window parent : level) {
+      // A listed client's own children are its business.
+      if (std::find(listed.begin(), listed.end(), parent) != listed.end()) continue;
+      Window rootOut = 0, parentOut = 0;
+      Window* children = nullptr;
+      unsigned count = 0;
+      if (XQueryTree(display, parent, &rootOut, &parentOut, &children, &count) == 0) continue;
+      below.insert(below.end(), children, children + count);
+      if (children != nullptr) XFree(children);
+    }
+    windows.insert(windows.end(), below.begin(), below.end());
+    level = std::move(below);
+  }
+  std::sort(windows.begin(), windows.end());
+  windows.erase(std::unique(windows.begin(), windows.end()), windows.end());
+  windows.erase(std::remove(windows.begin(), windows.end(), except), windows.end());
+  return windows;
+}
+
+// A window's strut as _NET_WM_STRUT_PARTIAL values; false when it has none.
+bool StrutOf(Display* display, Window window, std::array<long, 12>& strut) {
+  strut = {};
+  if (ReadCardinals(display, window, "_NET_WM_STRUT_PARTIAL", strut.data(), 12) == 12) return true;
+  if (ReadCardinals(display, window, "_NET_WM_STRUT", strut.data(), 4) != 4) return false;
+  strut[9] = strut[11] = DisplayWidth(display, DefaultScreen(display)) - 1;
+  return true;
+}
+
+bool IsDock(Display* display, Window window) {
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  bool dock = false;
+  if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_WINDOW_TYPE", False), 0, 16,
+                         False, XA_ATOM, &type, &format, &count, &after, &data) == Success &&
+      data != nullptr) {
+    const Atom wanted = XInternAtom(display, "_NET_WM_WINDOW_TYPE_DOCK", False);
+    const auto* atoms = reinterpret_cast<const Atom*>(data);
+    dock = format == 32 && std::find(atoms, atoms + count, wanted) != atoms + count;
+    XFree(data);
+  }
+  return dock;
+}
+
+}  // namespace
+
 std::vector<std::array<long, 12>> StrutsExcept(XWindow except) {
   std::vector<std::array<long, 12>> struts;
   Display* display = GdkDisplayConnection();
   if (display == nullptr) return struts;
   ErrorTrap trap;
-  Window root = DefaultRootWindow(display);
-  // Managed windows are in the client list; without a window manager they are the root's
-  // children.
-  std::vector<Window> windows = WindowList(display, root, "_NET_CLIENT_LIST");
-  Window rootOut = 0, parent = 0;
-  Window* children = nullptr;
-  unsigned count = 0;
-  if (XQueryTree(display, root, &rootOut, &parent, &children, &count) != 0) {
-    windows.insert(windows.end(), children, children + count);
-    if (children != nullptr) XFree(children);
-  }
-  std::sort(windows.begin(), windows.end());
-  windows.erase(std::unique(windows.begin(), windows.end()), windows.end());
-  for (Window window : windows) {
+  for (Window window : PanelCandidates(display, except)) {
     XWindowAttributes attributes{};
-    if (window == except || XGetWindowAttributes(display, window, &attributes) == 0 ||
-        attributes.map_state != IsViewable) {
-      continue;
-    }
     std::array<long, 12> strut{};
-    if (ReadCardinals(display, window, "_NET_WM_STRUT_PARTIAL", strut.data(), 12) == 12) {
-      struts.push_back(strut);
-    } else if (ReadCardinals(display, window, "_NET_WM_STRUT", strut.data(), 4) == 4) {
-      strut[9] = strut[11] = DisplayWidth(display, DefaultScreen(display)) - 1;
+    if (XGetWindowAttributes(display, window, &attributes) != 0 &&
+        attributes.map_state == IsViewable && StrutOf(display, window, strut)) {
       struts.push_back(strut);
     }
   }
   return struts;
+}
+
+void WatchPanels(XWindow except) {
+  Display* display = GdkDisplayConnection();
+  if (display == nullptr) return;
+  ErrorTrap trap;
+  for (Window window : PanelCandidates(display, except)) {
+    std::array<long, 12> strut{};
+    if (!IsDock(display, window) && !StrutOf(display, window, strut)) continue;
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display, window, &attributes) == 0) continue;
+    // This program's own mask on the window stays as it was.
+    if ((attributes.your_event_mask & PropertyChangeMask) == 0) {
+      XSelectInput(display, window, attributes.your_event_mask | PropertyChangeMask);
+    }
+  }
+  XFlush(display);
 }
 
 bool WorkArea(long& x, long& y, long& width, long& height) {
@@ -280,9 +337,12 @@ bool MayMovePanels(const void* xevent) {
     case DestroyNotify:
       return event->xdestroywindow.event == root;
     case PropertyNotify:
-      return event->xproperty.window == root &&
-             (event->xproperty.atom == XInternAtom(display, "_NET_WORKAREA", False) ||
-              event->xproperty.atom == XInternAtom(display, "_NET_CLIENT_LIST", False));
+      if (event->xproperty.window != root) {
+        return event->xproperty.atom == XInternAtom(display, "_NET_WM_STRUT_PARTIAL", False) ||
+               event->xproperty.atom == XInternAtom(display, "_NET_WM_STRUT", False);
+      }
+      return event->xproperty.atom == XInternAtom(display, "_NET_WORKAREA", False) ||
+             event->xproperty.atom == XInternAtom(display, "_NET_CLIENT_LIST", False);
     default:
       return false;
   }

@@ -41,8 +41,13 @@ bool WorkArea(long& x, long& y, long& width, long& height);
 // come and go are noticed.
 void WatchRoot();
 
+// Asks for the property changes of the docks and of the windows with a strut, other than
+// `except`, so that a panel that changes its strut is noticed; again after windows come.
+void WatchPanels(XWindow except);
+
 // Whether an X event (an XEvent) may mean that the docks and panels changed: a window mapped,
-// unmapped or gone at the root, or the work area or the client list changed.
+// unmapped or gone at the root, the work area or the client list changed, or a watched
+// window's strut changed.
 bool MayMovePanels(const void* xevent);
 
 }  // namespace vb::x11

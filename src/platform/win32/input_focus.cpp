@@ -55,4 +55,12 @@ void Win32Desktop::DetachInputFrom(WindowRef window) {
   if (other != 0) AttachThreadInput(GetCurrentThreadId(), other, FALSE);
 }
 
+// The focus of the foreground thread is where keys go, whichever thread asks.
+bool Win32Desktop::BarHasKeyboard() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (bar_ == nullptr || !GetGUIThreadInfo(0, &info) || info.hwndFocus == nullptr) return false;
+  return info.hwndFocus == bar_ || IsChild(bar_, info.hwndFocus);
+}
+
 }  // namespace vb::win32

@@ -65,6 +65,8 @@ class Win32Desktop final : public Desktop {
   void ActivateWindow(WindowRef window) override;
   bool AttachInputTo(WindowRef window) override;
   void DetachInputFrom(WindowRef window) override;
+  bool BrowserUsesKeys() const override { return true; }
+  bool BarHasKeyboard() const override;
 
   // TrayAndMenu
   void AddTrayIcon(int iconResourceId, std::string_view tip) override;

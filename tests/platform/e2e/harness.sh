@@ -66,18 +66,42 @@ expect() { wait_until "$1" "${@:3}" || fail "$(eval "echo \"$2\"")"; }
 # expect_ini SECTION KEY VALUE
 expect_ini() { [ "$(ini_value "$1" "$2")" = "$3" ] || fail "$2 is '$(ini_value "$1" "$2")'"; }
 
-# A window manager that honours struts, unless NO_WM is set; OPENBOX_RC names its settings.
+# A window manager that honours struts, unless NO_WM is set: openbox (OPENBOX_RC names its
+# settings), or fluxbox when WM=fluxbox.
 start_window_manager() {
+  local attempt wm=${WM:-openbox}
+  if [ "$wm" = fluxbox ]; then
+    # No wallpaper, which fluxbox would complain about in a window of its own.
+    mkdir -p "$HOME/.fluxbox"
+    printf 'background: none\n' >"$HOME/.fluxbox/overlay"
+    printf 'session.styleOverlay: %s\nsession.screen0.rootCommand:\n' "$HOME/.fluxbox/overlay" \
+      >"$HOME/.fluxbox/init"
+  fi
   # Now and then openbox gives up at once on a busy machine; a second start takes.
-  local attempt
   for attempt in 1 2 3; do
-    openbox --sm-disable ${OPENBOX_RC:+--config-file "$OPENBOX_RC"} >>"$WORK/openbox.log" 2>&1 &
+    if [ "$wm" = fluxbox ]; then
+      fluxbox -rc "$HOME/.fluxbox/init" >>"$WORK/wm.log" 2>&1 &
+    else
+      openbox --sm-disable ${OPENBOX_RC:+--config-file "$OPENBOX_RC"} >>"$WORK/wm.log" 2>&1 &
+    fi
     HELPER_PIDS+=($!)
     wait_until 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' && return
     stop "${HELPER_PIDS[-1]}"
   done
-  cat "$WORK/openbox.log" >&2
-  fail "openbox did not start"
+  cat "$WORK/wm.log" >&2
+  fail "$wm did not start"
+}
+
+# A compositing manager when COMPOSITOR names one (xcompmgr or picom).
+start_compositor() {
+  case ${COMPOSITOR:-} in
+    "") return ;;
+    picom) picom --backend xrender >"$WORK/compositor.log" 2>&1 & ;;
+    *) "$COMPOSITOR" >"$WORK/compositor.log" 2>&1 & ;;
+  esac
+  HELPER_PIDS+=($!)
+  # Both own the compositing selection through a window of that name.
+  expect 15 "$COMPOSITOR did not start" sh -c "xwininfo -root -children | grep -q '\"$COMPOSITOR\"'"
 }
 
 start_display() {
@@ -87,6 +111,7 @@ start_display() {
   expect 20 "Xvfb did not start" test -s "$WORK/display"
   export DISPLAY=:$(head -n 1 "$WORK/display")
   [ -n "${NO_WM:-}" ] || start_window_manager
+  start_compositor
   [ -n "${NO_TRAY:-}" ] && return
   trayer --edge bottom --align right --widthtype pixel --width 96 --heighttype pixel \
     --height 24 --SetDockType false --SetPartialStrut false >"$WORK/trayer.log" 2>&1 &
@@ -106,10 +131,10 @@ stop_bar() {
   BAR_PID=""
 }
 
-# start_panel top|bottom THICKNESS: a dock window that reserves that strip, as a desktop's
-# panel does; its process id in PANEL_PID.
+# start_panel top|bottom THICKNESS...: a dock window that reserves that strip, as a desktop's
+# panel does; its process id in PANEL_PID. SIGUSR1 gives it the next thickness.
 start_panel() {
-  "${VB_STAND_IN_PANEL:?path of the stand-in panel}" "$1" "$2" >>"$WORK/panel.log" 2>&1 &
+  "${VB_STAND_IN_PANEL:?path of the stand-in panel}" "$@" >>"$WORK/panel.log" 2>&1 &
   PANEL_PID=$!
   HELPER_PIDS+=($PANEL_PID)
   expect 10 "the panel is not shown" sh -c "xdotool search --onlyvisible --name '^stand-in panel\$'"
@@ -204,7 +229,7 @@ page_shows_text() { shoot_page "$1" && [ "$(colours_in "$1")" -gt 8 ]; }
 expect_headlines() { expect 20 "no headline appeared" page_shows_text "$WORK/first.png"; }
 
 # expect_exit_zero [SIGNAL]: sends the bar the signal, if any, then waits for it to end and checks
-# that it ended with status 0.
+# that it ended with status 0, and said nothing of GTK's warnings on the way.
 expect_exit_zero() {
   [ -z "${1:-}" ] || kill "-$1" "$BAR_PID"
   expect 30 "the program did not end" gone "$BAR_PID"
@@ -212,7 +237,20 @@ expect_exit_zero() {
   wait "$BAR_PID" || status=$?
   BAR_PID=""
   [ $status -eq 0 ] || fail "the program ended with status $status"
+  ! grep -E -- '-(WARNING|CRITICAL) \*\*' "$WORK/bar.log" || fail "warnings on standard error"
 }
+
+# start_key_window NAME X Y: a window that notes the keys it is given, focused by the window
+# manager when there is one; its id in KEY_WINDOW. keys_in NAME: how many it was given.
+start_key_window() {
+  xev -name "$1" -geometry "300x100+$2+$3" -event keyboard >"$WORK/$1.keys" 2>&1 &
+  HELPER_PIDS+=($!)
+  expect 10 "no window $1" xdotool search --onlyvisible --name "^$1\$"
+  KEY_WINDOW=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
+}
+keys_in() { grep -c '^KeyPress' "$WORK/$1.keys" || true; }
+keys_are() { [ "$(keys_in "$1")" -eq "$2" ]; }
+focused() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
 
 expect_state_saved() {
   for key in Window/OrigX Window/OrigY Window/Fixed FileNo/CurrentFileNo; do

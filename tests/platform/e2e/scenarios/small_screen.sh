@@ -1,6 +1,6 @@
 # On an 800 x 600 screen the configuration dialog fits into the work area beside the bar, its
-# content scrolling, and Escape closes it and the help dialog as their close buttons do. The
-# export dialog offers a file in the home folder.
+# buttons in view below its content, which scrolls as far as it reaches; Escape closes it and the
+# help dialog as their close buttons do. The export dialog offers a file in the home folder.
 SCREEN_W=800 SCREEN_H=600
 . "$(dirname "$0")/../harness.sh"
 start_display
@@ -16,7 +16,18 @@ dialog=$(shown_titled '^V1\.14－配置$')
 read -r left top right bottom < <(edges "$dialog")
 [ "$left" -ge 0 ] && [ "$top" -ge 24 ] && [ "$right" -le 800 ] && [ "$bottom" -le 600 ] ||
   fail "the dialog spans $left $top $right $bottom"
-xdotool windowactivate --sync "$dialog" key Escape
+# Scrolled well past its end, the content shows its last part, not an empty area.
+xdotool mousemove $((left + 200)) $((top + 200))
+for _ in $(seq 40); do xdotool click 5; done
+sleep 0.5
+import -window root -crop "$((right - left))x120+${left}+$((bottom - 186))" "$WORK/end.png"
+[ "$(colours_in "$WORK/end.png")" -gt 8 ] || fail "the content scrolls on into an empty area"
+# "关闭" stays in view below the content: its middle 481 pixels in, 38 above the bottom.
+xdotool mousemove $((left + 481)) $((bottom - 38)) click 1
+expect_closed '^V1\.14－配置$' "on its close button, the configuration dialog"
+open_from_tray 2
+expect 10 "no configuration dialog" shown_titled '^V1\.14－配置$'
+xdotool windowactivate --sync "$(shown_titled '^V1\.14－配置$')" key Escape
 expect_closed '^V1\.14－配置$' "on Escape, the configuration dialog"
 
 open_from_tray 3
