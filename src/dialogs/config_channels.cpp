@@ -109,7 +109,8 @@ void ConfigDialog::DeleteClicked() {
   const int row = view_.SelectedRow(IDC_CHANNEL_LIST);
   if (row < 0 || row >= context_.channels.table.count) return;
   view_.RemoveRow(IDC_CHANNEL_LIST, row);
-  if (DeleteChannel(context_.channels, row)) context_.bar.RequestRotationStep();
+  if (DeleteChannel(context_.channels, row).rotationStepRequested)
+    context_.bar.RequestRotationStep();
   view_.SetText(IDC_CHANNEL_HEADER, "");
 }
 

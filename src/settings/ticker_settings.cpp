@@ -7,114 +7,222 @@
 namespace vb {
 namespace {
 
-// Counts entered as text: compared as unsigned, so 0 becomes 1 and negatives join the large
-// values at 10.
-int ClampCount(int value) {
-  const auto asUnsigned = static_cast<unsigned>(value);
-  if (asUnsigned == 0) return 1;
-  return asUnsigned > 10 ? 10 : value;
+struct KeyName {
+  const char* section;
+  const char* key;
+};
+
+KeyName NameOf(SettingKey key) {
+  switch (key) {
+    case SettingKey::kOrigX:
+      return {"Window", "OrigX"};
+    case SettingKey::kOrigY:
+      return {"Window", "OrigY"};
+    case SettingKey::kWidth:
+      return {"Window", "Width"};
+    case SettingKey::kFixed:
+      return {"Window", "Fixed"};
+    case SettingKey::kAutoLoad:
+      return {"Window", "AutoLoad"};
+    case SettingKey::kMode:
+      return {"Format", "Mode"};
+    case SettingKey::kBgColor:
+      return {"Format", "BgColor"};
+    case SettingKey::kTxtColor:
+      return {"Format", "TxtColor"};
+    case SettingKey::kLnkColor:
+      return {"Format", "LnkColor"};
+    case SettingKey::kVstColor:
+      return {"Format", "VstColor"};
+    case SettingKey::kDir:
+      return {"Format", "Dir"};
+    case SettingKey::kLineNum:
+      return {"Format", "LineNum"};
+    case SettingKey::kColNum:
+      return {"Format", "ColNum"};
+    case SettingKey::kSmooth:
+      return {"Format", "Smooth"};
+    case SettingKey::kSpeed:
+      return {"Format", "Speed"};
+    case SettingKey::kBkPic:
+      return {"Format", "BkPic"};
+    case SettingKey::kTFont:
+      return {"Format", "TFont"};
+    case SettingKey::kDefTimer:
+      return {"Timer", "DefTimer"};
+    case SettingKey::kIniIn:
+      return {"IniFile", "IniIn"};
+    case SettingKey::kIniOut:
+      return {"IniFile", "IniOut"};
+  }
+  return {"", ""};
 }
 
-// `value` unless `hasShape` rejects it, in which case `fallback`.
-void KeepShape(std::string& value, bool (*hasShape)(std::string_view), const char* fallback) {
-  if (!hasShape(value)) value = fallback;
+const char* FixedText(DockEdge edge) {
+  return edge == DockEdge::kTop ? "1" : edge == DockEdge::kBottom ? "0" : "";
 }
 
-void KeepDecimal(std::string& value, const char* fallback) {
-  if (value.empty() || !IsAsciiDigits(value)) value = fallback;
+// "1" top, empty floating; start-up takes any other text as the bottom.
+DockEdge DockEdgeFrom(std::string_view text) {
+  return text == "1" ? DockEdge::kTop : text.empty() ? DockEdge::kFloating : DockEdge::kBottom;
 }
+
+const char* ModeText(TransparencyMode mode) {
+  return mode == TransparencyMode::kOpaque        ? "0"
+         : mode == TransparencyMode::kTranslucent ? "1"
+                                                  : "2";
+}
+
+// Any text but "0" and "2" is shown and handled as translucent, as the dialog always did.
+TransparencyMode ModeFrom(std::string_view text) {
+  return text == "0"   ? TransparencyMode::kOpaque
+         : text == "2" ? TransparencyMode::kColourKey
+                       : TransparencyMode::kTranslucent;
+}
+
+std::string TextOf(const TickerSettings& s, SettingKey key) {
+  switch (key) {
+    case SettingKey::kOrigX:
+      return std::to_string(s.origX);
+    case SettingKey::kOrigY:
+      return std::to_string(s.origY);
+    case SettingKey::kWidth:
+      return std::to_string(s.barWidth);
+    case SettingKey::kFixed:
+      return FixedText(s.dockEdge);
+    case SettingKey::kAutoLoad:
+      return s.autoLoad ? "1" : "0";
+    case SettingKey::kMode:
+      return ModeText(s.mode);
+    case SettingKey::kBgColor:
+      return s.bgColor.text();
+    case SettingKey::kTxtColor:
+      return s.txtColor.text();
+    case SettingKey::kLnkColor:
+      return s.lnkColor.text();
+    case SettingKey::kVstColor:
+      return s.vstColor.text();
+    case SettingKey::kDir:
+      return s.dir;
+    case SettingKey::kLineNum:
+      return std::to_string(s.lineNum);
+    case SettingKey::kColNum:
+      return std::to_string(s.colNum);
+    case SettingKey::kSmooth:
+      return std::to_string(s.scrollStep);
+    case SettingKey::kSpeed:
+      return std::to_string(s.scrollPauseMs);
+    case SettingKey::kBkPic:
+      return s.bkPic;
+    case SettingKey::kTFont:
+      return std::to_string(s.fontSize);
+    case SettingKey::kDefTimer:
+      return std::to_string(s.rotationSeconds);
+    case SettingKey::kIniIn:
+      return s.iniIn;
+    case SettingKey::kIniOut:
+      return s.iniOut;
+  }
+  return {};
+}
+
+// Reads one key of the table with its read limit.
+class KeyReader {
+ public:
+  explicit KeyReader(const ProfileStore& store) : store_(store) {}
+  std::string operator()(SettingKey key, std::string_view fallback, std::size_t limit) const {
+    const KeyName name = NameOf(key);
+    return store_.Read(name.section, name.key, fallback, limit);
+  }
+  int Number(SettingKey key, std::string_view fallback, std::size_t limit) const {
+    return Atoi((*this)(key, fallback, limit));
+  }
+  int Bounded(SettingKey key, const limits::Bounds& bounds) const {
+    return limits::Take(bounds, (*this)(key, std::to_string(bounds.fallback), bounds.chars)).value;
+  }
+  PageColour Colour(SettingKey key, const char (&fallback)[7]) const {
+    return PageColour::From((*this)(key, fallback, limits::kColourChars))
+        .value_or(PageColour(fallback));
+  }
+
+ private:
+  const ProfileStore& store_;
+};
 
 }  // namespace
 
-void KeepPageSafeShapes(TickerSettings& s) {
-  KeepShape(s.dir, IsAsciiLetters, "left");
-  KeepDecimal(s.smooth, "2");
-  KeepDecimal(s.speed, "30");
-  KeepDecimal(s.tFont, "16");
-  KeepShape(s.bgColor, IsAsciiLettersOrDigits, "000000");
-  KeepShape(s.txtColor, IsAsciiLettersOrDigits, "ff0000");
-  KeepShape(s.vstColor, IsAsciiLettersOrDigits, "00ff00");
-  KeepShape(s.lnkColor, IsAsciiLettersOrDigits, "ff00ff");
+ProfileChanges& AddSettingKeys(ProfileChanges& changes, const TickerSettings& settings,
+                               std::initializer_list<SettingKey> keys) {
+  for (const SettingKey key : keys) {
+    const KeyName name = NameOf(key);
+    changes.Set(name.section, name.key, TextOf(settings, key));
+  }
+  return changes;
+}
+
+bool WriteSettingKeys(const ProfileStore& store, const TickerSettings& settings,
+                      std::initializer_list<SettingKey> keys) {
+  ProfileChanges changes;
+  return store.Write(AddSettingKeys(changes, settings, keys));
+}
+
+std::optional<std::string> DirectionFrom(std::string_view text) {
+  text = text.substr(0, limits::kDirChars);
+  if (!IsAsciiLetters(text)) return std::nullopt;
+  return std::string(text);
 }
 
 void SetScreenWidth(TickerSettings& settings, int screenWidth) {
-  settings.screenWidthText = std::to_string(screenWidth);
-  settings.width = settings.screenWidthText;
+  settings.screenWidth = screenWidth;
   settings.barWidth = screenWidth;
 }
 
-void SetFirstRunDefaults(const ProfileStore& store, Autostart& autostart, TickerSettings& settings,
+bool SetFirstRunDefaults(const ProfileStore& store, Autostart& autostart, TickerSettings& settings,
                          ChannelTable& table) {
-  table.count = 0;
-  table.current = 0;
-  store.Write("FileNo", "MaxFileNo", std::to_string(table.count));
   // A program that cannot be started with the session says so in the configuration dialog.
-  settings.autoLoad = autostart.Set(true) ? "1" : "0";
-  store.Write("Window", "AutoLoad", settings.autoLoad);
-
-  settings.origX = "0";
-  settings.origY = "0";
-  settings.width = settings.screenWidthText;
-  settings.barWidth = Atoi(settings.width);
-  settings.defTimer = "120";
-  settings.bgColor = "000000";
-  settings.txtColor = "ff0000";
-  settings.vstColor = "00ff00";
-  settings.lnkColor = "ff00ff";
-  settings.dir = "left";
-  settings.smooth = "2";
-  settings.speed = "30";
-  settings.tFont = "16";
+  const bool autoLoad = autostart.Set(true);
+  const int screenWidth = settings.screenWidth;
+  settings = TickerSettings();
+  SetScreenWidth(settings, screenWidth);
+  settings.autoLoad = autoLoad;
+  table = ChannelTable();
+  ProfileChanges changes;
+  changes.Set("FileNo", "MaxFileNo", std::to_string(table.count));
+  return store.Write(AddSettingKeys(changes, settings, {SettingKey::kAutoLoad}));
 }
 
 void LoadSettings(const ProfileStore& store, TickerSettings& s, ChannelTable& table) {
-  s.origX = store.Read("Window", "OrigX", "0", 4);
-  s.origY = store.Read("Window", "OrigY", "0", 4);
-  s.width = store.Read("Window", "Width", s.screenWidthText, 4);
-  s.barWidth = Atoi(s.width);
-  s.fixed = store.Read("Window", "Fixed", "", 1);
-  s.autoLoad = store.Read("Window", "AutoLoad", "0", 1);
+  using K = SettingKey;
+  const KeyReader read(store);
+  s.origX = read.Number(K::kOrigX, "0", limits::kPositionChars);
+  s.origY = read.Number(K::kOrigY, "0", limits::kPositionChars);
+  s.barWidth = read.Number(K::kWidth, std::to_string(s.screenWidth), limits::kPositionChars);
+  s.dockEdge = DockEdgeFrom(read(K::kFixed, "", limits::kFlagChars));
+  s.autoLoad = read(K::kAutoLoad, "0", limits::kFlagChars) == "1";
 
-  s.mode = store.Read("Format", "Mode", "0", 1);
-  s.bgColor = s.mode == "2" ? kTransparentKeyColor : store.Read("Format", "BgColor", "000000", 6);
-  s.txtColor = store.Read("Format", "TxtColor", "ff0000", 6);
-  s.lnkColor = store.Read("Format", "LnkColor", "ff00ff", 6);
-  s.vstColor = store.Read("Format", "VstColor", "00ff00", 6);
-  s.dir = store.Read("Format", "Dir", "left", 5);
-  s.lineNum = ClampCount(Atoi(store.Read("Format", "LineNum", "1", 2)));
-  s.colNum = ClampCount(Atoi(store.Read("Format", "ColNum", "1", 2)));
-  s.noDescription = Atoi(store.Read("Format", "NoDescription", "0", 1)) != 0 ? 1 : 0;
+  s.mode = ModeFrom(read(K::kMode, "0", limits::kFlagChars));
+  s.bgColor =
+      s.mode == TransparencyMode::kColourKey ? kKeyedOutColour : read.Colour(K::kBgColor, "000000");
+  s.txtColor = read.Colour(K::kTxtColor, "ff0000");
+  s.lnkColor = read.Colour(K::kLnkColor, "ff00ff");
+  s.vstColor = read.Colour(K::kVstColor, "00ff00");
+  s.dir = DirectionFrom(read(K::kDir, "left", limits::kDirChars)).value_or("left");
+  s.lineNum = limits::LineCount(read.Number(K::kLineNum, "1", limits::kCountChars));
+  s.colNum = limits::LineCount(read.Number(K::kColNum, "1", limits::kCountChars));
+  s.noDescription = Atoi(store.Read("Format", "NoDescription", "0", limits::kFlagChars)) != 0;
 
-  const int count = Atoi(store.Read("FileNo", "MaxFileNo", "0", 2));
-  table.count = count < 0 ? 0 : (count > kMaxChannels ? kMaxChannels : count);
-  const int current = Atoi(store.Read("FileNo", "CurrentFileNo", "0", 2));
-  table.current = current < 0 || current >= table.count ? 0 : current;
+  table.count =
+      limits::ChannelCount(Atoi(store.Read("FileNo", "MaxFileNo", "0", limits::kCountChars)));
+  table.current = limits::ChannelIndex(
+      Atoi(store.Read("FileNo", "CurrentFileNo", "0", limits::kCountChars)), table.count);
 
-  s.smooth = store.Read("Format", "Smooth", "2", 4);
-  if (Atoi(s.smooth) < 1) s.smooth = "1";
-  s.speed = store.Read("Format", "Speed", "30", 4);
-  if (Atoi(s.speed) < 20) s.speed = "20";
-  s.bkPic = store.Read("Format", "BkPic", "", 259);
-  s.tFont = store.Read("Format", "TFont", "16", 2);
-  s.fontSize = Atoi(s.tFont);
-  if (s.fontSize < 12) {
-    s.tFont = "12";
-    s.fontSize = 12;
-  } else if (s.fontSize > 50) {
-    s.tFont = "50";
-    s.fontSize = 50;
-  }
-  s.defTimer = store.Read("Timer", "DefTimer", "120", 4);
-  s.iniIn = store.Read("IniFile", "IniIn", "", 259);
-  s.iniOut = store.Read("IniFile", "IniOut", "", 259);
-  KeepPageSafeShapes(s);
-}
-
-void DeriveRotationPeriod(TickerSettings& settings) {
-  // A hand-edited DefTimer of zero or below would make the rotation render and download
-  // without pause.
-  const int seconds = Atoi(settings.defTimer);
-  settings.rotationPeriod = (seconds < 1 ? 1 : seconds) * 1000;
+  s.scrollStep = read.Bounded(K::kSmooth, limits::kScrollStep);
+  s.scrollPauseMs = read.Bounded(K::kSpeed, limits::kScrollPause);
+  s.bkPic = read(K::kBkPic, "", limits::kPathChars);
+  s.fontSize = read.Bounded(K::kTFont, limits::kFontSize);
+  s.rotationSeconds = read.Number(K::kDefTimer, "120", limits::kSecondsChars);
+  s.iniIn = read(K::kIniIn, "", limits::kPathChars);
+  s.iniOut = read(K::kIniOut, "", limits::kPathChars);
 }
 
 }  // namespace vb

@@ -96,7 +96,7 @@ void TickerWindow::ShowFromTray() {
   dock_.RestoreStrip();
   desktop_.ShowBar();
   desktop_.SetTimer(kHoverTimer, kHoverPeriodMs);
-  desktop_.SetTimer(kRotationTimer, settings_.rotationPeriod);
+  desktop_.SetTimer(kRotationTimer, settings_.RotationPeriodMs());
 }
 
 void TickerWindow::ShowPopupMenu(int offset) {
@@ -142,15 +142,14 @@ void TickerWindow::Uninstall() {
 // The screen of now: its size may have changed since start-up.
 void TickerWindow::UseFullWidth() {
   SetScreenWidth(settings_, desktop_.ScreenSize().width);
-  settings_.barWidth = Atoi(settings_.width);
   ResizeAndShowBar();
-  store_.Write("Window", "Width", settings_.width);
+  WriteSettingKeys(store_, settings_, {SettingKey::kWidth});
 }
 
 void TickerWindow::RemoveBackgroundPicture() {
   settings_.bkPic.clear();
   RotationStep();
-  store_.Write("Format", "BkPic", "");
+  WriteSettingKeys(store_, settings_, {SettingKey::kBkPic});
 }
 
 }  // namespace vb
