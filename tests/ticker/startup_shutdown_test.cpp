@@ -96,6 +96,14 @@ TEST_F(TickerTest, ShutdownSavesThePlaceAndRunsOnce) {
                      store.Read("Window", "Fixed", "?", 9),
                      store.Read("FileNo", "CurrentFileNo", "?", 9)}),
             (Strings{"40", "-7", "", "1"}));
+
+  // A settings file that can no longer be written is not a clean exit.
+  desktop_ = FakeDesktop();
+  ASSERT_TRUE(Start());
+  std::filesystem::remove(paths_.settingsFile);
+  std::filesystem::create_directory(paths_.settingsFile);
+  bar_->OnDestroy();
+  EXPECT_EQ(desktop_.quitCode, kExitSettingsNotSaved);
 }
 
 TEST_F(TickerTest, UninstallDeletesEveryDataFileAfterTheLoop) {
