@@ -149,6 +149,12 @@ class KeyReader {
   const ProfileStore& store_;
 };
 
+// The direction as the page writes it: ASCII letters; nullopt otherwise.
+std::optional<std::string> DirectionFrom(std::string_view text) {
+  if (!IsAsciiLetters(text)) return std::nullopt;
+  return std::string(text);
+}
+
 }  // namespace
 
 ProfileChanges& AddSettingKeys(ProfileChanges& changes, const TickerSettings& settings,
@@ -164,12 +170,6 @@ bool WriteSettingKeys(const ProfileStore& store, const TickerSettings& settings,
                       std::initializer_list<SettingKey> keys) {
   ProfileChanges changes;
   return store.Write(AddSettingKeys(changes, settings, keys));
-}
-
-std::optional<std::string> DirectionFrom(std::string_view text) {
-  text = text.substr(0, limits::kDirChars);
-  if (!IsAsciiLetters(text)) return std::nullopt;
-  return std::string(text);
 }
 
 void SetScreenWidth(TickerSettings& settings, int screenWidth) {

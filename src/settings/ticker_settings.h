@@ -107,7 +107,4 @@ bool SetFirstRunDefaults(const ProfileStore& store, Autostart& autostart, Ticker
 // its default.
 void LoadSettings(const ProfileStore& store, TickerSettings& settings, ChannelTable& table);
 
-// The direction as the page writes it: ASCII letters, cut to their limit; nullopt otherwise.
-std::optional<std::string> DirectionFrom(std::string_view text);
-
 }  // namespace vb
