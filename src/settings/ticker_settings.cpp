@@ -1,62 +1,13 @@
 #include "settings/ticker_settings.h"
 
+#include <iterator>
+
 #include "settings/autostart.h"
 #include "settings/decimal_text.h"
 #include "settings/text_shape.h"
 
 namespace vb {
 namespace {
-
-struct KeyName {
-  const char* section;
-  const char* key;
-};
-
-KeyName NameOf(SettingKey key) {
-  switch (key) {
-    case SettingKey::kOrigX:
-      return {"Window", "OrigX"};
-    case SettingKey::kOrigY:
-      return {"Window", "OrigY"};
-    case SettingKey::kWidth:
-      return {"Window", "Width"};
-    case SettingKey::kFixed:
-      return {"Window", "Fixed"};
-    case SettingKey::kAutoLoad:
-      return {"Window", "AutoLoad"};
-    case SettingKey::kMode:
-      return {"Format", "Mode"};
-    case SettingKey::kBgColor:
-      return {"Format", "BgColor"};
-    case SettingKey::kTxtColor:
-      return {"Format", "TxtColor"};
-    case SettingKey::kLnkColor:
-      return {"Format", "LnkColor"};
-    case SettingKey::kVstColor:
-      return {"Format", "VstColor"};
-    case SettingKey::kDir:
-      return {"Format", "Dir"};
-    case SettingKey::kLineNum:
-      return {"Format", "LineNum"};
-    case SettingKey::kColNum:
-      return {"Format", "ColNum"};
-    case SettingKey::kSmooth:
-      return {"Format", "Smooth"};
-    case SettingKey::kSpeed:
-      return {"Format", "Speed"};
-    case SettingKey::kBkPic:
-      return {"Format", "BkPic"};
-    case SettingKey::kTFont:
-      return {"Format", "TFont"};
-    case SettingKey::kDefTimer:
-      return {"Timer", "DefTimer"};
-    case SettingKey::kIniIn:
-      return {"IniFile", "IniIn"};
-    case SettingKey::kIniOut:
-      return {"IniFile", "IniOut"};
-  }
-  return {"", ""};
-}
 
 const char* FixedText(DockEdge edge) {
   return edge == DockEdge::kTop ? "1" : edge == DockEdge::kBottom ? "0" : "";
@@ -80,50 +31,41 @@ TransparencyMode ModeFrom(std::string_view text) {
                        : TransparencyMode::kTranslucent;
 }
 
-std::string TextOf(const TickerSettings& s, SettingKey key) {
-  switch (key) {
-    case SettingKey::kOrigX:
-      return std::to_string(s.origX);
-    case SettingKey::kOrigY:
-      return std::to_string(s.origY);
-    case SettingKey::kWidth:
-      return std::to_string(s.barWidth);
-    case SettingKey::kFixed:
-      return FixedText(s.dockEdge);
-    case SettingKey::kAutoLoad:
-      return s.autoLoad ? "1" : "0";
-    case SettingKey::kMode:
-      return ModeText(s.mode);
-    case SettingKey::kBgColor:
-      return s.bgColor.text();
-    case SettingKey::kTxtColor:
-      return s.txtColor.text();
-    case SettingKey::kLnkColor:
-      return s.lnkColor.text();
-    case SettingKey::kVstColor:
-      return s.vstColor.text();
-    case SettingKey::kDir:
-      return s.dir;
-    case SettingKey::kLineNum:
-      return std::to_string(s.lineNum);
-    case SettingKey::kColNum:
-      return std::to_string(s.colNum);
-    case SettingKey::kSmooth:
-      return std::to_string(s.scrollStep);
-    case SettingKey::kSpeed:
-      return std::to_string(s.scrollPauseMs);
-    case SettingKey::kBkPic:
-      return s.bkPic;
-    case SettingKey::kTFont:
-      return std::to_string(s.fontSize);
-    case SettingKey::kDefTimer:
-      return std::to_string(s.rotationSeconds);
-    case SettingKey::kIniIn:
-      return s.iniIn;
-    case SettingKey::kIniOut:
-      return s.iniOut;
-  }
-  return {};
+struct KeyEntry {
+  const char* section;
+  const char* name;
+  std::string (*text)(const TickerSettings&);  // the value as the file holds it
+};
+
+// In the order of SettingKey.
+constexpr KeyEntry kKeys[] = {
+    {"Window", "OrigX", [](const TickerSettings& s) { return std::to_string(s.origX); }},
+    {"Window", "OrigY", [](const TickerSettings& s) { return std::to_string(s.origY); }},
+    {"Window", "Width", [](const TickerSettings& s) { return std::to_string(s.barWidth); }},
+    {"Window", "Fixed", [](const TickerSettings& s) { return std::string(FixedText(s.dockEdge)); }},
+    {"Window", "AutoLoad",
+     [](const TickerSettings& s) { return std::string(s.autoLoad ? "1" : "0"); }},
+    {"Format", "Mode", [](const TickerSettings& s) { return std::string(ModeText(s.mode)); }},
+    {"Format", "BgColor", [](const TickerSettings& s) { return s.bgColor.text(); }},
+    {"Format", "TxtColor", [](const TickerSettings& s) { return s.txtColor.text(); }},
+    {"Format", "LnkColor", [](const TickerSettings& s) { return s.lnkColor.text(); }},
+    {"Format", "VstColor", [](const TickerSettings& s) { return s.vstColor.text(); }},
+    {"Format", "Dir", [](const TickerSettings& s) { return s.dir; }},
+    {"Format", "LineNum", [](const TickerSettings& s) { return std::to_string(s.lineNum); }},
+    {"Format", "ColNum", [](const TickerSettings& s) { return std::to_string(s.colNum); }},
+    {"Format", "Smooth", [](const TickerSettings& s) { return std::to_string(s.scrollStep); }},
+    {"Format", "Speed", [](const TickerSettings& s) { return std::to_string(s.scrollPauseMs); }},
+    {"Format", "BkPic", [](const TickerSettings& s) { return s.bkPic; }},
+    {"Format", "TFont", [](const TickerSettings& s) { return std::to_string(s.fontSize); }},
+    {"Timer", "DefTimer",
+     [](const TickerSettings& s) { return std::to_string(s.rotationSeconds); }},
+    {"IniFile", "IniIn", [](const TickerSettings& s) { return s.iniIn; }},
+    {"IniFile", "IniOut", [](const TickerSettings& s) { return s.iniOut; }},
+};
+static_assert(std::size(kKeys) == static_cast<std::size_t>(SettingKey::kIniOut) + 1);
+
+const KeyEntry& EntryOf(SettingKey key) {
+  return kKeys[static_cast<std::size_t>(key)];
 }
 
 // Reads one key of the table with its read limit.
@@ -131,8 +73,8 @@ class KeyReader {
  public:
   explicit KeyReader(const ProfileStore& store) : store_(store) {}
   std::string operator()(SettingKey key, std::string_view fallback, std::size_t limit) const {
-    const KeyName name = NameOf(key);
-    return store_.Read(name.section, name.key, fallback, limit);
+    const KeyEntry& entry = EntryOf(key);
+    return store_.Read(entry.section, entry.name, fallback, limit);
   }
   int Number(SettingKey key, std::string_view fallback, std::size_t limit) const {
     return Atoi((*this)(key, fallback, limit));
@@ -160,8 +102,8 @@ std::optional<std::string> DirectionFrom(std::string_view text) {
 ProfileChanges& AddSettingKeys(ProfileChanges& changes, const TickerSettings& settings,
                                std::initializer_list<SettingKey> keys) {
   for (const SettingKey key : keys) {
-    const KeyName name = NameOf(key);
-    changes.Set(name.section, name.key, TextOf(settings, key));
+    const KeyEntry& entry = EntryOf(key);
+    changes.Set(entry.section, entry.name, entry.text(settings));
   }
   return changes;
 }
