@@ -25,15 +25,11 @@ std::string HeaderViewText(const std::string& path) {
   std::string raw(2 * kHeaderViewLimit + 2, '\0');
   in.read(raw.data(), static_cast<std::streamsize>(raw.size()));
   raw.resize(static_cast<std::size_t>(in.gcount()));
-  // Read as text: a 0x1A ends the data, and the view's text ends at a NUL.
-  raw.resize(std::min(raw.find('\x1A'), raw.size()));
-  if (raw.empty()) return res::Gbk(res::text::kEmptyChannelFile);
-  raw.resize(std::min(raw.find('\0'), raw.size()));
+  // Read as text, a 0x1A ends the data; the view's text also ends at a NUL.
+  if (raw.empty() || raw.front() == '\x1A') return res::Gbk(res::text::kEmptyChannelFile);
   std::string text;
-  for (std::size_t i = 0; i < raw.size() && text.size() < kHeaderViewLimit; ++i) {
-    if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
-    text.push_back(raw[i]);
-  }
+  AppendReadAsText(text, raw);
+  text.resize(std::min(text.size(), kHeaderViewLimit));
   // Feeds converted by the HTML-to-RSS service start with its own noise; show nothing.
   if (text.find("html2rss") != std::string::npos) text.clear();
   return text;
