@@ -39,10 +39,6 @@ const std::string& RowText(const ChannelEntry& entry) {
   return entry.name.empty() ? entry.url : entry.name;
 }
 
-bool AcceptedFirstLetter(std::string_view url) {
-  return !url.empty() && std::string_view("hHfF").find(url.front()) != std::string_view::npos;
-}
-
 }  // namespace
 
 void ConfigDialog::FillChannelList() {
@@ -77,7 +73,7 @@ void ConfigDialog::AddClicked() {
   if (table.count >= kMaxChannels) return;
   const std::string url = CutBytes(view_.Text(IDC_CHANNEL_URL), kUrlLimit);
   view_.SetText(IDC_CHANNEL_URL, "");
-  if (!AcceptedFirstLetter(url)) return;
+  if (!IsChannelAddress(url)) return;
   const std::string name = CutBytes(view_.Text(IDC_CHANNEL_NAME), kNameLimit);
   const std::string codePage = CutBytes(view_.Text(IDC_CHANNEL_CODEPAGE), kCodePageLimit);
   view_.SetText(IDC_CHANNEL_NAME, "");

@@ -15,12 +15,6 @@ std::string NameKey(int k) {
   return std::to_string(-(k + 1));
 }
 
-bool AcceptedAddress(std::string_view url) {
-  if (url.empty()) return false;
-  const char first = url.front();
-  return first == 'h' || first == 'H' || first == 'f' || first == 'F';
-}
-
 // The entry's address without its option suffix begins the typed one.
 bool Matches(const ChannelEntry& entry, std::string_view typed) {
   const std::size_t suffix = entry.url.find(" vbco");
@@ -29,6 +23,12 @@ bool Matches(const ChannelEntry& entry, std::string_view typed) {
 }
 
 }  // namespace
+
+bool IsChannelAddress(std::string_view url) {
+  if (url.empty()) return false;
+  const char first = url.front();
+  return first == 'h' || first == 'H' || first == 'f' || first == 'F';
+}
 
 const ChannelEntry* ChannelTable::Current() const {
   return current >= 0 && current < count ? &entries[static_cast<std::size_t>(current)] : nullptr;
@@ -55,7 +55,7 @@ ChannelEdit AddOrUpdateChannel(ChannelStore& store, std::string_view typedUrl,
   const std::string url = CutBytes(typedUrl, kUrlLimit);
   const std::string name = CutBytes(typedName, kNameLimit);
   const std::string codePage = CutBytes(typedCodePage, kCodePageLimit);
-  if (table.count >= kMaxChannels || !AcceptedAddress(url)) return {};
+  if (table.count >= kMaxChannels || !IsChannelAddress(url)) return {};
 
   for (int k = 0; k < table.count; ++k) {
     auto& entry = table.entries[static_cast<std::size_t>(k)];

@@ -45,6 +45,9 @@ struct ChannelStore {
   DownloadTarget& currentChannel;  // the current channel's file and address
 };
 
+// Whether a typed address may become a channel: one that starts like http:// or file://.
+bool IsChannelAddress(std::string_view url);
+
 // Fills entries 0 to count - 1 from the [URL] and [CodePage] keys; count and current were read
 // by LoadSettings.
 void LoadChannelTable(const ProfileStore& store, ChannelTable& table);

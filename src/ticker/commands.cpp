@@ -1,6 +1,5 @@
 #include "dialogs/dialog_factory.h"
 #include "resources/resource_ids.h"
-#include "settings/decimal_text.h"
 #include "ticker/texts.h"
 #include "ticker/ticker_window.h"
 #include "ticker/timer_ids.h"
