@@ -9,69 +9,53 @@ namespace {
 
 using namespace ids;
 
-// Field read limits, in bytes.
-constexpr std::size_t kScrollLimit = 4;
-constexpr std::size_t kCountLimit = 2;
-constexpr std::size_t kColourLimit = 6;
-constexpr std::size_t kWidthLimit = 4;
-
-// A line count or headlines per line: 0 becomes 1 (shown), anything above 10 as unsigned, the
-// negatives included, becomes 10 while the field keeps what was typed.
-int TakeCount(DialogView& view, int control) {
-  const int value = Atoi(CutBytes(view.Text(control), kCountLimit));
-  if (value == 0) {
-    view.SetText(control, "1");
-    return 1;
-  }
-  return static_cast<unsigned>(value) > 10u ? 10 : value;
+// A line count or headlines per line; a 0 shows as the 1 it becomes, while a count above 10
+// leaves what was typed in the field.
+int TakeLineCount(DialogView& view, int control) {
+  const int typed = Atoi(CutBytes(view.Text(control), limits::kCountChars));
+  if (typed == 0) view.SetText(control, "1");
+  return limits::LineCount(typed);
 }
 
-// The field's text, raised to `floor` (and the field showing it) when its value is lower.
-std::string TakeAtLeast(DialogView& view, int control, std::size_t limit, int floor) {
-  std::string text = CutBytes(view.Text(control), limit);
-  if (Atoi(text) < floor) {
-    text = std::to_string(floor);
-    view.SetText(control, text);
-  }
-  return text;
+// The field's number within its bounds; the field shows a bound that replaced what was typed.
+int TakeBounded(DialogView& view, int control, const limits::Bounds& bounds) {
+  const limits::Taken taken = limits::Take(bounds, view.Text(control));
+  if (taken.clamped) view.SetText(control, std::to_string(taken.value));
+  return taken.value;
+}
+
+// A colour of another shape than the page allows takes `fallback`.
+PageColour TakeColour(DialogView& view, int control, const PageColour& fallback) {
+  return PageColour::From(view.Text(control)).value_or(fallback);
 }
 
 }  // namespace
 
 void ConfigDialog::Apply() {
-  TakeScrollFields();
-  TakeLayoutFields();
+  TickerSettings& s = context_.settings;
+  s.scrollStep = TakeBounded(view_, IDC_SMOOTH, limits::kScrollStep);
+  s.scrollPauseMs = TakeBounded(view_, IDC_SPEED, limits::kScrollPause);
+  s.lineNum = TakeLineCount(view_, IDC_LINENUM);
+  s.colNum = TakeLineCount(view_, IDC_COLNUM);
+  s.fontSize = TakeBounded(view_, IDC_TFONT, limits::kFontSize);
   TakeDirection();
   TakeColourFields();
-  TakeTimingFields();
+  s.barWidth = Atoi(CutBytes(view_.Text(IDC_WIDTH), limits::kPositionChars));
+  s.rotationSeconds = Atoi(CutBytes(view_.Text(IDC_DEFTIMER), limits::kSecondsChars));
+  if (s.rotationSeconds < limits::kLeastTypedSeconds) {
+    s.rotationSeconds = limits::kLeastTypedSeconds;
+    view_.SetText(IDC_DEFTIMER, std::to_string(s.rotationSeconds));
+  }
 
-  TickerSettings& s = context_.settings;
-  KeepPageSafeShapes(s);  // typed or pasted text reaches the page as it stands
-  s.rotationPeriod = Atoi(s.defTimer) * 1000;
   context_.bar.RestartRotationTimer();
   context_.bar.RequestRotationStep();
-  if (!s.fixed.empty()) context_.bar.ResizeAppBarStrip();
+  if (s.dockEdge != DockEdge::kFloating) context_.bar.ResizeAppBarStrip();
   context_.bar.ResizeAndShowBar();
-  WriteAppliedKeys();
-}
-
-void ConfigDialog::TakeScrollFields() {
-  TickerSettings& s = context_.settings;
-  s.smooth = TakeAtLeast(view_, IDC_SMOOTH, kScrollLimit, 1);
-  s.speed = TakeAtLeast(view_, IDC_SPEED, kScrollLimit, 20);
-}
-
-void ConfigDialog::TakeLayoutFields() {
-  TickerSettings& s = context_.settings;
-  s.lineNum = TakeCount(view_, IDC_LINENUM);
-  s.colNum = TakeCount(view_, IDC_COLNUM);
-  s.tFont = CutBytes(view_.Text(IDC_TFONT), kCountLimit);
-  s.fontSize = Atoi(s.tFont);
-  if (s.fontSize < 12 || s.fontSize > 50) {
-    s.fontSize = s.fontSize < 12 ? 12 : 50;
-    s.tFont = std::to_string(s.fontSize);
-    view_.SetText(IDC_TFONT, s.tFont);
-  }
+  using K = SettingKey;
+  // Nothing tells the user of a lost write; the values hold for this run all the same.
+  WriteSettingKeys(context_.channels.profile, s,
+                   {K::kDir, K::kBgColor, K::kTxtColor, K::kLnkColor, K::kVstColor, K::kSmooth,
+                    K::kSpeed, K::kLineNum, K::kColNum, K::kTFont, K::kWidth, K::kDefTimer});
 }
 
 void ConfigDialog::TakeDirection() {
@@ -89,8 +73,8 @@ void ConfigDialog::TakeDirection() {
     s.dir = direction.dir;
     if (direction.button == IDC_DIR_NONE) {
       // Without scrolling each step moves one whole bar height.
-      s.smooth = std::to_string(s.BarHeight());
-      view_.SetText(IDC_SMOOTH, s.smooth);
+      s.scrollStep = s.BarHeight();
+      view_.SetText(IDC_SMOOTH, std::to_string(s.scrollStep));
     }
     return;
   }
@@ -98,35 +82,13 @@ void ConfigDialog::TakeDirection() {
 
 void ConfigDialog::TakeColourFields() {
   TickerSettings& s = context_.settings;
-  // Outside mode '0' BgColor is owned by the transparency commands.
-  if (s.mode == "0") s.bgColor = CutBytes(view_.Text(IDC_BGCOLOR), kColourLimit);
-  s.txtColor = CutBytes(view_.Text(IDC_TXTCOLOR), kColourLimit);
-  s.lnkColor = CutBytes(view_.Text(IDC_LNKCOLOR), kColourLimit);
-  s.vstColor = CutBytes(view_.Text(IDC_VSTCOLOR), kColourLimit);
-}
-
-void ConfigDialog::TakeTimingFields() {
-  TickerSettings& s = context_.settings;
-  s.width = CutBytes(view_.Text(IDC_WIDTH), kWidthLimit);
-  s.barWidth = Atoi(s.width);
-  s.defTimer = TakeAtLeast(view_, IDC_DEFTIMER, kScrollLimit, 10);
-}
-
-void ConfigDialog::WriteAppliedKeys() const {
-  const TickerSettings& s = context_.settings;
-  const ProfileStore& profile = context_.channels.profile;
-  profile.Write("Format", "Dir", s.dir);
-  profile.Write("Format", "BgColor", s.bgColor);
-  profile.Write("Format", "TxtColor", s.txtColor);
-  profile.Write("Format", "LnkColor", s.lnkColor);
-  profile.Write("Format", "VstColor", s.vstColor);
-  profile.Write("Format", "Smooth", s.smooth);
-  profile.Write("Format", "Speed", s.speed);
-  profile.Write("Format", "LineNum", std::to_string(s.lineNum));
-  profile.Write("Format", "ColNum", std::to_string(s.colNum));
-  profile.Write("Format", "TFont", s.tFont);
-  profile.Write("Window", "Width", s.width);
-  profile.Write("Timer", "DefTimer", s.defTimer);
+  // Unless opaque, BgColor is owned by the transparency commands.
+  if (s.mode == TransparencyMode::kOpaque) {
+    s.bgColor = TakeColour(view_, IDC_BGCOLOR, PageColour("000000"));
+  }
+  s.txtColor = TakeColour(view_, IDC_TXTCOLOR, PageColour("ff0000"));
+  s.lnkColor = TakeColour(view_, IDC_LNKCOLOR, PageColour("ff00ff"));
+  s.vstColor = TakeColour(view_, IDC_VSTCOLOR, PageColour("00ff00"));
 }
 
 }  // namespace vb

@@ -25,15 +25,11 @@ std::string HeaderViewText(const std::string& path) {
   std::string raw(2 * kHeaderViewLimit + 2, '\0');
   in.read(raw.data(), static_cast<std::streamsize>(raw.size()));
   raw.resize(static_cast<std::size_t>(in.gcount()));
-  // Read as text: a 0x1A ends the data, and the view's text ends at a NUL.
-  raw.resize(std::min(raw.find('\x1A'), raw.size()));
-  if (raw.empty()) return res::Gbk(res::text::kEmptyChannelFile);
-  raw.resize(std::min(raw.find('\0'), raw.size()));
+  // Read as text, a 0x1A ends the data; the view's text also ends at a NUL.
+  if (raw.empty() || raw.front() == '\x1A') return res::Gbk(res::text::kEmptyChannelFile);
   std::string text;
-  for (std::size_t i = 0; i < raw.size() && text.size() < kHeaderViewLimit; ++i) {
-    if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
-    text.push_back(raw[i]);
-  }
+  AppendReadAsText(text, raw);
+  text.resize(std::min(text.size(), kHeaderViewLimit));
   // Feeds converted by the HTML-to-RSS service start with its own noise; show nothing.
   if (text.find("html2rss") != std::string::npos) text.clear();
   return text;
@@ -41,10 +37,6 @@ std::string HeaderViewText(const std::string& path) {
 
 const std::string& RowText(const ChannelEntry& entry) {
   return entry.name.empty() ? entry.url : entry.name;
-}
-
-bool AcceptedFirstLetter(std::string_view url) {
-  return !url.empty() && std::string_view("hHfF").find(url.front()) != std::string_view::npos;
 }
 
 }  // namespace
@@ -81,7 +73,7 @@ void ConfigDialog::AddClicked() {
   if (table.count >= kMaxChannels) return;
   const std::string url = CutBytes(view_.Text(IDC_CHANNEL_URL), kUrlLimit);
   view_.SetText(IDC_CHANNEL_URL, "");
-  if (!AcceptedFirstLetter(url)) return;
+  if (!IsChannelAddress(url)) return;
   const std::string name = CutBytes(view_.Text(IDC_CHANNEL_NAME), kNameLimit);
   const std::string codePage = CutBytes(view_.Text(IDC_CHANNEL_CODEPAGE), kCodePageLimit);
   view_.SetText(IDC_CHANNEL_NAME, "");
@@ -109,7 +101,8 @@ void ConfigDialog::DeleteClicked() {
   const int row = view_.SelectedRow(IDC_CHANNEL_LIST);
   if (row < 0 || row >= context_.channels.table.count) return;
   view_.RemoveRow(IDC_CHANNEL_LIST, row);
-  if (DeleteChannel(context_.channels, row)) context_.bar.RequestRotationStep();
+  if (DeleteChannel(context_.channels, row).rotationStepRequested)
+    context_.bar.RequestRotationStep();
   view_.SetText(IDC_CHANNEL_HEADER, "");
 }
 

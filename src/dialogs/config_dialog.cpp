@@ -5,7 +5,6 @@
 #include "resources/resource_data.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
-#include "settings/decimal_text.h"
 
 namespace vb {
 
@@ -20,7 +19,7 @@ void ConfigDialog::OnInit() {
 }
 
 void ConfigDialog::FillFields() {
-  TickerSettings& s = context_.settings;
+  const TickerSettings& s = context_.settings;
   switch (s.dir.empty() ? '\0' : s.dir.front()) {
     case 'l':
       view_.SetChecked(IDC_DIR_LEFT, true);
@@ -41,30 +40,28 @@ void ConfigDialog::FillFields() {
     default:
       break;
   }
-  view_.SetChecked(IDC_AUTOLOAD, s.autoLoad == "1");
+  view_.SetChecked(IDC_AUTOLOAD, s.autoLoad);
 
-  view_.SetText(IDC_SMOOTH, s.smooth);
-  view_.SetText(IDC_SPEED, s.speed);
+  view_.SetText(IDC_SMOOTH, std::to_string(s.scrollStep));
+  view_.SetText(IDC_SPEED, std::to_string(s.scrollPauseMs));
   view_.SetText(IDC_LINENUM, std::to_string(s.lineNum));
   view_.SetText(IDC_COLNUM, std::to_string(s.colNum));
-  view_.SetText(IDC_TFONT, s.tFont);
-  s.fontSize = Atoi(s.tFont);
+  view_.SetText(IDC_TFONT, std::to_string(s.fontSize));
 
-  view_.SetText(IDC_TXTCOLOR, s.txtColor);
-  view_.SetText(IDC_LNKCOLOR, s.lnkColor);
-  view_.SetText(IDC_VSTCOLOR, s.vstColor);
-  const char mode = s.mode.empty() ? '\0' : s.mode.front();
-  // In mode '2' BgColor holds the key colour; the user's colour is the saved one.
-  view_.SetText(IDC_BGCOLOR, mode == '2' ? s.savedBgColor : s.bgColor);
-  view_.Enable(IDC_BGCOLOR, mode == '0');
-  view_.SetChecked(mode == '0'   ? IDC_OPAQUE
-                   : mode == '2' ? IDC_FULL_TRANSPARENT
-                                 : IDC_TRANSLUCENT,
+  view_.SetText(IDC_TXTCOLOR, s.txtColor.text());
+  view_.SetText(IDC_LNKCOLOR, s.lnkColor.text());
+  view_.SetText(IDC_VSTCOLOR, s.vstColor.text());
+  const bool keyed = s.mode == TransparencyMode::kColourKey;
+  // Keyed out, BgColor holds the key colour; the user's colour is the saved one.
+  view_.SetText(IDC_BGCOLOR, (keyed ? s.savedBgColor : s.bgColor).text());
+  view_.Enable(IDC_BGCOLOR, s.mode == TransparencyMode::kOpaque);
+  view_.SetChecked(s.mode == TransparencyMode::kOpaque ? IDC_OPAQUE
+                   : keyed                             ? IDC_FULL_TRANSPARENT
+                                                       : IDC_TRANSLUCENT,
                    true);
 
-  view_.SetText(IDC_WIDTH, s.width);
-  s.barWidth = Atoi(s.width);
-  view_.SetText(IDC_DEFTIMER, s.defTimer);
+  view_.SetText(IDC_WIDTH, std::to_string(s.barWidth));
+  view_.SetText(IDC_DEFTIMER, std::to_string(s.rotationSeconds));
 }
 
 void ConfigDialog::OnCommand(int control, int notification) {
@@ -121,8 +118,8 @@ void ConfigDialog::AutoloadClicked() {
     on = false;
     view_.SetChecked(IDC_AUTOLOAD, false);
   }
-  context_.settings.autoLoad = on ? "1" : "0";
-  context_.channels.profile.Write("Window", "AutoLoad", context_.settings.autoLoad);
+  context_.settings.autoLoad = on;
+  WriteSettingKeys(context_.channels.profile, context_.settings, {SettingKey::kAutoLoad});
 }
 
 void ConfigDialog::DirectionClicked(int button) {

@@ -27,12 +27,8 @@ class ConfigDialog final : public DialogController {
 
   // config_apply.cpp
   void Apply();
-  void TakeScrollFields();
-  void TakeLayoutFields();
   void TakeDirection();
   void TakeColourFields();
-  void TakeTimingFields();
-  void WriteAppliedKeys() const;
 
   DialogView& view_;
   DialogContext& context_;

@@ -2,14 +2,9 @@
 
 #include "resources/resource_ids.h"
 #include "settings/decimal_text.h"
+#include "settings/setting_limits.h"
 
 namespace vb {
-namespace {
-
-constexpr std::size_t kPathLimit = 259;
-
-}  // namespace
-
 void FieldDialog::OnInit() {
   view_.SetText(field_, Value().empty() ? Suggestion() : Value());
 }
@@ -19,7 +14,7 @@ void FieldDialog::OnCommand(int control, int notification) {
   switch (control) {
     case ids::IDC_APPLY:
     case ids::IDOK:
-      Value() = CutBytes(view_.Text(field_), kPathLimit);
+      Value() = CutBytes(view_.Text(field_), limits::kPathChars);
       Apply();
       if (control == ids::IDOK) Finish();
       break;

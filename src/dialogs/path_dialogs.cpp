@@ -14,13 +14,13 @@ constexpr std::uintmax_t kLargestExport = 64u << 20;
 
 void BkPicDialog::Apply() {
   context_.bar.RequestRotationStep();
-  context_.channels.profile.Write("Format", "BkPic", context_.settings.bkPic);
+  WriteSettingKeys(context_.channels.profile, context_.settings, {SettingKey::kBkPic});
 }
 
 void ImportDialog::Apply() {
   const ProfileStore& profile = context_.channels.profile;
   CopyFileAtomically(context_.settings.iniIn, profile.path(), kLargestImport);
-  profile.Write("IniFile", "IniIn", context_.settings.iniIn);
+  WriteSettingKeys(profile, context_.settings, {SettingKey::kIniIn});
 }
 
 void ImportDialog::Finish() {
@@ -31,7 +31,7 @@ void ImportDialog::Finish() {
 
 void ExportDialog::Apply() {
   const ProfileStore& profile = context_.channels.profile;
-  profile.Write("IniFile", "IniOut", context_.settings.iniOut);
+  WriteSettingKeys(profile, context_.settings, {SettingKey::kIniOut});
   CopyFileAtomically(profile.path(), context_.settings.iniOut, kLargestExport);
 }
 

@@ -4,28 +4,26 @@
 
 namespace vb {
 
-void RetickTransparency(DialogView& configView, char mode) {
+void RetickTransparency(DialogView& configView, TransparencyMode mode) {
   using namespace ids;
   switch (mode) {
-    case '0':
+    case TransparencyMode::kOpaque:
       configView.SetChecked(IDC_TRANSLUCENT, false);
       configView.SetChecked(IDC_FULL_TRANSPARENT, false);
       configView.SetChecked(IDC_OPAQUE, true);
       configView.Enable(IDC_BGCOLOR, true);
       break;
-    case '1':
+    case TransparencyMode::kTranslucent:
       configView.SetChecked(IDC_OPAQUE, false);
       configView.SetChecked(IDC_FULL_TRANSPARENT, false);
       configView.SetChecked(IDC_TRANSLUCENT, true);
       configView.Enable(IDC_BGCOLOR, true);
       break;
-    case '2':
+    case TransparencyMode::kColourKey:
       configView.SetChecked(IDC_TRANSLUCENT, false);
       configView.SetChecked(IDC_OPAQUE, false);
       configView.SetChecked(IDC_FULL_TRANSPARENT, true);
       configView.Enable(IDC_BGCOLOR, false);
-      break;
-    default:
       break;
   }
 }

@@ -30,28 +30,6 @@ std::int32_t LengthOf(std::FILE* file) {
 // whole text is written once and never re-read here.
 constexpr std::size_t kBlockSize = 1 << 16;
 
-// Appends `block` as a text-mode read delivers it: each CR LF becomes LF, and the data ends at
-// the first 0x1A or NUL. A CR that ends one block pairs with an LF that starts the next. False
-// once the data has ended.
-bool AppendAsText(std::string& text, std::string_view block) {
-  bool ended = false;
-  for (const char last : {'\x1A', '\0'}) {
-    const std::size_t at = block.find(last);
-    if (at == std::string_view::npos) continue;
-    block = block.substr(0, at);
-    ended = true;
-  }
-  if (block.starts_with('\n') && text.ends_with('\r')) text.pop_back();
-  for (std::size_t cr = block.find('\r'); cr != std::string_view::npos; cr = block.find('\r')) {
-    const bool pair = cr + 1 < block.size() && block[cr + 1] == '\n';
-    text.append(block.data(), cr);
-    text += pair ? '\n' : '\r';
-    block.remove_prefix(cr + (pair ? 2 : 1));
-  }
-  text += block;
-  return !ended;
-}
-
 bool Contains(std::string_view text, std::string_view word) {
   return text.find(word) != std::string_view::npos;
 }
@@ -100,7 +78,7 @@ std::optional<std::string> LoadChannelText(const std::string& path, std::string_
   for (std::size_t left = static_cast<std::size_t>(length); left > 0;) {
     const std::size_t got = std::fread(block.data(), 1, std::min(left, block.size()), file.get());
     left -= got;
-    if (got == 0 || !AppendAsText(text, std::string_view(block).substr(0, got))) break;
+    if (got == 0 || !AppendReadAsText(text, std::string_view(block).substr(0, got))) break;
   }
   file.reset();
   const int source = ChooseSourceCodePage(codePage, text);

@@ -35,18 +35,18 @@ int WriteBody(const PageRenderRequest& request, const ChannelOptions& options, P
 
 PageRenderRequest RequestWithDisplayValues(const TickerSettings& s) {
   PageRenderRequest request;
-  request.bgColor = s.bgColor;
-  request.txtColor = s.txtColor;
-  request.vstColor = s.vstColor;
-  request.lnkColor = s.lnkColor;
+  request.bgColor = s.bgColor.text();
+  request.txtColor = s.txtColor.text();
+  request.vstColor = s.vstColor.text();
+  request.lnkColor = s.lnkColor.text();
   request.dir = s.dir;
   request.lineNum = s.lineNum;
   request.colNum = s.colNum;
-  request.smooth = s.smooth;
-  request.speed = s.speed;
+  request.smooth = std::to_string(s.scrollStep);
+  request.speed = std::to_string(s.scrollPauseMs);
   request.bkPic = s.bkPic;
-  request.tFont = s.tFont;
-  request.noDescription = s.noDescription;
+  request.tFont = std::to_string(s.fontSize);
+  request.noDescription = s.noDescription ? 1 : 0;
   return request;
 }
 

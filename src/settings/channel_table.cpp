@@ -15,12 +15,6 @@ std::string NameKey(int k) {
   return std::to_string(-(k + 1));
 }
 
-bool AcceptedAddress(std::string_view url) {
-  if (url.empty()) return false;
-  const char first = url.front();
-  return first == 'h' || first == 'H' || first == 'f' || first == 'F';
-}
-
 // The entry's address without its option suffix begins the typed one.
 bool Matches(const ChannelEntry& entry, std::string_view typed) {
   const std::size_t suffix = entry.url.find(" vbco");
@@ -28,11 +22,13 @@ bool Matches(const ChannelEntry& entry, std::string_view typed) {
   return typed.size() >= length && typed.compare(0, length, entry.url, 0, length) == 0;
 }
 
-void WriteCount(const ChannelStore& store) {
-  store.profile.Write("FileNo", "MaxFileNo", std::to_string(store.table.count));
-}
-
 }  // namespace
+
+bool IsChannelAddress(std::string_view url) {
+  if (url.empty()) return false;
+  const char first = url.front();
+  return first == 'h' || first == 'H' || first == 'f' || first == 'F';
+}
 
 const ChannelEntry* ChannelTable::Current() const {
   return current >= 0 && current < count ? &entries[static_cast<std::size_t>(current)] : nullptr;
@@ -59,58 +55,56 @@ ChannelEdit AddOrUpdateChannel(ChannelStore& store, std::string_view typedUrl,
   const std::string url = CutBytes(typedUrl, kUrlLimit);
   const std::string name = CutBytes(typedName, kNameLimit);
   const std::string codePage = CutBytes(typedCodePage, kCodePageLimit);
-  if (table.count >= kMaxChannels || !AcceptedAddress(url)) return {};
+  if (table.count >= kMaxChannels || !IsChannelAddress(url)) return {};
 
   for (int k = 0; k < table.count; ++k) {
     auto& entry = table.entries[static_cast<std::size_t>(k)];
     if (!Matches(entry, url)) continue;
     entry.name = name;
     entry.url = url;
-    store.profile.Write("URL", UrlKey(k), entry.url);
     entry.codePage = codePage;
-    store.profile.Write("URL", NameKey(k), entry.name);
-    if (!entry.codePage.empty()) store.profile.Write("CodePage", UrlKey(k), entry.codePage);
-    return {k, false};
+    ProfileChanges changes;
+    changes.Set("URL", UrlKey(k), entry.url).Set("URL", NameKey(k), entry.name);
+    if (!entry.codePage.empty()) changes.Set("CodePage", UrlKey(k), entry.codePage);
+    return {k, false, store.profile.Write(changes)};
   }
 
   const int added = table.count;
   table.entries[static_cast<std::size_t>(added)] = {url, name, codePage};
   table.current = added == 0 ? 0 : added - 1;
-  store.profile.Write("URL", NameKey(added), name);
-  store.profile.Write("URL", UrlKey(added), url);
-  if (!codePage.empty()) store.profile.Write("CodePage", UrlKey(added), codePage);
   table.count = added + 1;
-  WriteCount(store);
+  ProfileChanges changes;
+  changes.Set("URL", NameKey(added), name).Set("URL", UrlKey(added), url);
+  if (!codePage.empty()) changes.Set("CodePage", UrlKey(added), codePage);
+  changes.Set("FileNo", "MaxFileNo", std::to_string(table.count));
   MakeChannelCurrent(store);
-  return {added, true};
+  return {added, true, store.profile.Write(changes)};
 }
 
-bool DeleteChannel(ChannelStore& store, int selected) {
+ChannelEdit DeleteChannel(ChannelStore& store, int selected) {
   ChannelTable& table = store.table;
-  if (table.count == 0 || selected < 0 || selected >= table.count) return false;
+  if (table.count == 0 || selected < 0 || selected >= table.count) return {};
 
+  ProfileChanges changes;
   for (int i = selected; i < table.count - 1; ++i) {
     auto& to = table.entries[static_cast<std::size_t>(i)];
     const auto& from = table.entries[static_cast<std::size_t>(i + 1)];
-    to.name = from.name;
-    store.profile.Write("URL", NameKey(i), to.name);
-    to.url = from.url;
-    store.profile.Write("URL", UrlKey(i), to.url);
-    to.codePage = from.codePage;
-    if (!to.codePage.empty()) store.profile.Write("CodePage", UrlKey(i), to.codePage);
+    to = from;
+    changes.Set("URL", NameKey(i), to.name).Set("URL", UrlKey(i), to.url);
+    if (!to.codePage.empty()) changes.Set("CodePage", UrlKey(i), to.codePage);
   }
   const int last = table.count - 1;
-  store.profile.Write("URL", NameKey(last), std::nullopt);
-  store.profile.Write("URL", UrlKey(last), std::nullopt);
-  store.profile.Write("CodePage", UrlKey(last), std::nullopt);
-
+  changes.Remove("URL", NameKey(last)).Remove("URL", UrlKey(last)).Remove("CodePage", UrlKey(last));
   table.count = last;
-  WriteCount(store);
+  changes.Set("FileNo", "MaxFileNo", std::to_string(table.count));
+  // The whole shift is one replace of the file: a crash never leaves half a table.
+  const bool saved = store.profile.Write(changes);
+
   table.current = selected > 0 ? selected - 1 : table.count - 1;
   RemoveFile(store.paths.ChannelFile(table.count));
   table.entries[static_cast<std::size_t>(last)] = {};
   MakeChannelCurrent(store);
-  return true;
+  return {selected, true, saved};
 }
 
 }  // namespace vb

@@ -7,10 +7,11 @@
 
 #include "settings/data_paths.h"
 #include "settings/profile_store.h"
+#include "settings/setting_limits.h"
 
 namespace vb {
 
-inline constexpr int kMaxChannels = 10;
+inline constexpr int kMaxChannels = limits::kMaxChannels;
 inline constexpr std::size_t kUrlLimit = 259;
 inline constexpr std::size_t kNameLimit = 50;
 inline constexpr std::size_t kCodePageLimit = 5;
@@ -44,6 +45,9 @@ struct ChannelStore {
   DownloadTarget& currentChannel;  // the current channel's file and address
 };
 
+// Whether a typed address may become a channel: one that starts like http:// or file://.
+bool IsChannelAddress(std::string_view url);
+
 // Fills entries 0 to count - 1 from the [URL] and [CodePage] keys; count and current were read
 // by LoadSettings.
 void LoadChannelTable(const ProfileStore& store, ChannelTable& table);
@@ -54,6 +58,7 @@ void MakeChannelCurrent(ChannelStore& store);
 struct ChannelEdit {
   std::optional<int> index;            // the entry updated or added; empty when refused
   bool rotationStepRequested = false;  // the caller runs a RotationStep at once
+  bool saved = true;                   // false when the settings file could not be written
 };
 
 // The dialog's add button: updates the first entry whose address (without its option suffix)
@@ -61,8 +66,8 @@ struct ChannelEdit {
 ChannelEdit AddOrUpdateChannel(ChannelStore& store, std::string_view url, std::string_view name,
                                std::string_view codePage);
 
-// The dialog's delete button for list row `selected` (-1 when nothing is selected). Returns
-// whether the caller must run a RotationStep.
-bool DeleteChannel(ChannelStore& store, int selected);
+// The dialog's delete button for list row `selected` (-1 when nothing is selected); the index is
+// empty when nothing was deleted.
+ChannelEdit DeleteChannel(ChannelStore& store, int selected);
 
 }  // namespace vb

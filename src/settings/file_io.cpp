@@ -40,4 +40,23 @@ bool RemoveFile(const std::string& path) {
   return std::filesystem::remove(FilePath(path), error);
 }
 
+bool AppendReadAsText(std::string& text, std::string_view block) {
+  bool ended = false;
+  for (const char last : {'\x1A', '\0'}) {
+    const std::size_t at = block.find(last);
+    if (at == std::string_view::npos) continue;
+    block = block.substr(0, at);
+    ended = true;
+  }
+  if (block.starts_with('\n') && text.ends_with('\r')) text.pop_back();
+  for (std::size_t cr = block.find('\r'); cr != std::string_view::npos; cr = block.find('\r')) {
+    const bool pair = cr + 1 < block.size() && block[cr + 1] == '\n';
+    text.append(block.data(), cr);
+    text += pair ? '\n' : '\r';
+    block.remove_prefix(cr + (pair ? 2 : 1));
+  }
+  text += block;
+  return !ended;
+}
+
 }  // namespace vb

@@ -1,6 +1,7 @@
 #include "settings/percent_escapes.h"
 
 namespace vb {
+namespace {
 
 int HexDigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -8,6 +9,8 @@ int HexDigitValue(char c) {
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
+
+}  // namespace
 
 bool StartsPercentEscape(std::string_view text, std::size_t at) {
   return at + 2 < text.size() && text[at] == '%' && HexDigitValue(text[at + 1]) >= 0 &&

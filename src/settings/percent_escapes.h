@@ -6,9 +6,6 @@
 
 namespace vb {
 
-// The value of a hexadecimal digit in either case, or -1.
-int HexDigitValue(char c);
-
 // Whether a %XX escape starts at `at`.
 bool StartsPercentEscape(std::string_view text, std::size_t at);
 

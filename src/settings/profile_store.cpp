@@ -83,7 +83,10 @@ struct ProfileStore::Parsed {
     std::unordered_map<std::string, std::size_t> keys;
   };
 
-  explicit Parsed(const std::string& bytes) : lines(SplitLines(bytes)) {
+  explicit Parsed(std::vector<std::string> fileLines) : lines(std::move(fileLines)) { Index(); }
+
+  void Index() {
+    sections.clear();
     Section* section = nullptr;  // the one being read, when it is the first of its name
     for (std::size_t i = 0; i < lines.size(); ++i) {
       if (const auto name = SectionName(lines[i])) {
@@ -108,6 +111,38 @@ struct ProfileStore::Parsed {
     return found->second;
   }
 
+  // False when the change leaves the lines as they are: a removal of what is not there.
+  bool Apply(const ProfileChanges::Change& change) {
+    const bool set = change.value.has_value();
+    // A line break would end the value and let the rest become keys of their own.
+    const std::string value =
+        set ? change.value->substr(0, change.value->find_first_of("\r\n")) : "";
+    const std::string entry = change.key + "=" + value;
+
+    const Section* found = Find(change.section);
+    if (found == nullptr) {
+      if (!set) return false;
+      lines.push_back("[" + change.section + "]");
+      lines.push_back(entry);
+    } else if (const auto line = FindKey(*found, change.key)) {
+      if (set) {
+        // The file's own spelling of the key stays, as with the profile functions.
+        lines[*line] = std::string(*KeyName(lines[*line])) + "=" + value;
+        return true;  // no line moved
+      }
+      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*line));
+    } else {
+      if (!set) return false;
+      // New keys go after the section's last non-empty line, before any blank separator.
+      const SectionSpan span = found->span;
+      std::size_t at = span.end;
+      while (at > span.header + 1 && Trim(lines[at - 1]).empty()) --at;
+      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
+    }
+    Index();
+    return true;
+  }
+
   std::vector<std::string> lines;
   std::unordered_map<std::string, Section> sections;
   // What the file looked like when it was read; a file without them is read again each time.
@@ -126,31 +161,55 @@ std::string_view Unquote(std::string_view value) {
 
 }  // namespace
 
-ProfileStore::ProfileStore(std::string path) : path_(std::move(path)) {}
+ProfileChanges& ProfileChanges::Set(std::string_view section, std::string_view key,
+                                    std::string_view value) {
+  changes_.push_back({std::string(section), std::string(key), std::string(value)});
+  return *this;
+}
+
+ProfileChanges& ProfileChanges::Remove(std::string_view section, std::string_view key) {
+  changes_.push_back({std::string(section), std::string(key), std::nullopt});
+  return *this;
+}
+
+ProfileStore::ProfileStore(std::string path, FileWriter writer)
+    : path_(std::move(path)), writer_(writer ? std::move(writer) : WriteFileAtomically) {}
 ProfileStore::~ProfileStore() = default;
-ProfileStore::ProfileStore(const ProfileStore& other) : path_(other.path_) {}
+ProfileStore::ProfileStore(const ProfileStore& other)
+    : path_(other.path_), writer_(other.writer_) {}
 ProfileStore& ProfileStore::operator=(const ProfileStore& other) {
   path_ = other.path_;
+  writer_ = other.writer_;
   parsed_.reset();
   return *this;
 }
 
-const ProfileStore::Parsed* ProfileStore::Current() const {
+namespace {
+
+std::optional<std::pair<std::filesystem::file_time_type, std::uintmax_t>> StampOf(
+    const std::string& path) {
   std::error_code timeError, sizeError;
-  const std::filesystem::path file = FilePath(path_);
+  const std::filesystem::path file = FilePath(path);
   const auto time = std::filesystem::last_write_time(file, timeError);
   const auto size = std::filesystem::file_size(file, sizeError);
-  const bool stamped = !timeError && !sizeError;
-  if (stamped && parsed_ && parsed_->stamp == std::pair(time, size)) return parsed_.get();
+  if (timeError || sizeError) return std::nullopt;
+  return std::pair(time, size);
+}
+
+}  // namespace
+
+const ProfileStore::Parsed* ProfileStore::Current() const {
+  const auto stamp = StampOf(path_);
+  if (stamp && parsed_ && parsed_->stamp == stamp) return parsed_.get();
   parsed_.reset();
   try {
     std::string bytes;
     if (!ReadWholeFile(path_, bytes)) return nullptr;
-    parsed_ = std::make_unique<Parsed>(bytes);
+    parsed_ = std::make_unique<Parsed>(SplitLines(bytes));
   } catch (const std::bad_alloc&) {
     return nullptr;  // a file too large to hold is one that cannot be read
   }
-  if (stamped) parsed_->stamp = std::pair(time, size);
+  parsed_->stamp = stamp;
   return parsed_.get();
 }
 
@@ -169,44 +228,38 @@ std::string ProfileStore::Read(std::string_view section, std::string_view key,
 
 bool ProfileStore::Write(std::string_view section, std::string_view key,
                          std::optional<std::string_view> value) const {
-  const Parsed* parsed = Current();
-  const bool existed = parsed != nullptr;
-  // A file that is there but cannot be read must not be replaced by one holding a single key.
-  std::error_code ignored;
-  if (!existed && std::filesystem::exists(FilePath(path_), ignored)) return false;
-  auto lines = existed ? parsed->lines : std::vector<std::string>();
+  ProfileChanges change;
   if (value) {
-    // A line break would end the value and let the rest become keys of their own.
-    value = value->substr(0, value->find_first_of("\r\n"));
-  }
-  const std::string entry = value ? std::string(key) + "=" + std::string(*value) : std::string();
-
-  const Parsed::Section* found = existed ? parsed->Find(section) : nullptr;
-  if (found == nullptr) {
-    if (!value) return true;
-    lines.push_back("[" + std::string(section) + "]");
-    lines.push_back(entry);
-  } else if (const auto line = parsed->FindKey(*found, key)) {
-    if (value) {
-      // The file's own spelling of the key stays, as with the profile functions.
-      lines[*line] = std::string(*KeyName(lines[*line])) + "=" + std::string(*value);
-    } else {
-      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*line));
-    }
+    change.Set(section, key, *value);
   } else {
-    if (!value) return true;
-    // New keys go after the section's last non-empty line, before any blank separator.
-    const SectionSpan span = found->span;
-    std::size_t at = span.end;
-    while (at > span.header + 1 && Trim(lines[at - 1]).empty()) --at;
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
+    change.Remove(section, key);
   }
-  if (!existed && lines.empty()) return true;
+  return Write(change);
+}
 
-  std::string out;
-  for (const auto& line : lines) out += line + "\r\n";
-  parsed_.reset();  // the next use reads what was written
-  return WriteFileAtomically(path_, out);
+bool ProfileStore::Write(const ProfileChanges& changes) const {
+  const Parsed* current = Current();
+  // A file that is there but cannot be read must not be replaced by one holding a few keys.
+  std::error_code ignored;
+  if (current == nullptr && std::filesystem::exists(FilePath(path_), ignored)) return false;
+  try {
+    auto edited = std::make_unique<Parsed>(current ? current->lines : std::vector<std::string>());
+    bool changed = false;
+    for (const auto& change : changes.changes_) changed = edited->Apply(change) || changed;
+    if (!changed) return true;
+
+    std::string out;
+    for (const auto& line : edited->lines) out += line + "\r\n";
+    parsed_.reset();
+    if (!writer_(path_, out)) return false;
+    // What was written is what the next read finds, unless another writer comes between.
+    edited->stamp = StampOf(path_);
+    parsed_ = std::move(edited);
+    return true;
+  } catch (const std::bad_alloc&) {
+    parsed_.reset();
+    return false;
+  }
 }
 
 }  // namespace vb

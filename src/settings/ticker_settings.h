@@ -1,76 +1,110 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "settings/channel_table.h"
+#include "settings/page_colour.h"
 #include "settings/profile_store.h"
+#include "settings/setting_limits.h"
 
 namespace vb {
 
 class Autostart;
 
-// Every remembered value, held as the text that the settings file stores. The initial values are
-// those of a first run.
+enum class DockEdge { kFloating, kTop, kBottom };
+
+enum class TransparencyMode {
+  kOpaque,
+  kTranslucent,
+  kColourKey,  // the page background takes kKeyedOutColour, which the bar makes invisible
+};
+
+// The page colour that the colour-key transparency makes invisible.
+inline const PageColour kKeyedOutColour{"123456"};
+
+// Every remembered value, read and clamped once. The initial values are those of a first run.
 struct TickerSettings {
   // [Window]
-  std::string origX = "0";
-  std::string origY = "0";
-  std::string width;        // starts as screenWidthText
-  std::string fixed = "1";  // DockEdge: "1" top, "0" bottom, empty floating
-  std::string autoLoad = "1";
+  int origX = 0;  // the floating bar's top left corner
+  int origY = 0;
+  int barWidth = 0;                    // Width; starts as the screen's width
+  DockEdge dockEdge = DockEdge::kTop;  // Fixed
+  bool autoLoad = true;
   // [Format]
-  std::string mode = "0";  // TransparencyMode: "0" opaque, "1" translucent, "2" colour keyed
-  std::string bgColor = "000000";
-  std::string txtColor = "ff0000";
-  std::string lnkColor = "ff00ff";
-  std::string vstColor = "00ff00";
-  std::string dir = "left";
+  TransparencyMode mode = TransparencyMode::kOpaque;
+  PageColour bgColor{"000000"};
+  PageColour txtColor{"ff0000"};
+  PageColour lnkColor{"ff00ff"};
+  PageColour vstColor{"00ff00"};
+  std::string dir = "left";  // ASCII letters: "left", "right", "up", "down" or "no"
   int lineNum = 1;
   int colNum = 2;
-  char noDescription = 0;  // 0 or 1
-  std::string smooth = "2";
-  std::string speed = "30";
+  bool noDescription = false;
+  int scrollStep = 2;      // Smooth: pixels a scroll step moves
+  int scrollPauseMs = 30;  // Speed: the pause between scroll steps
   std::string bkPic;
-  std::string tFont = "16";
+  int fontSize = 16;  // TFont
   // [Timer]
-  std::string defTimer = "120";
+  int rotationSeconds = 120;  // DefTimer
   // [IniFile]
   std::string iniIn;
   std::string iniOut;
 
-  // Derived values, never stored.
-  int barWidth = 0;
-  int fontSize = 16;
-  int rotationPeriod = 120000;  // milliseconds
-  std::string savedBgColor = "000000";
-  std::string screenWidthText;
+  // Never stored.
+  int screenWidth = 0;
+  PageColour savedBgColor{"000000"};  // the user's background while it is keyed out
 
+  int RotationPeriodMs() const { return limits::RotationPeriodMs(rotationSeconds); }
   // (FontSize + FontSize / 2) * LineNum pixels.
   int BarHeight() const { return (fontSize + fontSize / 2) * lineNum; }
 };
 
-// The colour that the colour-key transparency makes invisible.
-inline constexpr const char* kTransparentKeyColor = "123456";
+// The settings file's keys, for writers to name what they store.
+enum class SettingKey {
+  kOrigX,
+  kOrigY,
+  kWidth,
+  kFixed,
+  kAutoLoad,
+  kMode,
+  kBgColor,
+  kTxtColor,
+  kLnkColor,
+  kVstColor,
+  kDir,
+  kLineNum,
+  kColNum,
+  kSmooth,
+  kSpeed,
+  kBkPic,
+  kTFont,
+  kDefTimer,
+  kIniIn,
+  kIniOut,
+};
 
-// Sets screenWidthText and barWidth (and the in-memory Width) from the screen's width.
+// The keys' values as the settings file holds them, added in the order given.
+ProfileChanges& AddSettingKeys(ProfileChanges& changes, const TickerSettings& settings,
+                               std::initializer_list<SettingKey> keys);
+
+// Writes the keys as one change of the file; false when it could not be written.
+bool WriteSettingKeys(const ProfileStore& store, const TickerSettings& settings,
+                      std::initializer_list<SettingKey> keys);
+
+// Sets the screen width, and the bar's width from it.
 void SetScreenWidth(TickerSettings& settings, int screenWidth);
 
-// No settings file yet: writes MaxFileNo=0, switches autostart on, writes AutoLoad=1 and sets
-// the first-run values in memory. `settings` must hold the screen width already.
-void SetFirstRunDefaults(const ProfileStore& store, Autostart& autostart, TickerSettings& settings,
+// No settings file yet: switches autostart on, writes MaxFileNo=0 and AutoLoad as one change and
+// sets the first-run values in memory. `settings` must hold the screen width already. False when
+// the file could not be written.
+bool SetFirstRunDefaults(const ProfileStore& store, Autostart& autostart, TickerSettings& settings,
                          ChannelTable& table);
 
 // Reads every key in the program's load order with its default, read limit and clamp, including
-// the channel count and current index (the entries follow with LoadChannelTable).
+// the channel count and current index (the entries follow with LoadChannelTable). A value that
+// the page writes as it stands and that has a shape which could become markup or script takes
+// its default.
 void LoadSettings(const ProfileStore& store, TickerSettings& settings, ChannelTable& table);
-
-// The values that the page writes as they stand keep a shape that cannot become markup or
-// script: Dir ASCII letters, Smooth, Speed and TFont ASCII digits, the colours ASCII letters and
-// digits. A value of another shape takes its default. The last step of LoadSettings.
-void KeepPageSafeShapes(TickerSettings& settings);
-
-// rotationPeriod = DefTimer * 1000 (at least one second); done by start-up after either of the
-// two above.
-void DeriveRotationPeriod(TickerSettings& settings);
 
 }  // namespace vb

@@ -1,6 +1,5 @@
 #include "dialogs/dialog_factory.h"
 #include "resources/resource_ids.h"
-#include "settings/decimal_text.h"
 #include "ticker/texts.h"
 #include "ticker/ticker_window.h"
 #include "ticker/timer_ids.h"
@@ -96,7 +95,7 @@ void TickerWindow::ShowFromTray() {
   dock_.RestoreStrip();
   desktop_.ShowBar();
   desktop_.SetTimer(kHoverTimer, kHoverPeriodMs);
-  desktop_.SetTimer(kRotationTimer, settings_.rotationPeriod);
+  desktop_.SetTimer(kRotationTimer, settings_.RotationPeriodMs());
 }
 
 void TickerWindow::ShowPopupMenu(int offset) {
@@ -142,15 +141,14 @@ void TickerWindow::Uninstall() {
 // The screen of now: its size may have changed since start-up.
 void TickerWindow::UseFullWidth() {
   SetScreenWidth(settings_, desktop_.ScreenSize().width);
-  settings_.barWidth = Atoi(settings_.width);
   ResizeAndShowBar();
-  store_.Write("Window", "Width", settings_.width);
+  WriteSettingKeys(store_, settings_, {SettingKey::kWidth});
 }
 
 void TickerWindow::RemoveBackgroundPicture() {
   settings_.bkPic.clear();
   RotationStep();
-  store_.Write("Format", "BkPic", "");
+  WriteSettingKeys(store_, settings_, {SettingKey::kBkPic});
 }
 
 }  // namespace vb

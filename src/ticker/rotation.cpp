@@ -13,7 +13,7 @@ void TickerWindow::RotationStep() {
   shownIndex_ = table_.current;
   SetPreviousIndexFromShown();
   const int rendered = RenderCurrentChannel();
-  desktop_.SetTimer(kRotationTimer, rendered >= 1 ? settings_.rotationPeriod : kRetryPeriodMs);
+  desktop_.SetTimer(kRotationTimer, rendered >= 1 ? settings_.RotationPeriodMs() : kRetryPeriodMs);
   ReloadBrowser();
 
   if (table_.count == 0) {

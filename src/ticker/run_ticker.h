@@ -12,7 +12,9 @@ namespace vb {
 // The program: start-up, the desktop's event loop, and what follows it. `appDataFolder` is the
 // user's application-data folder (the data files go beside each other in it). Returns the exit
 // code: 0 for every early end (another instance runs, the bar or its browser cannot be made,
-// the shell refuses the docked bar), else the loop's exit code.
+// the shell refuses the docked bar), else the loop's exit code: 0, or kExitSettingsNotSaved when
+// the bar's position and current channel could not be written at the end.
+inline constexpr int kExitSettingsNotSaved = 1;
 int RunTicker(Desktop& desktop, const std::string& appDataFolder, Autostart& autostart,
               DownloadStarter& downloads);
 

@@ -17,7 +17,7 @@ bool ScreenEdgeDock::DockAtStartup(int origX, int origY) {
   }
   if (!shell_.RegisterAppBar()) return false;
   strip_ = screen_;
-  if (dockEdge_ == "1") {
+  if (dockEdge_ == DockEdge::kTop) {
     strip_.bottom = screen_.top + BarHeight();
     edge_ = kAppBarEdgeTop;
     shell_.QueryAppBarPosition(edge_, strip_);
@@ -33,7 +33,7 @@ bool ScreenEdgeDock::DockAtStartup(int origX, int origY) {
 }
 
 void ScreenEdgeDock::DockTop() {
-  if (dockEdge_ == "1") return;
+  if (dockEdge_ == DockEdge::kTop) return;
   strip_ = screen_;
   strip_.bottom = screen_.top + BarHeight();
   edge_ = kAppBarEdgeTop;
@@ -43,11 +43,11 @@ void ScreenEdgeDock::DockTop() {
   strip_.bottom = strip_.top + BarHeight();
   shell_.SetAppBarPosition(edge_, strip_);
   bar_.MoveBar(screen_.left, strip_.top);
-  dockEdge_ = "1";
+  dockEdge_ = DockEdge::kTop;
 }
 
 void ScreenEdgeDock::DockBottom() {
-  if (dockEdge_ == "0") return;
+  if (dockEdge_ == DockEdge::kBottom) return;
   strip_ = screen_;
   strip_.top = screen_.bottom - BarHeight();
   edge_ = kAppBarEdgeBottom;
@@ -56,15 +56,15 @@ void ScreenEdgeDock::DockBottom() {
   strip_.top = strip_.bottom - BarHeight();
   bar_.MoveBar(strip_.left, strip_.top);
   shell_.SetAppBarPosition(edge_, strip_);
-  dockEdge_ = "0";
+  dockEdge_ = DockEdge::kBottom;
 }
 
 void ScreenEdgeDock::CollapseStrip() {
-  if (dockEdge_ == "1") {
+  if (dockEdge_ == DockEdge::kTop) {
     strip_.bottom -= BarHeight();
     shell_.QueryAppBarPosition(edge_, strip_);
     strip_.bottom = strip_.top;
-  } else if (dockEdge_ == "0") {
+  } else if (dockEdge_ == DockEdge::kBottom) {
     strip_.top += BarHeight();
     shell_.QueryAppBarPosition(edge_, strip_);
     strip_.top = strip_.bottom;
@@ -75,11 +75,11 @@ void ScreenEdgeDock::CollapseStrip() {
 }
 
 void ScreenEdgeDock::RestoreStrip() {
-  if (dockEdge_ == "1") {
+  if (dockEdge_ == DockEdge::kTop) {
     strip_.bottom += BarHeight();
     shell_.QueryAppBarPosition(edge_, strip_);
     strip_.bottom = strip_.top + BarHeight();
-  } else if (dockEdge_ == "0") {
+  } else if (dockEdge_ == DockEdge::kBottom) {
     strip_.top -= BarHeight();
     shell_.QueryAppBarPosition(edge_, strip_);
     strip_.top = strip_.bottom - BarHeight();
@@ -93,10 +93,10 @@ void ScreenEdgeDock::UndockAfterDrag() {
   const Rect window = bar_.BarRect();
   if (window.top == screen_.top || window.bottom == screen_.bottom) return;
   // Docked beside a panel, the edge the bar keeps to is its strip's.
-  if (dockEdge_ == "1" && window.top == strip_.top) return;
-  if (dockEdge_ == "0" && window.bottom == strip_.bottom) return;
+  if (dockEdge_ == DockEdge::kTop && window.top == strip_.top) return;
+  if (dockEdge_ == DockEdge::kBottom && window.bottom == strip_.bottom) return;
   if (Docked()) {
-    dockEdge_.clear();
+    dockEdge_ = DockEdge::kFloating;
     shell_.UnregisterAppBar();
   }
   strip_.left = window.left;

@@ -9,14 +9,13 @@
 namespace vb {
 
 // Where the bar sits: docked at the top or bottom screen edge as an app bar, or floating. The
-// dock edge is the settings' Fixed text ("1" top, "0" bottom, empty floating; start-up takes any
-// other text as the bottom). The strip is the app-bar rectangle; while floating its left and top
+// strip is the app-bar rectangle; while floating its left and top
 // are the bar's position.
 class ScreenEdgeDock {
  public:
-  // The dock edge is settings.fixed; the strip height follows settings.BarHeight().
+  // The dock edge is settings.dockEdge; the strip height follows settings.BarHeight().
   ScreenEdgeDock(AppBar& shell, BarWindow& bar, TickerSettings& settings)
-      : shell_(shell), bar_(bar), dockEdge_(settings.fixed), settings_(settings) {}
+      : shell_(shell), bar_(bar), dockEdge_(settings.dockEdge), settings_(settings) {}
 
   // Before DockAtStartup, and whenever the screen changes: a docked strip spans the new width.
   void SetScreen(const Rect& screen);
@@ -37,7 +36,7 @@ class ScreenEdgeDock {
   void BarActivated();
   void BarPositionChanged();
 
-  bool Docked() const { return !dockEdge_.empty(); }
+  bool Docked() const { return dockEdge_ != DockEdge::kFloating; }
   const AppBarStrip& strip() const { return strip_; }
   int edge() const { return edge_; }
 
@@ -48,7 +47,7 @@ class ScreenEdgeDock {
 
   AppBar& shell_;
   BarWindow& bar_;
-  std::string& dockEdge_;
+  DockEdge& dockEdge_;
   const TickerSettings& settings_;
   Rect screen_;
   AppBarStrip strip_;

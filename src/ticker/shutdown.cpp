@@ -1,3 +1,4 @@
+#include "ticker/run_ticker.h"
 #include "ticker/ticker_window.h"
 #include "ticker/timer_ids.h"
 
@@ -12,14 +13,15 @@ void TickerWindow::Shutdown() {
   for (const int timer : {kRotationTimer, kTrimTimer, kNoteTimer, kHoverTimer}) {
     desktop_.KillTimer(timer);
   }
-  settings_.origX = std::to_string(dock_.strip().left);
-  settings_.origY = std::to_string(dock_.strip().top);
-  store_.Write("Window", "OrigX", settings_.origX);
-  store_.Write("Window", "OrigY", settings_.origY);
-  store_.Write("Window", "Fixed", settings_.fixed);
-  store_.Write("FileNo", "CurrentFileNo", std::to_string(table_.current));
+  settings_.origX = dock_.strip().left;
+  settings_.origY = dock_.strip().top;
+  ProfileChanges changes;
+  AddSettingKeys(changes, settings_, {SettingKey::kOrigX, SettingKey::kOrigY, SettingKey::kFixed});
+  changes.Set("FileNo", "CurrentFileNo", std::to_string(table_.current));
+  const bool saved = store_.Write(changes);
   desktop_.DeleteFileAt(paths_.noteFile);
-  desktop_.QuitLoop(0);
+  // The exit code is the only witness of a position that could not be saved.
+  desktop_.QuitLoop(saved ? 0 : kExitSettingsNotSaved);
 }
 
 void TickerWindow::Finish() {

@@ -1,7 +1,6 @@
 #include "resources/resource_data.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
-#include "settings/decimal_text.h"
 #include "ticker/texts.h"
 #include "ticker/ticker_window.h"
 #include "ticker/timer_ids.h"
@@ -12,7 +11,6 @@ bool TickerWindow::Start() {
   const Size screen = desktop_.ScreenSize();
   SetScreenWidth(settings_, screen.width);
   LoadOrCreateSettings();
-  DeriveRotationPeriod(settings_);
   currentChannel_.path = paths_.ChannelFile(table_.current);
   dialogContext_.settingsCopySuggestion = desktop_.SettingsCopySuggestion();
 
@@ -31,7 +29,7 @@ bool TickerWindow::Start() {
   shownIndex_ = table_.current;
   SetPreviousIndexFromShown();
   const int rendered = RenderCurrentChannel();
-  desktop_.SetTimer(kRotationTimer, rendered >= 1 ? settings_.rotationPeriod : kRetryPeriodMs);
+  desktop_.SetTimer(kRotationTimer, rendered >= 1 ? settings_.RotationPeriodMs() : kRetryPeriodMs);
 
   if (!desktop_.CreateBrowserHost(paths_.pageFile, settings_.barWidth, settings_.BarHeight())) {
     return false;
@@ -45,13 +43,14 @@ bool TickerWindow::Start() {
   CreateChannelTips();
 
   dock_.SetScreen({0, 0, screen.width, screen.height});
-  if (!dock_.DockAtStartup(Atoi(settings_.origX), Atoi(settings_.origY))) return false;
+  if (!dock_.DockAtStartup(settings_.origX, settings_.origY)) return false;
   desktop_.MoveAndShowBar(dock_.strip().left, dock_.strip().top);
   return true;
 }
 
 void TickerWindow::LoadOrCreateSettings() {
   if (!desktop_.FileExists(paths_.settingsFile)) {
+    // An unwritable folder only means the next start is a first run again.
     SetFirstRunDefaults(store_, autostart_, settings_, table_);
   } else {
     LoadSettings(store_, settings_, table_);
@@ -60,9 +59,9 @@ void TickerWindow::LoadOrCreateSettings() {
 }
 
 void TickerWindow::ApplyStartupTransparency() {
-  if (!desktop_.LayeredWindowsAvailable() || Mode() == '0') return;
+  if (!desktop_.LayeredWindowsAvailable() || Mode() == TransparencyMode::kOpaque) return;
   desktop_.SetBarLayered(true);
-  if (Mode() == '1') {
+  if (Mode() == TransparencyMode::kTranslucent) {
     desktop_.SetLayeredAttributes(0xFFFFFF, 155, kLayeredAlpha);
   } else {
     desktop_.SetLayeredAttributes(0x563412, 150, kLayeredColorKey);

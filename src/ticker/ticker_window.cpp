@@ -76,7 +76,7 @@ void TickerWindow::OnSessionEnd() {
 }
 
 IconColours TickerWindow::IconControlColours() const {
-  if (Mode() == '2') return {0x563412, 0x00FF00};
+  if (Mode() == TransparencyMode::kColourKey) return {0x563412, 0x00FF00};
   return {0x000000, 0xFFFF00};
 }
 
@@ -89,7 +89,7 @@ void TickerWindow::RequestRotationStep() {
 }
 
 void TickerWindow::RestartRotationTimer() {
-  desktop_.SetTimer(kRotationTimer, settings_.rotationPeriod);
+  desktop_.SetTimer(kRotationTimer, settings_.RotationPeriodMs());
 }
 
 void TickerWindow::ResizeAppBarStrip() {

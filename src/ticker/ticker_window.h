@@ -111,12 +111,12 @@ class TickerWindow final : public BarEvents, public BarLink {
   void RemoveBackgroundPicture();
 
   // Transparency.
-  char Mode() const;
-  void SetMode(char mode);
+  TransparencyMode Mode() const;
+  void SetMode(TransparencyMode mode);
   void MakeFullyTransparent();
   void MakeTranslucent();
   void MakeOpaque();
-  void RetickConfigDialog(char mode);
+  void RetickConfigDialog(TransparencyMode mode);
 
   // Hover focus.
   void HoverTick();

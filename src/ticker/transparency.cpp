@@ -11,55 +11,56 @@ constexpr int kCommandAlpha = 150;
 
 }  // namespace
 
-char TickerWindow::Mode() const {
-  return settings_.mode.empty() ? '\0' : settings_.mode[0];
+TransparencyMode TickerWindow::Mode() const {
+  return settings_.mode;
 }
 
-void TickerWindow::SetMode(char mode) {
-  settings_.mode = std::string(1, mode);
-  store_.Write("Format", "Mode", settings_.mode);
+void TickerWindow::SetMode(TransparencyMode mode) {
+  settings_.mode = mode;
+  // A lost write leaves the mode for this run; nothing tells the user.
+  WriteSettingKeys(store_, settings_, {SettingKey::kMode});
 }
 
-void TickerWindow::RetickConfigDialog(char mode) {
+void TickerWindow::RetickConfigDialog(TransparencyMode mode) {
   if (configDialog_ != nullptr) RetickTransparency(*configDialog_, mode);
 }
 
 void TickerWindow::MakeFullyTransparent() {
-  if (Mode() == '2' || !desktop_.LayeredWindowsAvailable()) return;
+  if (Mode() == TransparencyMode::kColourKey || !desktop_.LayeredWindowsAvailable()) return;
   desktop_.SetBarLayered(true);
   desktop_.SetLayeredAttributes(kColourKey, kCommandAlpha, kLayeredColorKey);
   desktop_.RedrawBar();
   settings_.savedBgColor = settings_.bgColor;
-  settings_.bgColor = kTransparentKeyColor;
-  RetickConfigDialog('2');
+  settings_.bgColor = kKeyedOutColour;
+  RetickConfigDialog(TransparencyMode::kColourKey);
   // The page background becomes the key colour and so vanishes.
   RotationStep();
-  SetMode('2');
+  SetMode(TransparencyMode::kColourKey);
 }
 
 void TickerWindow::MakeTranslucent() {
-  if (Mode() == '1' || !desktop_.LayeredWindowsAvailable()) return;
+  if (Mode() == TransparencyMode::kTranslucent || !desktop_.LayeredWindowsAvailable()) return;
   desktop_.SetBarLayered(true);
   desktop_.SetLayeredAttributes(kWhite, kCommandAlpha, kLayeredAlpha);
   desktop_.RedrawBar();
-  RetickConfigDialog('1');
-  if (Mode() == '2') {
+  RetickConfigDialog(TransparencyMode::kTranslucent);
+  if (Mode() == TransparencyMode::kColourKey) {
     settings_.bgColor = settings_.savedBgColor;
     RotationStep();
   }
-  SetMode('1');
+  SetMode(TransparencyMode::kTranslucent);
 }
 
 void TickerWindow::MakeOpaque() {
-  if (Mode() == '0') return;
+  if (Mode() == TransparencyMode::kOpaque) return;
   desktop_.SetBarLayered(false);
   desktop_.RedrawBar();
-  RetickConfigDialog('0');
-  if (Mode() == '2') {
+  RetickConfigDialog(TransparencyMode::kOpaque);
+  if (Mode() == TransparencyMode::kColourKey) {
     settings_.bgColor = settings_.savedBgColor;
     RotationStep();
   }
-  SetMode('0');
+  SetMode(TransparencyMode::kOpaque);
 }
 
 }  // namespace vb

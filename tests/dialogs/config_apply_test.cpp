@@ -48,13 +48,14 @@ TEST_F(ConfigApplyTest, ClampsAndShowsTheClampedText) {
     EXPECT_EQ(w.Key(c.section, c.key), c.saved) << c.typed;
   }
   const TickerSettings& s = w.settings;
-  EXPECT_EQ(std::vector<int>({s.fontSize, s.rotationPeriod, s.barWidth}),
+  EXPECT_EQ(std::vector<int>({s.fontSize, s.RotationPeriodMs(), s.barWidth}),
             std::vector<int>({12, 10000, 8000}));
 }
 
 TEST_F(ConfigApplyTest, UpdatesTheBarThenWritesKeysInOrder) {
-  w.settings.fixed = "1";
+  w.settings.dockEdge = DockEdge::kTop;
   Click(IDC_APPLY);
+  EXPECT_EQ(w.fileWrites, 1) << "one replace of the file for all twelve keys";
   EXPECT_EQ(w.bar.calls, Strings({"restart timer", "step", "resize strip", "resize and show"}));
   std::istringstream file(testing::ReadFile(w.paths.settingsFile));
   Strings names;
@@ -63,7 +64,7 @@ TEST_F(ConfigApplyTest, UpdatesTheBarThenWritesKeysInOrder) {
                             "Smooth", "Speed", "LineNum", "ColNum", "TFont", "[Window]\r", "Width",
                             "[Timer]\r", "DefTimer"}));
 
-  w.settings.fixed.clear();  // a floating bar has no strip
+  w.settings.dockEdge = DockEdge::kFloating;  // a floating bar has no strip
   w.bar.calls.clear();
   Click(IDOK);
   EXPECT_EQ(w.bar.calls, Strings({"restart timer", "step", "resize and show"}));
@@ -71,9 +72,9 @@ TEST_F(ConfigApplyTest, UpdatesTheBarThenWritesKeysInOrder) {
 }
 
 TEST_F(ConfigApplyTest, KeyedModeShowsTheSavedColourAndWritesTheKey) {
-  w.settings.mode = "2";
-  w.settings.bgColor = kTransparentKeyColor;
-  w.settings.savedBgColor = "336699";
+  w.settings.mode = TransparencyMode::kColourKey;
+  w.settings.bgColor = kKeyedOutColour;
+  w.settings.savedBgColor = PageColour("336699");
   w.settings.dir = "no";
   dialog = w.Open(IDD_CONFIG);
   EXPECT_TRUE(w.view.Checked(IDC_DIR_NONE));
@@ -88,14 +89,15 @@ TEST_F(ConfigApplyTest, KeyedModeShowsTheSavedColourAndWritesTheKey) {
   // The radio buttons go to the bar; the bar re-ticks them.
   Click(IDC_OPAQUE);
   EXPECT_EQ(w.bar.calls.back(), "command 40006");
-  for (char mode : {'1', '2', '0'}) {
+  using Mode = TransparencyMode;
+  for (const Mode mode : {Mode::kTranslucent, Mode::kColourKey, Mode::kOpaque}) {
     RetickTransparency(w.view, mode);
-    EXPECT_EQ(w.view.Checked(IDC_OPAQUE), mode == '0');
-    EXPECT_EQ(w.view.Checked(IDC_TRANSLUCENT), mode == '1');
-    EXPECT_EQ(w.view.Checked(IDC_FULL_TRANSPARENT), mode == '2');
-    EXPECT_EQ(w.view.Enabled(IDC_BGCOLOR), mode != '2');
+    EXPECT_EQ(w.view.Checked(IDC_OPAQUE), mode == Mode::kOpaque);
+    EXPECT_EQ(w.view.Checked(IDC_TRANSLUCENT), mode == Mode::kTranslucent);
+    EXPECT_EQ(w.view.Checked(IDC_FULL_TRANSPARENT), mode == Mode::kColourKey);
+    EXPECT_EQ(w.view.Enabled(IDC_BGCOLOR), mode != Mode::kColourKey);
   }
-  w.settings.mode = "0";
+  w.settings.mode = Mode::kOpaque;
   Click(IDC_APPLY);
   EXPECT_EQ(w.Key("Format", "BgColor"), "ffffff");
 }
@@ -142,7 +144,7 @@ TEST_F(ConfigApplyTest, AutostartActsAtOnce) {
   EXPECT_EQ(w.autostart.sets, (std::vector<bool>{false, true}));
   EXPECT_FALSE(w.view.Checked(IDC_AUTOLOAD));
   EXPECT_EQ(w.Key("Window", "AutoLoad"), "0");
-  EXPECT_EQ(w.settings.autoLoad, "0");
+  EXPECT_FALSE(w.settings.autoLoad);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "dialogs/dialog_controller.h"
 #include "dialogs/dialog_factory.h"
 #include "dialogs/dialog_view.h"
+#include "settings/atomic_file.h"
 #include "settings/autostart.h"
 #include "settings/channel_table.h"
 #include "settings/ticker_settings.h"
@@ -72,7 +73,11 @@ struct DialogWorld {
 
   TempFolder folder;
   DataPaths paths = BuildDataPaths(folder.path());
-  ProfileStore profile{paths.settingsFile};
+  int fileWrites = 0;  // replaces of the settings file
+  ProfileStore profile{paths.settingsFile, [this](const std::string& path, std::string_view bytes) {
+                         ++fileWrites;
+                         return WriteFileAtomically(path, bytes);
+                       }};
   TickerSettings settings;
   ChannelTable table;
   DownloadTarget currentChannel;

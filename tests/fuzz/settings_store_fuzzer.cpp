@@ -24,16 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   vb::LoadChannelTable(store, table);
   using vb::fuzz::Check;
   Check(InRange(s.lineNum, 1, 10) && InRange(s.colNum, 1, 10), "line counts clamped");
-  Check(InRange(s.fontSize, 12, 50), "font size clamped", s.tFont);
+  Check(InRange(s.fontSize, 12, 50), "font size clamped", std::to_string(s.fontSize));
+  Check(s.scrollStep >= 1 && s.scrollPauseMs >= 20, "scroll step and pause clamped");
+  Check(s.RotationPeriodMs() >= 1000, "the rotation pauses");
   Check(InRange(table.count, 0, vb::kMaxChannels) &&
             (table.count == 0 ? table.current == 0 : InRange(table.current, 0, table.count - 1)),
         "channel count and index in range");
   Check(vb::IsAsciiLetters(s.dir), "direction is letters", s.dir);
-  for (const std::string* number : {&s.smooth, &s.speed, &s.tFont}) {
-    Check(!number->empty() && vb::IsAsciiDigits(*number), "numbers are digits", *number);
-  }
-  for (const std::string* colour : {&s.bgColor, &s.txtColor, &s.vstColor, &s.lnkColor}) {
-    Check(vb::IsAsciiLettersOrDigits(*colour), "colours are letters and digits", *colour);
+  for (const vb::PageColour* colour : {&s.bgColor, &s.txtColor, &s.vstColor, &s.lnkColor}) {
+    Check(vb::IsAsciiLettersOrDigits(colour->text()), "colours are letters and digits",
+          colour->text());
   }
   for (const vb::ChannelEntry& entry : table.entries) {
     Check(entry.url.size() <= vb::kUrlLimit && entry.name.size() <= vb::kNameLimit &&

@@ -105,6 +105,7 @@ TEST_F(PageRenderTest, HostileOptionsAndSettingsWriteNothingButTheFramesMarkup) 
       {")}</style><script>alert(1)</script>",
        "%29%7D%3C/style%3E%3Cscript%3Ealert%281%29%3C/script%3E"},
       {"JavaScript:alert(1)", ""},
+      {"VBScript:msgbox(1)", ""},
       {"javascript\\3a alert(1)", "javascript/3a%20alert%281%29"},
       {"\\00006aavascript:alert(1)", "/00006aavascript:alert%281%29"},
       {"\\\\attacker.example\\share\\p.jpg", ""},

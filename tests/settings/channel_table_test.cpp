@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "settings/atomic_file.h"
 #include "support/temp_folder.h"
 
 namespace vb {
@@ -19,7 +20,11 @@ class ChannelTableTest : public ::testing::Test {
  protected:
   ChannelTableTest()
       : paths_(BuildDataPaths(folder_.path())),
-        profile_(paths_.settingsFile),
+        profile_(paths_.settingsFile,
+                 [this](const std::string& path, std::string_view bytes) {
+                   ++writes_;
+                   return !failWrites_ && WriteFileAtomically(path, bytes);
+                 }),
         store_{profile_, paths_, table_, current_} {}
 
   void AddAll(std::initializer_list<const char*> urls) {
@@ -35,6 +40,8 @@ class ChannelTableTest : public ::testing::Test {
   }
 
   TempFolder folder_;
+  int writes_ = 0;  // replaces of the settings file
+  bool failWrites_ = false;
   DataPaths paths_;
   ProfileStore profile_;
   ChannelTable table_;
@@ -101,7 +108,9 @@ TEST_F(ChannelTableTest, DeletingShiftsSlotsRemovesTheLastKeysAndItsFile) {
   AddOrUpdateChannel(store_, "http://c", "C", "65001");
   for (int k = 0; k < 3; ++k) WriteFile(paths_.ChannelFile(k), "feed");
 
-  EXPECT_TRUE(DeleteChannel(store_, 0));
+  writes_ = 0;
+  EXPECT_TRUE(DeleteChannel(store_, 0).rotationStepRequested);
+  EXPECT_EQ(writes_, 1) << "the whole shift is one replace: a crash leaves no half-shifted table";
   EXPECT_EQ(table_.count, 2);
   EXPECT_EQ(Keys("URL", {"-1", "0", "-2", "1", "-3", "2"}),
             (std::vector<std::string>{"B", "http://b", "C", "http://c", "<none>", "<none>"}));
@@ -115,16 +124,27 @@ TEST_F(ChannelTableTest, DeletingShiftsSlotsRemovesTheLastKeysAndItsFile) {
   EXPECT_EQ(current_.path, paths_.ChannelFile(1));
   EXPECT_EQ(current_.url, "http://c");
 
-  EXPECT_FALSE(DeleteChannel(store_, -1)) << "nothing selected";
-  EXPECT_FALSE(DeleteChannel(store_, 5));
-  EXPECT_TRUE(DeleteChannel(store_, 1));
+  EXPECT_FALSE(DeleteChannel(store_, -1).index) << "nothing selected";
+  EXPECT_FALSE(DeleteChannel(store_, 5).index);
+  EXPECT_EQ(writes_, 1);
+
+  // A file that cannot be written keeps its old table whole, and the caller hears of it.
+  const std::string before = ReadFile(paths_.settingsFile);
+  failWrites_ = true;
+  const ChannelEdit failed = DeleteChannel(store_, 1);
+  EXPECT_TRUE(failed.rotationStepRequested);
+  EXPECT_FALSE(failed.saved);
+  EXPECT_FALSE(AddOrUpdateChannel(store_, "http://d", "", "").saved);
+  EXPECT_EQ(ReadFile(paths_.settingsFile), before);
+  failWrites_ = false;
+  DeleteChannel(store_, 1);
   EXPECT_EQ(table_.current, 0);
-  EXPECT_TRUE(DeleteChannel(store_, 0));
+  EXPECT_TRUE(DeleteChannel(store_, 0).saved);
   EXPECT_EQ(table_.count, 0);
   EXPECT_EQ(table_.current, -1);
   EXPECT_EQ(table_.Current(), nullptr);
   EXPECT_EQ(current_.url, "");
-  EXPECT_FALSE(DeleteChannel(store_, 0)) << "an empty table";
+  EXPECT_FALSE(DeleteChannel(store_, 0).index) << "an empty table";
 }
 
 }  // namespace

@@ -64,6 +64,22 @@ TEST(ProfileStore, WritesKeepOrderReplaceInPlaceAndRemove) {
             "[Window]\r\nAutoLoad=0\r\n"
             "[URL]\r\n0=file://d:\\feeds\\news.xml\r\n1=evil\r\n");
 
+  // The same keys as one change: the same bytes from a single replace of the file.
+  int replaces = 0;
+  const ProfileStore batch(folder.File("b.ini"),
+                           [&replaces](const std::string& path, std::string_view bytes) {
+                             ++replaces;
+                             return WriteFileAtomically(path, bytes);
+                           });
+  ProfileChanges changes;
+  changes.Set("FileNo", "MaxFileNo", "2").Set("Window", "AutoLoad", "1");
+  changes.Set("FileNo", "CurrentFileNo", "1").Set("window", "autoload", "0");
+  changes.Set("URL", "-1", "").Set("URL", "0", "file://d:\\feeds\\news.xml").Remove("URL", "-1");
+  changes.Remove("Gone", "Key").Set("URL", "1", "evil\r\n[FileNo]\r\nMaxFileNo=9");
+  EXPECT_TRUE(batch.Write(changes));
+  EXPECT_EQ(replaces, 1);
+  EXPECT_EQ(ReadFile(batch.path()), ReadFile(store.path()));
+
   const ProfileStore absent(folder.File("none.ini"));
   absent.Write("URL", "0", std::nullopt);
   EXPECT_FALSE(std::filesystem::exists(absent.path())) << "removing from no file creates none";

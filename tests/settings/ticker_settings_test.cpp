@@ -1,5 +1,6 @@
 #include "settings/ticker_settings.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 namespace vb {
 namespace {
 
+using ::testing::HasSubstr;
 using testing::ReadFile;
 using testing::TempFolder;
 using testing::WriteFile;
@@ -37,31 +39,49 @@ const char kExampleFile[] =
     "[CodePage]\n0=936\n"
     "[IniFile]\nIniOut=d:/backup/ticker.cnf\n";
 
+const SettingKey kExampleKeys[] = {
+    SettingKey::kAutoLoad, SettingKey::kOrigX,    SettingKey::kOrigY,    SettingKey::kFixed,
+    SettingKey::kWidth,    SettingKey::kMode,     SettingKey::kDir,      SettingKey::kBgColor,
+    SettingKey::kTxtColor, SettingKey::kLnkColor, SettingKey::kVstColor, SettingKey::kSmooth,
+    SettingKey::kSpeed,    SettingKey::kLineNum,  SettingKey::kColNum,   SettingKey::kTFont,
+    SettingKey::kBkPic,    SettingKey::kDefTimer, SettingKey::kIniOut};
+
 struct Loaded {
   TickerSettings settings;
   ChannelTable table;
 };
 
-Loaded Load(const std::string& file) {
-  TempFolder folder;
+Loaded Load(const std::string& file, TempFolder& folder) {
   const ProfileStore store(folder.File("velloband.ini"));
   WriteFile(store.path(), file);
   Loaded loaded;
   SetScreenWidth(loaded.settings, 1280);
   LoadSettings(store, loaded.settings, loaded.table);
   LoadChannelTable(store, loaded.table);
-  DeriveRotationPeriod(loaded.settings);
   return loaded;
 }
 
-// The values a bar is drawn and docked with, and the channel slots as "name|address|code page".
+Loaded Load(const std::string& file) {
+  TempFolder folder;
+  return Load(file, folder);
+}
+
+// Every value the bar is drawn, docked and rotated with, and the channel slots as
+// "name|address|code page".
 std::string Summary(const TickerSettings& s, const ChannelTable& table) {
-  std::string text =
-      "fixed=" + s.fixed + " autoload=" + s.autoLoad + " x=" + s.origX + " width=" + s.width + "/" +
-      std::to_string(s.barWidth) + " height=" + std::to_string(s.BarHeight()) + " dir=" + s.dir +
-      " smooth=" + s.smooth + " speed=" + s.speed + " columns=" + std::to_string(s.colNum) +
-      " period=" + std::to_string(s.rotationPeriod) + " in=" + s.iniIn + " out=" + s.iniOut +
-      " channels=" + std::to_string(table.count) + "@" + std::to_string(table.current);
+  static const char* const kEdges[] = {"floating", "top", "bottom"};
+  static const char* const kModes[] = {"opaque", "translucent", "keyed"};
+  const auto n = [](int value) { return std::to_string(value); };
+  std::string text = std::string("edge=") + kEdges[static_cast<int>(s.dockEdge)] +
+                     " mode=" + kModes[static_cast<int>(s.mode)] + " autoload=" + n(s.autoLoad) +
+                     " x=" + n(s.origX) + "," + n(s.origY) + " width=" + n(s.barWidth) +
+                     " height=" + n(s.BarHeight()) + " dir=" + s.dir + " step=" + n(s.scrollStep) +
+                     " pause=" + n(s.scrollPauseMs) + " font=" + n(s.fontSize) +
+                     " lines=" + n(s.lineNum) + "x" + n(s.colNum) + " colours=" + s.bgColor.text() +
+                     "/" + s.txtColor.text() + "/" + s.lnkColor.text() + "/" + s.vstColor.text() +
+                     " nodesc=" + n(s.noDescription) + " period=" + n(s.RotationPeriodMs()) +
+                     " in=" + s.iniIn + " out=" + s.iniOut + " channels=" + n(table.count) + "@" +
+                     n(table.current);
   for (int k = 0; k < table.count; ++k) {
     const ChannelEntry& e = table.entries[k];
     text += " " + e.name + "|" + e.url + "|" + e.codePage;
@@ -73,74 +93,82 @@ TEST(LoadSettings, ReadsTheExampleFileAndLoadDefaultsForMissingKeys) {
   const Loaded example = Load(kExampleFile);
   EXPECT_EQ(
       Summary(example.settings, example.table),
-      "fixed=1 autoload=1 x=0 width=1024/1024 height=24 dir=up smooth=1 speed=60 columns=2 "
-      "period=120000 in= out=d:/backup/ticker.cnf channels=2@1 "
+      "edge=top mode=opaque autoload=1 x=0,0 width=1024 height=24 dir=up step=1 pause=60 "
+      "font=16 lines=1x2 colours=000000/ff0000/ff00ff/00ff00 nodesc=0 period=120000 in= "
+      "out=d:/backup/ticker.cnf channels=2@1 "
       "Local news|file://d:\\feeds\\news.xml|936 |file://d:\\feeds\\sport.xml vbco;cd=left;|");
   // No Fixed key floats the bar, and autostart is off: not the first run's values.
   const Loaded missing = Load("[Window]\nOrigX=-1234\n");
   EXPECT_EQ(Summary(missing.settings, missing.table),
-            "fixed= autoload=0 x=-123 width=1280/1280 height=24 dir=left smooth=2 speed=30 "
-            "columns=1 period=120000 in= out= channels=0@0");
+            "edge=floating mode=opaque autoload=0 x=-123,0 width=1280 height=24 dir=left step=2 "
+            "pause=30 font=16 lines=1x1 colours=000000/ff0000/ff00ff/00ff00 nodesc=0 "
+            "period=120000 in= out= channels=0@0");
 }
 
-TEST(LoadSettings, ClampsWhatItReads) {
-  struct Case {
+TEST(LoadSettings, ClampsWhatItReadsAndKeepsThePageSafe) {
+  const struct {
     const char* file;
-    int lineNum, colNum;
-    const char* smooth;
-    const char* speed;
-    const char* tFont;
-    int fontSize;
+    const char* summarised;
+  } cases[] = {
+      {"[Format]\nLineNum=0\nColNum=-3\n", "lines=1x10"},
+      {"[Format]\nLineNum=15\nColNum=123\n", "lines=10x10"},
+      {"[Format]\nSmooth=0\nSpeed=5\nTFont=5\n", "step=1 pause=20 font=12"},
+      {"[Format]\nSmooth=12345\nSpeed=20\nTFont=99\n", "step=1234 pause=20 font=50"},
+      {"[Format]\nTFont=51\n", "font=50"},
+      {"[Format]\nTFont=100\n", "font=12"},
+      {"[Format]\nTFont=12\nLineNum=10\n", "height=180"},
+      {"[Format]\nTFont=50\nLineNum=10\n", "height=750"},
+      {"[FileNo]\nMaxFileNo=-1\n", "channels=0@0"},
+      {"[FileNo]\nMaxFileNo=11\n", "channels=10@0"},
+      {"[FileNo]\nMaxFileNo=100\n", "channels=10@0"},
+      {"[FileNo]\nMaxFileNo=2\nCurrentFileNo=2\n", "channels=2@0"},
+      {"[FileNo]\nMaxFileNo=2\nCurrentFileNo=1\n", "channels=2@1"},
+      {"[FileNo]\nMaxFileNo=2\nCurrentFileNo=-1\n", "channels=2@0"},
+      {"[Timer]\nDefTimer=5\n", "period=5000"},
+      {"[Timer]\nDefTimer=0\n", "period=1000"},
+      {"[Timer]\nDefTimer=-5\n", "period=1000"},
+      {"[Format]\nMode=2\nBgColor=abcdef\n", "colours=123456/ff0000"},
+      {"[Format]\nMode=x\n", "mode=translucent"},
+      {"[Window]\nFixed=0\n", "edge=bottom"},
+      {"[Window]\nFixed=x\n", "edge=bottom"},
+      {"[Window]\nAutoLoad=2\n", "autoload=0"},
+      {"[Format]\nNoDescription=7\n", "nodesc=1"},
+      // Values that the page writes as they stand, in a shape that could become markup.
+      {"[Format]\nDir=l x\nSmooth=2+x\nSpeed=30);\nBgColor=0;}<\nTxtColor=red;\n"
+       "VstColor=#00ff0\nLnkColor=\xD0\xC2\n",
+       "dir=left step=2 pause=30 font=16 lines=1x1 colours=000000/ff0000/ff00ff/00ff00"},
+      {"[Format]\nDir=No\nSmooth=9\nSpeed=100\nBgColor=\nTxtColor=Red\nVstColor=0a0B0c\n",
+       "dir=No step=9 pause=100 font=16 lines=1x1 colours=/Red/ff00ff/0a0B0c"},
+      {"[Format]\nDir=\n", "dir= "},
   };
-  const Case cases[] = {
-      {"LineNum=0\nColNum=-3\nSmooth=0\nSpeed=5\nTFont=5\n", 1, 10, "1", "20", "12", 12},
-      {"LineNum=15\nColNum=123\nSmooth=12345\nSpeed=20\nTFont=99\n", 10, 10, "1234", "20", "50",
-       50},
-      {"LineNum=10\nColNum=9\nSmooth=-7\nSpeed=abc\nTFont=100\n", 10, 9, "1", "20", "12", 12},
-  };
-  for (const Case& c : cases) {
-    const TickerSettings s = Load(std::string("[Format]\n") + c.file).settings;
-    EXPECT_EQ(s.lineNum, c.lineNum) << c.file;
-    EXPECT_EQ(s.colNum, c.colNum) << c.file;
-    EXPECT_EQ(s.smooth, c.smooth) << c.file;
-    EXPECT_EQ(s.speed, c.speed) << c.file;
-    EXPECT_EQ(s.tFont, c.tFont) << c.file;
-    EXPECT_EQ(s.fontSize, c.fontSize) << c.file;
+  for (const auto& c : cases) {
+    const Loaded loaded = Load(c.file);
+    EXPECT_THAT(Summary(loaded.settings, loaded.table), HasSubstr(c.summarised)) << c.file;
   }
-  EXPECT_EQ(Load("[Format]\nTFont=12\nLineNum=10\n").settings.BarHeight(), 180);
-  EXPECT_EQ(Load("[Format]\nTFont=50\nLineNum=10\n").settings.BarHeight(), 750);
-
-  EXPECT_EQ(Load("[FileNo]\nMaxFileNo=-1\n").table.count, 0);
-  EXPECT_EQ(Load("[FileNo]\nMaxFileNo=11\n").table.count, 10);
-  EXPECT_EQ(Load("[FileNo]\nMaxFileNo=100\n").table.count, 10);
-  EXPECT_EQ(Load("[FileNo]\nMaxFileNo=2\nCurrentFileNo=3\n").table.current, 0);
-  EXPECT_EQ(Load("[FileNo]\nMaxFileNo=2\nCurrentFileNo=-1\n").table.current, 0);
-
-  const TickerSettings keyed = Load("[Format]\nMode=2\nBgColor=abcdef\n").settings;
-  EXPECT_EQ(keyed.bgColor, "123456");
-  EXPECT_EQ(keyed.savedBgColor, "000000");
-  EXPECT_EQ(Load("[Format]\nNoDescription=7\n").settings.noDescription, 1);
-  EXPECT_EQ(Load("[Timer]\nDefTimer=5\n").settings.rotationPeriod, 5000);
-  EXPECT_EQ(Load("[Timer]\nDefTimer=-5\n").settings.rotationPeriod, 1000) << "never a busy loop";
+  EXPECT_EQ(Load("[Format]\nMode=2\n").settings.savedBgColor.text(), "000000");
 }
 
-TEST(LoadSettings, ValuesThePageWritesKeepTheirShapeOrTakeTheirDefault) {
-  const TickerSettings hostile =
-      Load(
-          "[Format]\nDir=l x\nSmooth=2+x\nSpeed=30);\nBgColor=0;}<\nTxtColor=red;\n"
-          "VstColor=#00ff0\nLnkColor=\xD0\xC2\n")
-          .settings;
-  EXPECT_EQ(std::vector<std::string>({hostile.dir, hostile.smooth, hostile.speed, hostile.bgColor,
-                                      hostile.txtColor, hostile.vstColor, hostile.lnkColor}),
-            std::vector<std::string>({"left", "2", "30", "000000", "ff0000", "00ff00", "ff00ff"}));
-
-  const TickerSettings fine =
-      Load("[Format]\nDir=No\nSmooth=9\nSpeed=100\nBgColor=\nTxtColor=Red\nVstColor=0a0B0c\n")
-          .settings;
-  EXPECT_EQ(std::vector<std::string>(
-                {fine.dir, fine.smooth, fine.speed, fine.bgColor, fine.txtColor, fine.vstColor}),
-            std::vector<std::string>({"No", "9", "100", "", "Red", "0a0B0c"}));
-  EXPECT_EQ(Load("[Format]\nDir=\n").settings.dir, "");
+TEST(SettingKeys, WriteBackTheBytesTheyWereReadFrom) {
+  const std::string keyed =
+      "[Window]\r\nAutoLoad=0\r\nOrigX=-123\r\nOrigY=45\r\nFixed=\r\nWidth=800\r\n"
+      "[Format]\r\nMode=2\r\nDir=no\r\nBgColor=123456\r\nTxtColor=Red\r\nLnkColor=\r\n"
+      "VstColor=0a0B0c\r\nSmooth=48\r\nSpeed=3000\r\nLineNum=10\r\nColNum=10\r\nTFont=50\r\n"
+      "BkPic=c:\\pics\\sky.jpg\r\n[Timer]\r\nDefTimer=9999\r\n[IniFile]\r\nIniOut=\r\n";
+  std::string example = kExampleFile;
+  for (std::size_t at = 0; (at = example.find('\n', at)) != std::string::npos; at += 2) {
+    example.insert(at, "\r");
+  }
+  std::string bottom = keyed;
+  bottom.replace(bottom.find("Fixed="), 6, "Fixed=0");
+  for (const std::string& file : {example, keyed, bottom}) {
+    TempFolder folder;
+    const Loaded loaded = Load(file, folder);
+    const ProfileStore store(folder.File("velloband.ini"));
+    ProfileChanges changes;
+    for (const SettingKey key : kExampleKeys) AddSettingKeys(changes, loaded.settings, {key});
+    ASSERT_TRUE(store.Write(changes));
+    EXPECT_EQ(ReadFile(store.path()), file);
+  }
 }
 
 TEST(SetFirstRunDefaults, WritesExactlyTwoKeysAndSwitchesAutostartOn) {
@@ -152,21 +180,25 @@ TEST(SetFirstRunDefaults, WritesExactlyTwoKeysAndSwitchesAutostartOn) {
   TickerSettings settings;
   ChannelTable table;
   SetScreenWidth(settings, 1920);
-  SetFirstRunDefaults(store, autostart, settings, table);
-  DeriveRotationPeriod(settings);
+  EXPECT_TRUE(SetFirstRunDefaults(store, autostart, settings, table));
 
   EXPECT_EQ(ReadFile(paths.settingsFile), "[FileNo]\r\nMaxFileNo=0\r\n[Window]\r\nAutoLoad=1\r\n");
   EXPECT_EQ(autostart.calls, std::vector<bool>{true});
   EXPECT_EQ(Summary(settings, table),  // docked at the top
-            "fixed=1 autoload=1 x=0 width=1920/1920 height=24 dir=left smooth=2 speed=30 "
-            "columns=2 period=120000 in= out= channels=0@0");
+            "edge=top mode=opaque autoload=1 x=0,0 width=1920 height=24 dir=left step=2 pause=30 "
+            "font=16 lines=1x2 colours=000000/ff0000/ff00ff/00ff00 nodesc=0 period=120000 in= "
+            "out= channels=0@0");
 
   // Where autostart cannot be had, the settings say it is off.
   std::filesystem::remove(paths.settingsFile);
   autostart.works = false;
-  SetFirstRunDefaults(store, autostart, settings, table);
+  EXPECT_TRUE(SetFirstRunDefaults(store, autostart, settings, table));
   EXPECT_EQ(ReadFile(paths.settingsFile), "[FileNo]\r\nMaxFileNo=0\r\n[Window]\r\nAutoLoad=0\r\n");
-  EXPECT_EQ(settings.autoLoad, "0");
+  EXPECT_FALSE(settings.autoLoad);
+
+  // A folder that cannot be written is told to the caller.
+  const ProfileStore lost(folder.File("missing/velloband.ini"));
+  EXPECT_FALSE(SetFirstRunDefaults(lost, autostart, settings, table));
 }
 
 TEST(XdgAutostart, EntryStartsTheRunningExecutableAndIsRemovedWhenOff) {

@@ -41,7 +41,7 @@ TEST_F(TickerTest, TransparencyModesSaveAndRestoreTheBackground) {
     if (step.renders) {
       EXPECT_EQ(renderer_.requests.back().bgColor, background);
     }
-    EXPECT_EQ(bar_->settings().bgColor, background);
+    EXPECT_EQ(bar_->settings().bgColor.text(), background);
     EXPECT_EQ(Store().Read("Format", "Mode", "", 9), std::string(1, step.mode));
     EXPECT_EQ(bar_->IconControlColours().background, step.mode == '2' ? 0x563412u : 0u);
   }

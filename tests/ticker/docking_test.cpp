@@ -44,7 +44,7 @@ TEST_F(DockTest, StripFollowsTheStateTable) {
   dock_.DockBottom();  // the bar moves before the strip is set
   EXPECT_EQ(desktop_.calls[desktop_.calls.size() - 2], "MoveBar 0 690");
   EXPECT_EQ(desktop_.calls.back(), "SetAppBarPosition 3 0,690,1024,738");
-  EXPECT_EQ(settings_.fixed, "0");
+  EXPECT_EQ(settings_.dockEdge, DockEdge::kBottom);
   const auto calls = desktop_.calls.size();
   dock_.DockBottom();
   EXPECT_EQ(desktop_.calls.size(), calls);
@@ -62,13 +62,13 @@ TEST_F(DockTest, DragUndocksOnlyAwayFromBothEdges) {
   for (const Rect sideways : {Rect{300, 30, 1324, 54}, Rect{300, 0, 1324, 24}}) {
     desktop_.barRect = sideways;
     dock_.UndockAfterDrag();
-    EXPECT_EQ(settings_.fixed, "1");
+    EXPECT_EQ(settings_.dockEdge, DockEdge::kTop);
     EXPECT_FALSE(desktop_.Called("UnregisterAppBar"));
   }
 
   desktop_.barRect = {300, 200, 1324, 224};
   dock_.UndockAfterDrag();
-  EXPECT_EQ(settings_.fixed, "");
+  EXPECT_EQ(settings_.dockEdge, DockEdge::kFloating);
   EXPECT_EQ(desktop_.Count("UnregisterAppBar"), 1);
   EXPECT_EQ(dock_.strip().left, 300);
   EXPECT_EQ(dock_.strip().top, 200);
@@ -93,16 +93,13 @@ TEST_F(DockTest, DragUndocksOnlyAwayFromBothEdges) {
   EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 1 0,30,1280,54");
 }
 
-TEST_F(DockTest, OddEdgeDocksAtTheBottomAndZOrderFollowsTheTaskbar) {
-  settings_.fixed = "x";
+TEST_F(DockTest, BottomEdgeDocksAtTheBottomAndZOrderFollowsTheTaskbar) {
+  settings_.dockEdge = DockEdge::kBottom;
   ASSERT_TRUE(dock_.DockAtStartup(0, 0));
   EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 3 0,714,1024,738");
-  const auto calls = desktop_.calls.size();
-  dock_.CollapseStrip();
-  EXPECT_EQ(desktop_.calls.size(), calls);
   dock_.DockBottom();
   EXPECT_EQ(desktop_.Count("RegisterAppBar"), 1);
-  EXPECT_EQ(settings_.fixed, "0");
+  EXPECT_EQ(settings_.dockEdge, DockEdge::kBottom);
 
   desktop_.appBarState = kAppBarAlwaysOnTop;
   dock_.HandleNotify(kAppBarStateChanged, 0);

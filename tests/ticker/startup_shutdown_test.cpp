@@ -66,15 +66,15 @@ TEST_F(TickerTest, StartUpTransparencyNeedsLayeredWindows) {
   bar_->OnCommand(ids::IDM_TRANSLUCENT, 0);
   bar_->OnCommand(ids::IDM_FULL_TRANSPARENT, 0);
   EXPECT_FALSE(desktop_.Called("SetBarLayered 1"));
-  EXPECT_EQ(bar_->settings().mode, "2");
+  EXPECT_EQ(bar_->settings().mode, TransparencyMode::kColourKey);
   bar_->OnCommand(ids::IDM_OPAQUE, 0);
-  EXPECT_EQ(bar_->settings().mode, "0");
-  EXPECT_EQ(bar_->settings().bgColor, "000000");
+  EXPECT_EQ(bar_->settings().mode, TransparencyMode::kOpaque);
+  EXPECT_EQ(bar_->settings().bgColor.text(), "000000");
   // A compositing manager that starts later makes the commands work.
   desktop_.layeredAvailable = true;
   bar_->OnCommand(ids::IDM_TRANSLUCENT, 0);
   EXPECT_TRUE(desktop_.Called("SetLayeredAttributes 16777215 150 2"));
-  EXPECT_EQ(bar_->settings().mode, "1");
+  EXPECT_EQ(bar_->settings().mode, TransparencyMode::kTranslucent);
 }
 
 TEST_F(TickerTest, ShutdownSavesThePlaceAndRunsOnce) {
@@ -96,6 +96,14 @@ TEST_F(TickerTest, ShutdownSavesThePlaceAndRunsOnce) {
                      store.Read("Window", "Fixed", "?", 9),
                      store.Read("FileNo", "CurrentFileNo", "?", 9)}),
             (Strings{"40", "-7", "", "1"}));
+
+  // A settings file that can no longer be written is not a clean exit.
+  desktop_ = FakeDesktop();
+  ASSERT_TRUE(Start());
+  std::filesystem::remove(paths_.settingsFile);
+  std::filesystem::create_directory(paths_.settingsFile);
+  bar_->OnDestroy();
+  EXPECT_EQ(desktop_.quitCode, kExitSettingsNotSaved);
 }
 
 TEST_F(TickerTest, UninstallDeletesEveryDataFileAfterTheLoop) {

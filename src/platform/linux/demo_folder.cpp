@@ -62,23 +62,25 @@ bool PrepareDemoFolder(const std::string& dataFolder, const std::string& feedFol
   DataPaths paths = BuildDataPaths(dataFolder);
   std::error_code error;
   bool firstUse = !std::filesystem::exists(paths.settingsFile, error);
-  ProfileStore store(paths.settingsFile);
+  ProfileChanges changes;
   if (firstUse) {
     // Docked at the top, no autostart, and a quicker rotation to show several channels.
-    if (!store.Write("Window", "Fixed", "1")) return false;
-    store.Write("Window", "AutoLoad", "0");
-    store.Write("Timer", "DefTimer", "20");
-    store.Write("Format", "ColNum", "2");
+    changes.Set("Window", "Fixed", "1").Set("Window", "AutoLoad", "0");
+    changes.Set("Timer", "DefTimer", "20").Set("Format", "ColNum", "2");
   }
   constexpr int kCount = static_cast<int>(std::size(kDemoChannels));
-  if (!store.Write("FileNo", "MaxFileNo", std::to_string(kCount))) return false;
+  changes.Set("FileNo", "MaxFileNo", std::to_string(kCount));
   for (int k = 0; k < kCount; ++k) {
     const DemoChannel& channel = kDemoChannels[k];
-    std::filesystem::path feed = std::filesystem::path(feedFolder) / channel.file;
-    store.Write("URL", std::to_string(-(k + 1)), Utf8To936(channel.name));
-    store.Write("URL", std::to_string(k), FileAddress(feed) + std::string(channel.suffix));
+    const std::filesystem::path feed = std::filesystem::path(feedFolder) / channel.file;
+    changes.Set("URL", std::to_string(-(k + 1)), Utf8To936(channel.name));
+    changes.Set("URL", std::to_string(k), FileAddress(feed) + std::string(channel.suffix));
+  }
+  if (!ProfileStore(paths.settingsFile).Write(changes)) return false;
+  for (int k = 0; k < kCount; ++k) {
     if (!std::filesystem::exists(paths.ChannelFile(k), error)) {
-      std::filesystem::copy_file(feed, paths.ChannelFile(k), error);
+      std::filesystem::copy_file(std::filesystem::path(feedFolder) / kDemoChannels[k].file,
+                                 paths.ChannelFile(k), error);
     }
   }
   return true;
