@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "render/safe_output.h"
+
 namespace vb {
 namespace {
 
@@ -69,18 +71,10 @@ void ForEachByte(std::string_view text, One one, Lone lone) {
 }
 
 void AppendText(std::string& out, std::string_view text) {
+  std::string whole;
   ForEachByte(
-      text,
-      [&](char c) {
-        if (c == '<') {
-          out += "&lt;";
-        } else if (c == '>') {
-          out += "&gt;";
-        } else {
-          out += c;
-        }
-      },
-      [](char) {});
+      text, [&](char c) { whole += c; }, [](char) {});
+  AppendVisibleText(out, whole);
 }
 
 // The value with its ASCII character references resolved, as a browser reads an attribute.
