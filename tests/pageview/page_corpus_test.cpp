@@ -54,13 +54,13 @@ TEST(PageCorpusTest, ReaderRecoversEveryItemLineUnderEverySetting) {
     if (!entry.is_regular_file()) continue;
     ++feeds;
     for (const Setting& setting : settings) {
-      page.request.currentChannel.path = entry.path().string();
-      page.request.dir = setting.dir;
-      page.request.lineNum = setting.lineNum;
-      page.request.colNum = setting.colNum;
-      RenderChannelPage(page.request);
-      std::vector<Line> written = WrittenLines(testing::ReadFile(page.request.pageFile));
-      std::optional<PageModel> model = ReadPageFile(page.request.pageFile);
+      page.request_.currentChannel.path = entry.path().string();
+      page.request_.dir = setting.dir;
+      page.request_.lineNum = setting.lineNum;
+      page.request_.colNum = setting.colNum;
+      RenderChannelPage(page.request_);
+      std::vector<Line> written = WrittenLines(testing::ReadFile(page.request_.pageFile));
+      std::optional<PageModel> model = ReadPageFile(page.request_.pageFile);
       ASSERT_TRUE(model.has_value());
       std::vector<Line> read;
       for (const PageRun& run : test::RunsOf(*model, RunKind::kItem)) {

@@ -8,8 +8,7 @@
 
 #include "pageview/page_layout.h"
 #include "pageview/page_reader.h"
-#include "render/page_render.h"
-#include "support/temp_folder.h"
+#include "render/render_fixture.h"
 
 namespace vb::test {
 
@@ -22,31 +21,16 @@ class FixedWidth : public TextMeasure {
 };
 
 // Renders a feed with the program's renderer and reads the page back, as the bar does.
-class RenderedPage {
- public:
+struct RenderedPage : RenderSetup {
   RenderedPage() {
-    request.currentChannel = {folder.File("channel0"), "http://feeds.example/news"};
-    request.pageFile = folder.File("page.html");
-    request.bgColor = "102030";
-    request.txtColor = "ff0000";
-    request.vstColor = "00ff00";
-    request.lnkColor = "ff00ff";
-    request.dir = "left";
-    request.smooth = "2";
-    request.speed = "30";
-    request.tFont = "16";
-    request.colNum = 2;
+    request_.bgColor = "102030";
+    request_.colNum = 2;
   }
 
   PageModel Read(const std::string& feed) {
-    testing::WriteFile(request.currentChannel.path, feed);
-    result = RenderChannelPage(request);
-    return ReadPageFile(request.pageFile).value_or(PageModel{});
+    Render(feed);
+    return ReadPageFile(request_.pageFile).value_or(PageModel{});
   }
-
-  testing::TempFolder folder;
-  PageRenderRequest request;
-  int result = 0;
 };
 
 inline std::string Feed(int items) {

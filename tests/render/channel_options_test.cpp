@@ -27,9 +27,7 @@ TEST(ChannelOptionsTest, NonEmptyValuesOfTheFirstOfEachKeyOverride) {
   EXPECT_EQ(std::get<4>(Parse("http://a vbco;ccn=;")), 1);
   EXPECT_EQ(std::get<4>(Parse("http://a vbco;ccn=0;")), 0);
 
-  // Values the page would write as markup or script count as empty.
-  EXPECT_EQ(Parse("http://x/feed vbco;cd=l onstart=alert(1) x;cs=2+1;ct=1),alert(2),(1"),
-            Effective("http://x/feed", "left", "2", "30", 1, 0));
+  // Case and leading zeros stay; a number in wide digits counts as empty.
   EXPECT_EQ(Parse("http://x vbco;cd=UP;cs=07;ct=\xA3\xB1;"),
             Effective("http://x", "UP", "07", "30", 1, 0));
 

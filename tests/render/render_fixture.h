@@ -18,9 +18,8 @@ using testing::ReadFile;
 using testing::WriteFile;
 
 // A private folder, a channel file in it and a request with the first-run display values.
-class RenderTest : public ::testing::Test {
- protected:
-  RenderTest() {
+struct RenderSetup {
+  RenderSetup() {
     request_.currentChannel = {folder_.File("channel0"), "http://feeds.example/news"};
     request_.pageFile = folder_.File("page.html");
     request_.bgColor = "000000";
@@ -51,6 +50,8 @@ class RenderTest : public ::testing::Test {
   PageRenderRequest request_;
   int result_ = 0;
 };
+
+class RenderTest : public ::testing::Test, protected RenderSetup {};
 
 // A feed with a channel title and the given items, each given as its inner markup.
 inline std::string Feed(const std::vector<std::string>& items, const std::string& head = "") {
