@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "settings/ticker_settings.h"
@@ -33,13 +32,13 @@ class ScreenEdgeDock {
   void UndockAfterDrag();
   // Fits the docked strip to a new bar height.
   void ResizeStrip();
-  void HandleNotify(int code, std::intptr_t lParam);
+  void HandleNotice(AppBarNotice notice, bool fullScreenOpened);
   void BarActivated();
   void BarPositionChanged();
 
   bool Docked() const { return !dockEdge_.empty(); }
   const AppBarStrip& strip() const { return strip_; }
-  int edge() const { return edge_; }
+  DockEdge edge() const { return edge_; }
 
  private:
   void Reposition(const Rect& screen);
@@ -52,7 +51,7 @@ class ScreenEdgeDock {
   const TickerSettings& settings_;
   Rect screen_;
   AppBarStrip strip_;
-  int edge_ = kAppBarEdgeNone;
+  DockEdge edge_ = DockEdge::kNone;
 };
 
 }  // namespace vb

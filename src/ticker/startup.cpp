@@ -33,7 +33,7 @@ bool TickerWindow::Start() {
   const int rendered = RenderCurrentChannel();
   desktop_.SetTimer(kRotationTimer, rendered >= 1 ? settings_.rotationPeriod : kRetryPeriodMs);
 
-  if (!desktop_.CreateBrowserHost(paths_.pageFile, settings_.barWidth, settings_.BarHeight())) {
+  if (!desktop_.ShowPage(paths_.pageFile, settings_.barWidth, settings_.BarHeight())) {
     return false;
   }
   browserReady_ = true;
@@ -63,9 +63,9 @@ void TickerWindow::ApplyStartupTransparency() {
   if (!desktop_.LayeredWindowsAvailable() || Mode() == '0') return;
   desktop_.SetBarLayered(true);
   if (Mode() == '1') {
-    desktop_.SetLayeredAttributes(0xFFFFFF, 155, kLayeredAlpha);
+    desktop_.SetBarTransparency(Transparency::Opacity(155));
   } else {
-    desktop_.SetLayeredAttributes(0x563412, 150, kLayeredColorKey);
+    desktop_.SetBarTransparency(Transparency::ColourKey(0x563412));
   }
 }
 

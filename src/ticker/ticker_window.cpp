@@ -44,14 +44,14 @@ void TickerWindow::OnTaskbarCreated() {
   desktop_.AddTrayIcon(ids::IDI_BROADCAST, res::Gbk(res::text::kTrayTip));
 }
 
-void TickerWindow::OnAppBarNotify(int code, std::intptr_t lParam) {
+void TickerWindow::OnAppBarNotice(AppBarNotice notice, bool fullScreenOpened) {
   // The screen may have changed size (a new resolution, a monitor swapped): fit the strip to
   // the screen of now, not to the one measured at start-up.
-  if (code == kAppBarPositionChanged) {
+  if (notice == AppBarNotice::kPositionChanged) {
     const Size screen = desktop_.ScreenSize();
     dock_.SetScreen({0, 0, screen.width, screen.height});
   }
-  dock_.HandleNotify(code, lParam);
+  dock_.HandleNotice(notice, fullScreenOpened);
 }
 
 void TickerWindow::OnActivate() {
@@ -81,7 +81,7 @@ IconColours TickerWindow::IconControlColours() const {
 }
 
 void TickerWindow::SendCommand(int commandId) {
-  OnCommand(commandId, 0);
+  OnCommand(commandId);
 }
 
 void TickerWindow::RequestRotationStep() {
@@ -97,7 +97,7 @@ void TickerWindow::ResizeAppBarStrip() {
 }
 
 void TickerWindow::ResizeAndShowBar() {
-  desktop_.ResizeAndShowBrowserHost(settings_.barWidth, settings_.BarHeight());
+  desktop_.ResizePage(settings_.barWidth, settings_.BarHeight());
   desktop_.ResizeAndShowBar(settings_.barWidth, settings_.BarHeight());
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "dialogs/bar_link.h"
@@ -50,10 +49,11 @@ class TickerWindow final : public BarEvents, public BarLink {
 
   // BarEvents.
   void OnTimer(int timerId) override;
-  void OnCommand(int commandId, int notificationCode) override;
-  void OnTrayMessage(int mouseMessage) override;
+  void OnCommand(int commandId) override;
+  void OnIconPressed(int controlId, IconPress press) override;
+  void OnTrayIconPressed(PointerButton button) override;
   void OnTaskbarCreated() override;
-  void OnAppBarNotify(int code, std::intptr_t lParam) override;
+  void OnAppBarNotice(AppBarNotice notice, bool fullScreenOpened) override;
   void OnActivate() override;
   void OnPositionChanged() override;
   void OnClose() override;
@@ -92,7 +92,7 @@ class TickerWindow final : public BarEvents, public BarLink {
   void NextChannel();
   void PreviousChannel();
   int RenderCurrentChannel();
-  void ReloadBrowser();
+  void ReloadPage();
   void UpdateChannelTips();
   void SetChannelTipTitles();
   // The display name of channel `index`, or `unset` when it has none.
@@ -103,7 +103,7 @@ class TickerWindow final : public BarEvents, public BarLink {
   void HideFromTray();
   void ShowFromTray();
   void ShowPopupMenu(int offset);
-  void BroadcastIcon(int notificationCode);
+  void BroadcastIcon(IconPress press);
   void OpenConfigDialog();
   void OpenDialog(int resourceId, int x, int y);
   void Uninstall();

@@ -28,8 +28,8 @@ class TickerRotationTest : public TickerTest {
         ASSERT_TRUE(Start());
       }
       if (s.event == 't') bar_->OnTimer(kRotationTimer);
-      if (s.event == 'n') bar_->OnCommand(ids::IDM_NEXT_CHANNEL, 0);
-      if (s.event == 'p') bar_->OnCommand(ids::IDM_PREV_CHANNEL, 1);
+      if (s.event == 'n') bar_->OnCommand(ids::IDM_NEXT_CHANNEL);
+      if (s.event == 'p') bar_->OnCommand(ids::IDM_PREV_CHANNEL);
 
       EXPECT_EQ(renderer_.rendered.back(), File(s.rendered));
       EXPECT_EQ(renderer_.requests.back().currentChannel.url,
@@ -101,8 +101,8 @@ TEST_F(TickerRotationTest, EmptyTableRendersTheEmptySlotAndNeverAdvances) {
   desktop_.tipText[ids::IDM_PREV_CHANNEL] = "stale";
   bar_->OnTimer(kRotationTimer);
   EXPECT_EQ(desktop_.tipText[ids::IDM_PREV_CHANNEL], "");
-  bar_->OnCommand(ids::IDM_NEXT_CHANNEL, 0);
-  bar_->OnCommand(ids::IDM_PREV_CHANNEL, 0);
+  bar_->OnCommand(ids::IDM_NEXT_CHANNEL);
+  bar_->OnCommand(ids::IDM_PREV_CHANNEL);
   EXPECT_EQ(renderer_.rendered, Strings(2, File(0)));
   EXPECT_EQ(bar_->table().current, 0);
   EXPECT_TRUE(Fetched().empty());
@@ -116,7 +116,7 @@ TEST_F(TickerRotationTest, PointerOnThePagePausesAndALaterStepCompletesTheComman
   const auto calls = desktop_.calls.size();
   desktop_.underCursor = desktop_.browserWindow;
   desktop_.timers[kRotationTimer] = 1;  // a re-arm would show
-  bar_->OnCommand(ids::IDM_NEXT_CHANNEL, 0);
+  bar_->OnCommand(ids::IDM_NEXT_CHANNEL);
   bar_->OnTimer(kRotationTimer);
   EXPECT_EQ(renderer_.rendered.size(), 1u);
   EXPECT_EQ(bar_->table().current, 1);
