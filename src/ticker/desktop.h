@@ -110,9 +110,6 @@ class BarEvents {
   // The shell's word to a docked bar; `fullScreenOpened` tells, with kFullScreenApp, whether a
   // full-screen window opened (true) or closed.
   virtual void OnAppBarNotice(AppBarNotice notice, bool fullScreenOpened) = 0;
-  // The bar was activated, or its position or size changed.
-  virtual void OnActivate() = 0;
-  virtual void OnPositionChanged() = 0;
   // Asked to close (WM_CLOSE): the ticker shuts down and destroys the bar itself.
   virtual void OnClose() = 0;
   // The bar window is being destroyed, or the session ends. Either runs the shutdown handling
@@ -231,9 +228,9 @@ class ChannelTips {
  public:
   virtual ~ChannelTips() = default;
 
-  // An always-shown balloon tooltip owned by the bar; false when it cannot be created.
+  // An always-shown balloon tooltip owned by the bar, wrapping at 200 pixels; false when it
+  // cannot be created.
   virtual bool CreateTooltip(int iconControlId) = 0;
-  virtual void SetTooltipMaxWidth(int iconControlId, int pixels) = 0;
   // Registers the icon as the tooltip's tool with `text` (empty: no text).
   virtual void AddTooltipTool(int iconControlId, std::string_view text) = 0;
   virtual void ActivateTooltip(int iconControlId) = 0;
@@ -266,9 +263,6 @@ class AppBar {
   virtual void SetAppBarPosition(DockEdge edge, AppBarStrip& strip) = 0;
   // Whether the taskbar keeps above other windows.
   virtual bool TaskbarAlwaysOnTop() = 0;
-  // Tell the shell that the bar was activated or moved.
-  virtual void AppBarActivated() = 0;
-  virtual void AppBarPositionChanged() = 0;
 };
 
 // Modeless dialogs, the message box and the shell.

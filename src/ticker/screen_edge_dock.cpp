@@ -156,12 +156,4 @@ void ScreenEdgeDock::HandleNotice(AppBarNotice notice, bool fullScreenOpened) {
   }
 }
 
-void ScreenEdgeDock::BarActivated() {
-  if (Docked()) shell_.AppBarActivated();
-}
-
-void ScreenEdgeDock::BarPositionChanged() {
-  if (Docked()) shell_.AppBarPositionChanged();
-}
-
 }  // namespace vb

@@ -33,8 +33,6 @@ class ScreenEdgeDock {
   // Fits the docked strip to a new bar height.
   void ResizeStrip();
   void HandleNotice(AppBarNotice notice, bool fullScreenOpened);
-  void BarActivated();
-  void BarPositionChanged();
 
   bool Docked() const { return !dockEdge_.empty(); }
   const AppBarStrip& strip() const { return strip_; }

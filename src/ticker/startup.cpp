@@ -95,9 +95,6 @@ void TickerWindow::CreateChannelTips() {
     SetChannelTipTitles();
   }
   for (const int icon : {ids::IDM_PREV_CHANNEL, ids::IDM_NEXT_CHANNEL}) {
-    desktop_.SetTooltipMaxWidth(icon, 200);
-  }
-  for (const int icon : {ids::IDM_PREV_CHANNEL, ids::IDM_NEXT_CHANNEL}) {
     desktop_.AddTooltipTool(icon, text);
   }
   for (const int icon : {ids::IDM_PREV_CHANNEL, ids::IDM_NEXT_CHANNEL}) {

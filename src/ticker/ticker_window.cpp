@@ -54,14 +54,6 @@ void TickerWindow::OnAppBarNotice(AppBarNotice notice, bool fullScreenOpened) {
   dock_.HandleNotice(notice, fullScreenOpened);
 }
 
-void TickerWindow::OnActivate() {
-  dock_.BarActivated();
-}
-
-void TickerWindow::OnPositionChanged() {
-  dock_.BarPositionChanged();
-}
-
 void TickerWindow::OnClose() {
   Shutdown();
   desktop_.DestroyBar();

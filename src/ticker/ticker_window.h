@@ -54,8 +54,6 @@ class TickerWindow final : public BarEvents, public BarLink {
   void OnTrayIconPressed(PointerButton button) override;
   void OnTaskbarCreated() override;
   void OnAppBarNotice(AppBarNotice notice, bool fullScreenOpened) override;
-  void OnActivate() override;
-  void OnPositionChanged() override;
   void OnClose() override;
   void OnDestroy() override;
   void OnSessionEnd() override;

@@ -101,7 +101,6 @@ class FakeDesktop : public Desktop {
   }
 
   bool CreateTooltip(int icon) override { return Log("CreateTooltip", icon), true; }
-  void SetTooltipMaxWidth(int, int) override {}
   void AddTooltipTool(int icon, std::string_view text) override { tipText[icon] = text; }
   void ActivateTooltip(int) override {}
   void SetTooltipTitle(int icon, std::string_view title) override { tipTitle[icon] = title; }
@@ -117,8 +116,6 @@ class FakeDesktop : public Desktop {
   }
   void SetAppBarPosition(DockEdge e, AppBarStrip& s) override { Log("SetAppBarPosition", e, s); }
   bool TaskbarAlwaysOnTop() override { return Log("TaskbarAlwaysOnTop"), taskbarOnTop; }
-  void AppBarActivated() override { Log("AppBarActivated"); }
-  void AppBarPositionChanged() override { Log("AppBarPositionChanged"); }
 
   DialogView* OpenDialog(int id, int x, int y, DialogFactory) override {
     return Log("OpenDialog", id, x, y), &dialog;
@@ -165,11 +162,14 @@ class FakeDesktop : public Desktop {
   }
 };
 
-// Renders by looking at the channel file: missing gives -1, else 1. Records the files.
+// Renders by looking at the channel file: missing gives -1, empty (a feed without items) 0,
+// else 1. Records the files.
 struct FakeRenderer : PageRenderer {
   int Render(const PageRenderRequest& r) override {
     rendered.push_back(r.currentChannel.path), requests.push_back(r);
-    return std::filesystem::exists(r.currentChannel.path) ? 1 : -1;
+    std::error_code error;
+    if (!std::filesystem::exists(r.currentChannel.path, error)) return -1;
+    return std::filesystem::file_size(r.currentChannel.path, error) == 0 ? 0 : 1;
   }
   std::vector<std::string> rendered;
   std::vector<PageRenderRequest> requests;

@@ -85,13 +85,6 @@ BarWindowGtk::BarWindowGtk(int width, int height, Hooks hooks)
                      return gboolean{TRUE};
                    }),
                    this);
-  g_signal_connect(window_, "configure-event",
-                   G_CALLBACK(+[](GtkWidget*, GdkEventConfigure*, gpointer self) {
-                     auto* bar = static_cast<BarWindowGtk*>(self);
-                     if (bar->hooks_.onMoved) bar->hooks_.onMoved();
-                     return gboolean{FALSE};
-                   }),
-                   this);
   gtk_widget_show(overlay_);
   if (hooks_.beforeRealize) hooks_.beforeRealize(window_);
   // Realized at once, so that another start finds the title while the bar is still hidden.

@@ -20,7 +20,6 @@ class BarWindowGtk {
  public:
   struct Hooks {
     std::function<void()> onClose;                  // the window manager asks to close it
-    std::function<void()> onMoved;                  // position or size changed
     std::function<void(int, IconPress)> onIcon;     // control id, how it was pressed
     std::function<IconColours()> iconColours;       // asked whenever an icon is painted
     std::function<void(GtkWindow*)> beforeRealize;  // the window is made, not yet realized

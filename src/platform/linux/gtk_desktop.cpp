@@ -66,9 +66,6 @@ bool GtkDesktop::CreateBar(int width, int height, BarEvents& events) {
   hooks.onClose = [this] {
     if (events_ != nullptr) events_->OnClose();
   };
-  hooks.onMoved = [this] {
-    if (events_ != nullptr) events_->OnPositionChanged();
-  };
   hooks.onIcon = [this](int id, IconPress press) {
     if (events_ != nullptr) events_->OnIconPressed(id, press);
   };

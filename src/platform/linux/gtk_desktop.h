@@ -75,8 +75,6 @@ class GtkDesktop final : public Desktop {
 
   // ChannelTips
   bool CreateTooltip(int iconControlId) override;
-  // GTK wraps tooltips by itself.
-  void SetTooltipMaxWidth(int, int) override {}
   void AddTooltipTool(int iconControlId, std::string_view text) override;
   void ActivateTooltip(int iconControlId) override { tips_.Activate(iconControlId); }
   void SetTooltipTitle(int iconControlId, std::string_view title) override;
@@ -93,8 +91,6 @@ class GtkDesktop final : public Desktop {
   void SetAppBarPosition(DockEdge edge, AppBarStrip& strip) override;
   // Docks and panels stay above ordinary windows on X.
   bool TaskbarAlwaysOnTop() override { return true; }
-  void AppBarActivated() override {}
-  void AppBarPositionChanged() override {}
 
   // DialogsAndShell
   DialogView* OpenDialog(int resourceId, int x, int y, DialogFactory factory) override;

@@ -29,11 +29,13 @@ LRESULT Win32Desktop::AppBarMessage(DWORD message, UINT edge, AppBarStrip* strip
 }
 
 bool Win32Desktop::RegisterAppBar() {
-  return AppBarMessage(ABM_NEW, appBar_.uEdge, nullptr) != 0;
+  appBarRegistered_ = AppBarMessage(ABM_NEW, appBar_.uEdge, nullptr) != 0;
+  return appBarRegistered_;
 }
 
 void Win32Desktop::UnregisterAppBar() {
   AppBarMessage(ABM_REMOVE, appBar_.uEdge, nullptr);
+  appBarRegistered_ = false;
 }
 
 void Win32Desktop::QueryAppBarPosition(DockEdge edge, AppBarStrip& strip) {
@@ -48,12 +50,8 @@ bool Win32Desktop::TaskbarAlwaysOnTop() {
   return (AppBarMessage(ABM_GETSTATE, appBar_.uEdge, nullptr) & ABS_ALWAYSONTOP) != 0;
 }
 
-void Win32Desktop::AppBarActivated() {
-  AppBarMessage(ABM_ACTIVATE, appBar_.uEdge, nullptr);
-}
-
-void Win32Desktop::AppBarPositionChanged() {
-  AppBarMessage(ABM_WINDOWPOSCHANGED, appBar_.uEdge, nullptr);
+void Win32Desktop::TellShell(DWORD message) {
+  if (appBarRegistered_) AppBarMessage(message, appBar_.uEdge, nullptr);
 }
 
 }  // namespace vb::win32

@@ -112,10 +112,10 @@ LRESULT Win32Desktop::HandleBarMessage(UINT message, WPARAM wParam, LPARAM lPara
       }
       return 0;
     case WM_ACTIVATE:
-      events.OnActivate();
+      TellShell(ABM_ACTIVATE);
       break;
     case WM_WINDOWPOSCHANGED:
-      events.OnPositionChanged();
+      TellShell(ABM_WINDOWPOSCHANGED);
       break;
     case WM_CTLCOLORSTATIC:
       return reinterpret_cast<LRESULT>(IconControlBrush(reinterpret_cast<HDC>(wParam)));

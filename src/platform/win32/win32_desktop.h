@@ -77,7 +77,6 @@ class Win32Desktop final : public Desktop {
 
   // ChannelTips
   bool CreateTooltip(int iconControlId) override;
-  void SetTooltipMaxWidth(int iconControlId, int pixels) override;
   void AddTooltipTool(int iconControlId, std::string_view text) override;
   void ActivateTooltip(int iconControlId) override;
   void SetTooltipTitle(int iconControlId, std::string_view title) override;
@@ -93,8 +92,6 @@ class Win32Desktop final : public Desktop {
   void QueryAppBarPosition(DockEdge edge, AppBarStrip& strip) override;
   void SetAppBarPosition(DockEdge edge, AppBarStrip& strip) override;
   bool TaskbarAlwaysOnTop() override;
-  void AppBarActivated() override;
-  void AppBarPositionChanged() override;
 
   // DialogsAndShell
   DialogView* OpenDialog(int resourceId, int x, int y, DialogFactory factory) override;
@@ -122,6 +119,8 @@ class Win32Desktop final : public Desktop {
   // Takes down a bar that outlives the ticker's part in it, without telling the ticker.
   void TakeDownBar();
   LRESULT AppBarMessage(DWORD message, UINT edge, AppBarStrip* strip);
+  // Tells the shell that a registered bar was activated or moved.
+  void TellShell(DWORD message);
   // Adds or updates the tool of an icon control's tooltip.
   void SendToolText(int iconControlId, std::string_view text, UINT message);
 
@@ -142,6 +141,7 @@ class Win32Desktop final : public Desktop {
 
   std::map<int, HWND> tooltips_;
   APPBARDATA appBar_{};
+  bool appBarRegistered_ = false;  // the shell is told when the bar is activated or moved
 
   std::set<HWND> openDialogs_;
 };
