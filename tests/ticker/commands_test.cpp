@@ -113,12 +113,14 @@ TEST_F(TickerTest, TrayHidesAndShowsTheBarWithItsTimersAndStrip) {
   EXPECT_EQ(desktop_.calls[1], "ShowPopupMenu 100 900 10");
   EXPECT_FALSE(desktop_.visible);
 
-  // A screen that grew while the bar ran: the strip follows it to the new bottom edge and width.
+  // A screen that grew while the bar ran: the strip follows it to the new bottom edge and width,
+  // above the taskbar there.
   bar_->OnCommand(ids::IDM_DOCK_BOTTOM);
   desktop_.screen = {1280, 1024};
+  desktop_.shellTopInset = 30;
   bar_->OnAppBarNotice(AppBarNotice::kPositionChanged, false);
-  EXPECT_EQ(desktop_.calls.back(), "MoveBar 0 1000");
-  EXPECT_EQ(desktop_.calls.end()[-2], "SetAppBarPosition bottom 0,1000,1280,1024");
+  EXPECT_EQ(desktop_.calls.back(), "MoveBar 0 970");
+  EXPECT_EQ(desktop_.calls.end()[-2], "SetAppBarPosition bottom 0,970,1280,994");
 }
 
 TEST_F(TickerTest, BroadcastIconDragsThenOpensTheMenu) {

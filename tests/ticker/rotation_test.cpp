@@ -107,6 +107,18 @@ TEST_F(TickerRotationTest, EmptyTableRendersTheEmptySlotAndNeverAdvances) {
   EXPECT_EQ(bar_->table().current, 0);
   EXPECT_TRUE(Fetched().empty());
   EXPECT_FALSE(desktop_.Called("DeleteFileAt"));
+
+  // A feed with no items shows nothing either: it is tried again soon, at start-up and after a
+  // step, and a feed with items goes back to the set period.
+  WriteChannels(1, 0);
+  WriteFile(File(0), "");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(desktop_.timers[kRotationTimer], kRetryPeriodMs);
+  bar_->OnTimer(kRotationTimer);
+  EXPECT_NE(desktop_.timers[kRotationTimer], kRetryPeriodMs);
+  WriteFile(File(0), "");
+  bar_->OnTimer(kRotationTimer);
+  EXPECT_EQ(desktop_.timers[kRotationTimer], kRetryPeriodMs);
 }
 
 TEST_F(TickerRotationTest, PointerOnThePagePausesAndALaterStepCompletesTheCommand) {
