@@ -10,10 +10,7 @@ void TickerWindow::RotationStep() {
   // this step waits for the next one that runs.
   if (desktop_.IsOnPage(desktop_.WindowAt(desktop_.CursorPosition()))) return;
 
-  shownIndex_ = table_.current;
-  SetPreviousIndexFromShown();
-  const int rendered = RenderCurrentChannel();
-  desktop_.SetTimer(kRotationTimer, rendered >= 1 ? settings_.rotationPeriod : kRetryPeriodMs);
+  ShowCurrentChannel();
   ReloadPage();
 
   if (table_.count == 0) {
@@ -23,6 +20,18 @@ void TickerWindow::RotationStep() {
     }
     return;
   }
+  MoveToNextChannel();
+}
+
+// Renders the current channel as the shown one; a page that showed nothing is tried again soon.
+void TickerWindow::ShowCurrentChannel() {
+  shownIndex_ = table_.current;
+  SetPreviousIndexFromShown();
+  const int rendered = RenderCurrentChannel();
+  desktop_.SetTimer(kRotationTimer, rendered >= 1 ? settings_.rotationPeriod : kRetryPeriodMs);
+}
+
+void TickerWindow::MoveToNextChannel() {
   const auto following = [this](int index) { return index + 1 >= table_.count ? 0 : index + 1; };
   table_.current = following(table_.current);
   if (trigger_ == RotationTrigger::kTimer) {

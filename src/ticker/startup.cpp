@@ -28,19 +28,16 @@ bool TickerWindow::Start() {
   CreateIconControls();
 
   FindExistingChannelFile();
-  shownIndex_ = table_.current;
-  SetPreviousIndexFromShown();
-  const int rendered = RenderCurrentChannel();
-  desktop_.SetTimer(kRotationTimer, rendered >= 1 ? settings_.rotationPeriod : kRetryPeriodMs);
+  ShowCurrentChannel();
 
   if (!desktop_.ShowPage(paths_.pageFile, settings_.barWidth, settings_.BarHeight())) {
     return false;
   }
   browserReady_ = true;
   if (table_.count > 0) {
-    table_.current = table_.current + 1 >= table_.count ? 0 : table_.current + 1;
-    MakeChannelCurrent(channels_);
-    downloads_.Start(currentChannel_);
+    // Like a step of the user's: the next channel is fetched, no file deleted.
+    trigger_ = RotationTrigger::kNext;
+    MoveToNextChannel();
   }
   CreateChannelTips();
 
@@ -65,7 +62,7 @@ void TickerWindow::ApplyStartupTransparency() {
   if (Mode() == '1') {
     desktop_.SetBarTransparency(Transparency::Opacity(155));
   } else {
-    desktop_.SetBarTransparency(Transparency::ColourKey(0x563412));
+    desktop_.SetBarTransparency(Transparency::ColourKey(kColourKey));
   }
 }
 

@@ -68,7 +68,7 @@ void TickerWindow::OnSessionEnd() {
 }
 
 IconColours TickerWindow::IconControlColours() const {
-  if (Mode() == '2') return {0x563412, 0x00FF00};
+  if (Mode() == '2') return {kColourKey, 0x00FF00};
   return {0x000000, 0xFFFF00};
 }
 

@@ -17,6 +17,9 @@
 
 namespace vb {
 
+// What a fully transparent bar makes invisible: the page background kTransparentKeyColor.
+inline constexpr Colour kColourKey = 0x563412;
+
 // What started a rotation step.
 enum class RotationTrigger : char { kTimer = 0, kPrevious = 1, kNext = 2 };
 
@@ -87,6 +90,10 @@ class TickerWindow final : public BarEvents, public BarLink {
 
   // Rotation.
   void RotationStep();
+  void ShowCurrentChannel();
+  // Makes the next channel current and fetches it (not after a step back); a timer's step also
+  // deletes the file after it, so that it is fetched anew.
+  void MoveToNextChannel();
   void NextChannel();
   void PreviousChannel();
   int RenderCurrentChannel();

@@ -5,7 +5,6 @@ namespace vb {
 
 namespace {
 
-constexpr Colour kColourKey = 0x563412;  // the page colour "123456"
 constexpr int kCommandAlpha = 150;
 
 }  // namespace
