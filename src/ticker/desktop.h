@@ -195,13 +195,11 @@ class InputFocus {
   virtual WindowRef ForegroundWindow() const = 0;
   virtual void ActivateWindow(WindowRef window) = 0;
   // Gives the keyboard to `pageWindow` without taking the foreground from `foreground`; false
-  // when it cannot be lent.
+  // when it cannot be lent, or the page has no use for keys (hovering then leaves the keyboard
+  // alone).
   virtual bool LendKeyboardToPage(WindowRef foreground, WindowRef pageWindow) = 0;
   // Ends a loan made while `foreground` had the foreground.
   virtual void EndKeyboardLoan(WindowRef foreground) = 0;
-  // Whether the page does anything with keys; where it does not, hovering leaves the keyboard
-  // alone.
-  virtual bool PageUsesKeys() const = 0;
   // Whether keys typed now go to the bar (the bar, the page or any of their windows).
   virtual bool BarHasKeyboard() const = 0;
 };

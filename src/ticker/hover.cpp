@@ -12,7 +12,6 @@ void TickerWindow::HoverTick() {
       desktop_.SetCursorPosition(cursor);
       return;
     }
-    if (!desktop_.PageUsesKeys()) return;
     rememberedForeground_ = desktop_.ForegroundWindow();
     if (desktop_.LendKeyboardToPage(rememberedForeground_, under)) {
       focusAttached_ = true;

@@ -185,7 +185,7 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheKeyboardAndGivesBackOnlyWhatItStillHol
   EXPECT_EQ(desktop_.Count("ActivateWindow"), 1);
 
   // A browser without a use for keys: hovering stops the rotation and touches no keyboard.
-  desktop_.browserUsesKeys = false;
+  desktop_.pageUsesKeys = false;
   desktop_.underCursor = desktop_.browserWindow;
   desktop_.calls.clear();
   bar_->OnTimer(kHoverTimer);

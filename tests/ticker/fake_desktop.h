@@ -26,7 +26,7 @@ class FakeDesktop : public Desktop {
   WindowRef underCursor = 1;      // the window at any point
   WindowRef browserWindow = 100;  // the only window inside the browser
   WindowRef foreground = 7;
-  bool browserUsesKeys = true;
+  bool pageUsesKeys = true;
   bool barHasKeyboard = false;  // focusing the browser gives it, activating a window takes it
   int menuChoice = 0;
   Answer answer = Answer::kOk;
@@ -87,10 +87,10 @@ class FakeDesktop : public Desktop {
   WindowRef ForegroundWindow() const override { return foreground; }
   void ActivateWindow(WindowRef w) override { barHasKeyboard = false, Log("ActivateWindow", w); }
   bool LendKeyboardToPage(WindowRef from, WindowRef to) override {
+    if (!pageUsesKeys) return false;
     return barHasKeyboard = IsOnPage(to), Log("LendKeyboardToPage", from, to), true;
   }
   void EndKeyboardLoan(WindowRef w) override { Log("EndKeyboardLoan", w); }
-  bool PageUsesKeys() const override { return browserUsesKeys; }
   bool BarHasKeyboard() const override { return barHasKeyboard; }
 
   void AddTrayIcon(int icon, std::string_view tip) override { Log("AddTrayIcon", icon, tip); }

@@ -64,7 +64,6 @@ class GtkDesktop final : public Desktop {
   // The page view has no use for keys: the keyboard stays with the user's window.
   bool LendKeyboardToPage(WindowRef, WindowRef) override { return false; }
   void EndKeyboardLoan(WindowRef) override {}
-  bool PageUsesKeys() const override { return false; }
   bool BarHasKeyboard() const override;
 
   // TrayAndMenu

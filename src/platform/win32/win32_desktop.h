@@ -64,7 +64,6 @@ class Win32Desktop final : public Desktop {
   void ActivateWindow(WindowRef window) override;
   bool LendKeyboardToPage(WindowRef foreground, WindowRef pageWindow) override;
   void EndKeyboardLoan(WindowRef foreground) override;
-  bool PageUsesKeys() const override { return true; }
   bool BarHasKeyboard() const override;
 
   // TrayAndMenu
