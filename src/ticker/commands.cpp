@@ -6,7 +6,7 @@
 
 namespace vb {
 
-void TickerWindow::OnCommand(int commandId, int notificationCode) {
+void TickerWindow::OnCommand(int commandId) {
   switch (commandId) {
     case ids::IDM_HIDE:
       HideFromTray();
@@ -56,9 +56,6 @@ void TickerWindow::OnCommand(int commandId, int notificationCode) {
     case ids::IDM_UPDATE:
       desktop_.OpenAddress(texts::kUpdatePage);
       break;
-    case ids::IDC_MENU_ICON:
-      BroadcastIcon(notificationCode);
-      break;
     case ids::IDM_BKPIC_NONE:
       RemoveBackgroundPicture();
       break;
@@ -70,10 +67,19 @@ void TickerWindow::OnCommand(int commandId, int notificationCode) {
   }
 }
 
-void TickerWindow::OnTrayMessage(int mouseMessage) {
-  if (mouseMessage == kMouseRightButtonDown) {
+// The channel icons run their commands on any press.
+void TickerWindow::OnIconPressed(int controlId, IconPress press) {
+  if (controlId == ids::IDC_MENU_ICON) {
+    BroadcastIcon(press);
+  } else {
+    OnCommand(controlId);
+  }
+}
+
+void TickerWindow::OnTrayIconPressed(PointerButton button) {
+  if (button == PointerButton::kSecondary) {
     HideFromTray();
-  } else if (mouseMessage == kMouseLeftButtonDown) {
+  } else {
     if (desktop_.IsBarVisible()) {
       ShowPopupMenu(0);
     } else {
@@ -102,16 +108,16 @@ void TickerWindow::ShowPopupMenu(int offset) {
   desktop_.BringBarToForeground();
   const Point cursor = desktop_.CursorPosition();
   const int chosen = desktop_.ShowPopupMenu(ids::IDR_MENU, {cursor.x + offset, cursor.y + offset});
-  if (chosen != 0) OnCommand(chosen, 0);
+  if (chosen != 0) OnCommand(chosen);
 }
 
-void TickerWindow::BroadcastIcon(int notificationCode) {
-  if (notificationCode == kIconClicked) {
+void TickerWindow::BroadcastIcon(IconPress press) {
+  if (press == IconPress::kClick) {
     desktop_.BringBarToForeground();
     desktop_.DragBar();
     dock_.UndockAfterDrag();
     ShowPopupMenu(2);
-  } else if (notificationCode == kIconDoubleClicked) {
+  } else {
     HideFromTray();
   }
 }
@@ -130,8 +136,7 @@ void TickerWindow::OpenDialog(int resourceId, int x, int y) {
 }
 
 void TickerWindow::Uninstall() {
-  if (desktop_.AskUser(texts::kUninstallQuestion, texts::kUninstallCaption,
-                       kMessageOkCancel | kMessageIconError) != kAnswerOk) {
+  if (desktop_.AskOkCancel(texts::kUninstallQuestion, texts::kUninstallCaption) != Answer::kOk) {
     return;
   }
   uninstallRequested_ = true;

@@ -6,6 +6,7 @@
 
 #include "dialogs/dialog_controller.h"
 #include "dialogs/dialog_view.h"
+#include "settings/ticker_settings.h"
 
 // The desktop port: everything the bar asks of the platform. The ticker (TickerWindow) drives it
 // and is told about the bar's events through BarEvents; each desktop (GTK on Linux, Win32 on
@@ -23,41 +24,39 @@
 //
 // Conventions: every text crosses the port in code page 936 (the Linux desktop converts to
 // UTF-8, the Windows desktop to UTF-16 with code page 936); coordinates are screen pixels;
-// the system's own ids (commands, timers, controls, resources, notification codes, mouse
-// messages) are passed unchanged. Every call is made on the user-interface thread. No call may
-// throw; results that the ticker does not need are not returned.
+// commands, timers, controls and resources are known by the ids in resources/resource_ids.h and
+// ticker/timer_ids.h; each desktop maps its own events and constants onto the types below. Every
+// call is made on the user-interface thread. No call may throw; results that the ticker does not
+// need are not returned.
 namespace vb {
-
-// Private window messages and the mouse messages that the tray reports.
-inline constexpr int kTrayCallbackMessage = 1649;
-inline constexpr int kAppBarCallbackMessage = 1650;
-inline constexpr int kMouseLeftButtonDown = 0x0201;   // WM_LBUTTONDOWN
-inline constexpr int kMouseRightButtonDown = 0x0204;  // WM_RBUTTONDOWN
-
-// Static control notifications of the broadcast icon.
-inline constexpr int kIconClicked = 0;        // STN_CLICKED
-inline constexpr int kIconDoubleClicked = 1;  // STN_DBLCLK
-
-// App-bar edges, state bits and notification codes.
-inline constexpr int kAppBarEdgeNone = 0;
-inline constexpr int kAppBarEdgeTop = 1;           // ABE_TOP
-inline constexpr int kAppBarEdgeBottom = 3;        // ABE_BOTTOM
-inline constexpr unsigned kAppBarAlwaysOnTop = 2;  // ABS_ALWAYSONTOP
-inline constexpr int kAppBarStateChanged = 0;      // ABN_STATECHANGE
-inline constexpr int kAppBarPositionChanged = 1;   // ABN_POSCHANGED
-inline constexpr int kAppBarFullScreenApp = 2;     // ABN_FULLSCREENAPP
-
-// Layered-window attribute flags.
-inline constexpr unsigned kLayeredColorKey = 1;  // LWA_COLORKEY
-inline constexpr unsigned kLayeredAlpha = 2;     // LWA_ALPHA
-
-// Message box styles and answers.
-inline constexpr unsigned kMessageOkCancel = 0x01;   // MB_OKCANCEL
-inline constexpr unsigned kMessageIconError = 0x10;  // MB_ICONERROR
-inline constexpr int kAnswerOk = 1;                  // IDOK
 
 // Colours are COLORREF values, 0x00BBGGRR.
 using Colour = std::uint32_t;
+
+// The pointer buttons the tray icon reports.
+enum class PointerButton : char { kPrimary, kSecondary };
+
+// How an icon control on the bar was pressed.
+enum class IconPress : char { kClick, kDoubleClick };
+
+// What the shell tells a docked bar: the taskbar's always-on-top state changed, the strips moved
+// (the screen may have changed too), or a full-screen window opened or closed.
+enum class AppBarNotice : char { kStateChanged, kPositionChanged, kFullScreenApp };
+
+// How a layered bar lets the desktop show through: one colour fully transparent, or the whole
+// bar at one opacity (0 to 255).
+struct Transparency {
+  enum class Kind : char { kColourKey, kOpacity };
+  Kind kind = Kind::kOpacity;
+  Colour colourKey = 0;
+  int opacity = 255;
+
+  static Transparency ColourKey(Colour colour) { return {Kind::kColourKey, colour, 255}; }
+  static Transparency Opacity(int opacity) { return {Kind::kOpacity, 0, opacity}; }
+};
+
+// The user's answer to a question.
+enum class Answer : char { kOk, kCancel };
 
 // Any top-level or child window of any process, as the desktop names it; 0 is none. The ticker
 // only compares and passes these back.
@@ -98,18 +97,17 @@ class BarEvents {
   virtual ~BarEvents() = default;
 
   virtual void OnTimer(int timerId) = 0;
-  // A menu choice or a click on an icon control: the command or control id and the control's
-  // notification code (0 for menu items).
-  virtual void OnCommand(int commandId, int notificationCode) = 0;
-  // The tray icon's callback with the mouse message (kMouseLeftButtonDown, ...).
-  virtual void OnTrayMessage(int mouseMessage) = 0;
+  // A menu choice: the command id.
+  virtual void OnCommand(int commandId) = 0;
+  // An icon control was clicked or double-clicked.
+  virtual void OnIconPressed(int controlId, IconPress press) = 0;
+  // A button went down on the tray icon.
+  virtual void OnTrayIconPressed(PointerButton button) = 0;
   // The shell (taskbar) was restarted: the tray icon has to be added again.
   virtual void OnTaskbarCreated() = 0;
-  // The app-bar callback: the notification code and the message's lParam.
-  virtual void OnAppBarNotify(int code, std::intptr_t lParam) = 0;
-  // The bar was activated, or its position or size changed.
-  virtual void OnActivate() = 0;
-  virtual void OnPositionChanged() = 0;
+  // The shell's word to a docked bar; `fullScreenOpened` tells, with kFullScreenApp, whether a
+  // full-screen window opened (true) or closed.
+  virtual void OnAppBarNotice(AppBarNotice notice, bool fullScreenOpened) = 0;
   // Asked to close (WM_CLOSE): the ticker shuts down and destroys the bar itself.
   virtual void OnClose() = 0;
   // The bar window is being destroyed, or the session ends. Either runs the shutdown handling
@@ -125,8 +123,8 @@ class BarWindow {
  public:
   virtual ~BarWindow() = default;
 
-  // Prepares the bar's window class; false ends the program before anything else is done.
-  virtual bool RegisterBarClass() = 0;
+  // Makes ready what every bar needs; false ends the program before anything else is done.
+  virtual bool PrepareBar() = 0;
   // The bar: a top-most tool window that never takes activation, titled "Velloband V1.1",
   // created hidden at (0, 0) with the given size. `events` receives its events from now on
   // until the loop ends. False when it cannot be created.
@@ -155,35 +153,34 @@ class BarWindow {
   // at start-up and by every transparency command, since on some desktops it can change.
   virtual bool LayeredWindowsAvailable() const = 0;
   virtual void SetBarLayered(bool layered) = 0;
-  // colourKey with kLayeredColorKey makes that colour fully transparent; alpha (0 to 255) with
-  // kLayeredAlpha sets the opacity of the whole bar.
-  virtual void SetLayeredAttributes(Colour colourKey, int alpha, unsigned flags) = 0;
+  // How the layered bar lets the desktop through.
+  virtual void SetBarTransparency(const Transparency& transparency) = 0;
   // Invalidates and repaints the bar and all its children.
   virtual void RedrawBar() = 0;
 
   // A 16 x 16 icon from the resources as a clickable child at (x, y) of the bar; clicks arrive
-  // as OnCommand(controlId, kIconClicked or kIconDoubleClicked). Created in call order, each
+  // as OnIconPressed(controlId, ...). Created in call order, each
   // above those created later.
   virtual void CreateIconControl(int controlId, int x, int y, int iconResourceId) = 0;
 };
 
-// The web view that shows the page file.
-class BrowserHost {
+// What shows the page file on the bar (a web view, or the page view drawn by the desktop).
+class PageHost {
  public:
-  virtual ~BrowserHost() = default;
+  virtual ~PageHost() = default;
 
-  // The browser child at (0, 0) of the bar, showing `pageFile`; false when it cannot be created.
-  virtual bool CreateBrowserHost(const std::string& pageFile, int width, int height) = 0;
-  // Resizes in place and shows the browser host.
-  virtual void ResizeAndShowBrowserHost(int width, int height) = 0;
-  // Looks for the browser's document, keeping it once found; false while there is none yet.
-  virtual bool FindBrowserDocument() = 0;
-  // Makes the document read the page file again (the document was found).
+  // Shows `pageFile` at (0, 0) of the bar; false when nothing can show it.
+  virtual bool ShowPage(const std::string& pageFile, int width, int height) = 0;
+  // Resizes the page in place and shows it.
+  virtual void ResizePage(int width, int height) = 0;
+  // Whether the page has been loaded and can be reloaded; false while it is still coming.
+  virtual bool PageReady() = 0;
+  // Reads the page file again (the page is ready).
   virtual void ReloadPage() = 0;
 };
 
-// The mouse, the focus and the foreground, for giving the browser keyboard input while the
-// mouse rests on it without activating the bar.
+// The mouse, the focus and the foreground, for giving the page keyboard input while the mouse
+// rests on it without activating the bar.
 class InputFocus {
  public:
   virtual ~InputFocus() = default;
@@ -191,19 +188,17 @@ class InputFocus {
   virtual Point CursorPosition() const = 0;
   virtual void SetCursorPosition(Point at) = 0;
   virtual WindowRef WindowAt(Point at) const = 0;
-  // Whether `window` is one of the browser's own windows (a descendant of the browser host,
-  // never the host itself); false while there is no browser host.
-  virtual bool IsInsideBrowser(WindowRef window) const = 0;
-  virtual void FocusWindow(WindowRef window) = 0;
+  // Whether `window` is one of the page's own windows; false while nothing shows the page.
+  virtual bool IsOnPage(WindowRef window) const = 0;
   virtual WindowRef ForegroundWindow() const = 0;
   virtual void ActivateWindow(WindowRef window) = 0;
-  // Attaches this thread's input to that of the thread owning `window`; false on failure.
-  virtual bool AttachInputTo(WindowRef window) = 0;
-  virtual void DetachInputFrom(WindowRef window) = 0;
-  // Whether the browser does anything with keys; where it does not, hovering leaves the
-  // keyboard alone.
-  virtual bool BrowserUsesKeys() const = 0;
-  // Whether keys typed now go to the bar (the bar, the browser or any of their windows).
+  // Gives the keyboard to `pageWindow` without taking the foreground from `foreground`; false
+  // when it cannot be lent, or the page has no use for keys (hovering then leaves the keyboard
+  // alone).
+  virtual bool LendKeyboardToPage(WindowRef foreground, WindowRef pageWindow) = 0;
+  // Ends a loan made while `foreground` had the foreground.
+  virtual void EndKeyboardLoan(WindowRef foreground) = 0;
+  // Whether keys typed now go to the bar (the bar, the page or any of their windows).
   virtual bool BarHasKeyboard() const = 0;
 };
 
@@ -213,7 +208,7 @@ class TrayAndMenu {
   virtual ~TrayAndMenu() = default;
 
   // Adds (or adds again) the tray icon with the icon resource and tip (at most 63 bytes); its
-  // mouse messages arrive as OnTrayMessage.
+  // buttons arrive as OnTrayIconPressed.
   virtual void AddTrayIcon(int iconResourceId, std::string_view tip) = 0;
   virtual void RemoveTrayIcon() = 0;
   // Whether a notification area holds the icon now, so that a hidden bar can be shown again.
@@ -229,9 +224,9 @@ class ChannelTips {
  public:
   virtual ~ChannelTips() = default;
 
-  // An always-shown balloon tooltip owned by the bar; false when it cannot be created.
+  // An always-shown balloon tooltip owned by the bar, wrapping at 200 pixels; false when it
+  // cannot be created.
   virtual bool CreateTooltip(int iconControlId) = 0;
-  virtual void SetTooltipMaxWidth(int iconControlId, int pixels) = 0;
   // Registers the icon as the tooltip's tool with `text` (empty: no text).
   virtual void AddTooltipTool(int iconControlId, std::string_view text) = 0;
   virtual void ActivateTooltip(int iconControlId) = 0;
@@ -250,7 +245,7 @@ class BarTimers {
 };
 
 // The shell's reservation of a screen-edge strip for the bar (an application desktop toolbar).
-// Notifications arrive as OnAppBarNotify while the bar is registered.
+// Notices arrive as OnAppBarNotice while the bar is registered.
 class AppBar {
  public:
   virtual ~AppBar() = default;
@@ -259,14 +254,11 @@ class AppBar {
   virtual bool RegisterAppBar() = 0;
   virtual void UnregisterAppBar() = 0;
   // Proposes `strip` at `edge`; the shell adjusts it to what it can grant.
-  virtual void QueryAppBarPosition(int edge, AppBarStrip& strip) = 0;
+  virtual void QueryAppBarPosition(DockEdge edge, AppBarStrip& strip) = 0;
   // Reserves `strip` at `edge`; the shell may adjust it.
-  virtual void SetAppBarPosition(int edge, AppBarStrip& strip) = 0;
-  // The taskbar's state bits (kAppBarAlwaysOnTop).
-  virtual unsigned AppBarState() = 0;
-  // Tell the shell that the bar was activated or moved.
-  virtual void AppBarActivated() = 0;
-  virtual void AppBarPositionChanged() = 0;
+  virtual void SetAppBarPosition(DockEdge edge, AppBarStrip& strip) = 0;
+  // Whether the taskbar keeps above other windows.
+  virtual bool TaskbarAlwaysOnTop() = 0;
 };
 
 // Modeless dialogs, the message box and the shell.
@@ -279,8 +271,8 @@ class DialogsAndShell {
   // notifications to OnCommand and destroys the controller when the window goes. Returns the
   // view (valid until the window goes) or nullptr when the dialog cannot be created.
   virtual DialogView* OpenDialog(int resourceId, int x, int y, DialogFactory factory) = 0;
-  // A modal message box without owner; returns the button (kAnswerOk, ...).
-  virtual int AskUser(std::string_view text, std::string_view caption, unsigned style) = 0;
+  // A modal question without owner, with the error sign and the buttons OK and Cancel.
+  virtual Answer AskOkCancel(std::string_view text, std::string_view caption) = 0;
   // Opens a web address in the user's browser; the outcome is not reported.
   virtual void OpenAddress(std::string_view url) = 0;
 };
@@ -310,7 +302,7 @@ class SystemServices {
 
 // The whole port.
 class Desktop : public BarWindow,
-                public BrowserHost,
+                public PageHost,
                 public InputFocus,
                 public TrayAndMenu,
                 public ChannelTips,

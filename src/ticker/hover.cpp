@@ -2,21 +2,18 @@
 
 namespace vb {
 
-// Gives the browser keyboard and wheel input while the mouse rests on it, without activating
-// the bar: the bar borrows the foreground thread's input state and hands it back afterwards.
-// A browser that has no use for keys is given none.
+// Lends the page the keyboard and wheel while the mouse rests on it, without activating the
+// bar, and ends the loan when the mouse leaves. A page that has no use for keys is lent none.
 void TickerWindow::HoverTick() {
   const Point cursor = desktop_.CursorPosition();
   const WindowRef under = desktop_.WindowAt(cursor);
-  if (browserReady_ && desktop_.IsInsideBrowser(under)) {
+  if (browserReady_ && desktop_.IsOnPage(under)) {
     if (focusAttached_) {
       desktop_.SetCursorPosition(cursor);
       return;
     }
-    if (!desktop_.BrowserUsesKeys()) return;
     rememberedForeground_ = desktop_.ForegroundWindow();
-    if (desktop_.AttachInputTo(rememberedForeground_)) {
-      desktop_.FocusWindow(under);
+    if (desktop_.LendKeyboardToPage(rememberedForeground_, under)) {
       focusAttached_ = true;
       attachedTo_ = rememberedForeground_;
     }
@@ -27,7 +24,7 @@ void TickerWindow::HoverTick() {
     focusAttached_ = false;
     // A rotation step in between may have replaced the remembered window: detach from the
     // one the input was attached to, or that link would never be released.
-    desktop_.DetachInputFrom(attachedTo_);
+    desktop_.EndKeyboardLoan(attachedTo_);
   }
 }
 

@@ -8,13 +8,10 @@ namespace vb {
 void TickerWindow::RotationStep() {
   // While the pointer rests on the page the rotation stands still, and a command that started
   // this step waits for the next one that runs.
-  if (desktop_.IsInsideBrowser(desktop_.WindowAt(desktop_.CursorPosition()))) return;
+  if (desktop_.IsOnPage(desktop_.WindowAt(desktop_.CursorPosition()))) return;
 
-  shownIndex_ = table_.current;
-  SetPreviousIndexFromShown();
-  const int rendered = RenderCurrentChannel();
-  desktop_.SetTimer(kRotationTimer, rendered >= 1 ? settings_.RotationPeriodMs() : kRetryPeriodMs);
-  ReloadBrowser();
+  ShowCurrentChannel();
+  ReloadPage();
 
   if (table_.count == 0) {
     if (tipsReady_) {
@@ -23,6 +20,18 @@ void TickerWindow::RotationStep() {
     }
     return;
   }
+  MoveToNextChannel();
+}
+
+// Renders the current channel as the shown one; a page that showed nothing is tried again soon.
+void TickerWindow::ShowCurrentChannel() {
+  shownIndex_ = table_.current;
+  SetPreviousIndexFromShown();
+  const int rendered = RenderCurrentChannel();
+  desktop_.SetTimer(kRotationTimer, rendered >= 1 ? settings_.RotationPeriodMs() : kRetryPeriodMs);
+}
+
+void TickerWindow::MoveToNextChannel() {
   const auto following = [this](int index) { return index + 1 >= table_.count ? 0 : index + 1; };
   table_.current = following(table_.current);
   if (trigger_ == RotationTrigger::kTimer) {
@@ -65,8 +74,8 @@ int TickerWindow::RenderCurrentChannel() {
   return renderer_.Render(request);
 }
 
-void TickerWindow::ReloadBrowser() {
-  if (!browserReady_ || !desktop_.FindBrowserDocument()) return;
+void TickerWindow::ReloadPage() {
+  if (!browserReady_ || !desktop_.PageReady()) return;
   // Reloading may take the activation; give it back to whoever had it, but only if it did.
   rememberedForeground_ = desktop_.ForegroundWindow();
   desktop_.ReloadPage();

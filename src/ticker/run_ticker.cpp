@@ -11,7 +11,7 @@ int RunTicker(Desktop& desktop, const std::string& appDataFolder, Autostart& aut
   // The window to give the activation back to when nothing else has been remembered yet.
   const WindowRef foregroundAtStart = desktop.ForegroundWindow();
   if (desktop.WindowTitledExists(texts::kBarTitle)) return 0;
-  if (!desktop.RegisterBarClass()) return 0;
+  if (!desktop.PrepareBar()) return 0;
   DataPaths paths = BuildDataPaths(appDataFolder);
   // Only now: a second instance must not take the running one's downloads away.
   RemoveLeftoverTemporaries(paths);

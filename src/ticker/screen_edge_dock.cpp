@@ -19,11 +19,11 @@ bool ScreenEdgeDock::DockAtStartup(int origX, int origY) {
   strip_ = screen_;
   if (dockEdge_ == DockEdge::kTop) {
     strip_.bottom = screen_.top + BarHeight();
-    edge_ = kAppBarEdgeTop;
+    edge_ = DockEdge::kTop;
     shell_.QueryAppBarPosition(edge_, strip_);
     strip_.bottom = strip_.top + BarHeight();
   } else {
-    edge_ = kAppBarEdgeBottom;
+    edge_ = DockEdge::kBottom;
     strip_.top = screen_.bottom - BarHeight();
     shell_.QueryAppBarPosition(edge_, strip_);
     strip_.top = strip_.bottom - BarHeight();
@@ -36,7 +36,7 @@ void ScreenEdgeDock::DockTop() {
   if (dockEdge_ == DockEdge::kTop) return;
   strip_ = screen_;
   strip_.bottom = screen_.top + BarHeight();
-  edge_ = kAppBarEdgeTop;
+  edge_ = DockEdge::kTop;
   // Going from one edge to the other keeps the registration; a failed one is not retried.
   if (!Docked()) shell_.RegisterAppBar();
   shell_.QueryAppBarPosition(edge_, strip_);
@@ -50,7 +50,7 @@ void ScreenEdgeDock::DockBottom() {
   if (dockEdge_ == DockEdge::kBottom) return;
   strip_ = screen_;
   strip_.top = screen_.bottom - BarHeight();
-  edge_ = kAppBarEdgeBottom;
+  edge_ = DockEdge::kBottom;
   if (!Docked()) shell_.RegisterAppBar();
   shell_.QueryAppBarPosition(edge_, strip_);
   strip_.top = strip_.bottom - BarHeight();
@@ -111,59 +111,49 @@ void ScreenEdgeDock::ResizeStrip() {
 
 void ScreenEdgeDock::Reposition(const Rect& screen) {
   const int height = strip_.bottom - strip_.top;
-  if (edge_ == kAppBarEdgeTop) {
+  if (edge_ == DockEdge::kTop) {
     strip_.top = screen.top;
     strip_.bottom = screen.top + height;
-  } else if (edge_ == kAppBarEdgeBottom) {
+  } else if (edge_ == DockEdge::kBottom) {
     strip_.bottom = screen.bottom;
     strip_.top = screen.bottom - height;
   }
   shell_.QueryAppBarPosition(edge_, strip_);
-  if (edge_ == kAppBarEdgeTop) {
+  if (edge_ == DockEdge::kTop) {
     strip_.bottom = strip_.top + height;
-  } else if (edge_ == kAppBarEdgeBottom) {
+  } else if (edge_ == DockEdge::kBottom) {
     strip_.top = strip_.bottom - height;
   }
   shell_.SetAppBarPosition(edge_, strip_);
 }
 
 void ScreenEdgeDock::ApplyZOrderRule() {
-  if (shell_.AppBarState() & kAppBarAlwaysOnTop) {
+  if (shell_.TaskbarAlwaysOnTop()) {
     bar_.SetBarTopmost();
   } else {
     bar_.SetBarBottom();
   }
 }
 
-void ScreenEdgeDock::HandleNotify(int code, std::intptr_t lParam) {
-  switch (code) {
-    case kAppBarStateChanged:
+void ScreenEdgeDock::HandleNotice(AppBarNotice notice, bool fullScreenOpened) {
+  switch (notice) {
+    case AppBarNotice::kStateChanged:
       ApplyZOrderRule();
       break;
-    case kAppBarPositionChanged:
+    case AppBarNotice::kPositionChanged:
       Reposition(screen_);
       bar_.MoveBar(strip_.left, strip_.top);
       break;
-    case kAppBarFullScreenApp: {
-      const unsigned state = shell_.AppBarState();
-      if (lParam != 0) {
+    case AppBarNotice::kFullScreenApp: {
+      const bool onTop = shell_.TaskbarAlwaysOnTop();
+      if (fullScreenOpened) {
         ApplyZOrderRule();
-      } else if (state & kAppBarAlwaysOnTop) {
+      } else if (onTop) {
         bar_.SetBarTopmost();
       }
       break;
     }
-    default:
-      break;
   }
-}
-
-void ScreenEdgeDock::BarActivated() {
-  if (Docked()) shell_.AppBarActivated();
-}
-
-void ScreenEdgeDock::BarPositionChanged() {
-  if (Docked()) shell_.AppBarPositionChanged();
 }
 
 }  // namespace vb

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "settings/ticker_settings.h"
@@ -32,13 +31,11 @@ class ScreenEdgeDock {
   void UndockAfterDrag();
   // Fits the docked strip to a new bar height.
   void ResizeStrip();
-  void HandleNotify(int code, std::intptr_t lParam);
-  void BarActivated();
-  void BarPositionChanged();
+  void HandleNotice(AppBarNotice notice, bool fullScreenOpened);
 
   bool Docked() const { return dockEdge_ != DockEdge::kFloating; }
   const AppBarStrip& strip() const { return strip_; }
-  int edge() const { return edge_; }
+  DockEdge edge() const { return edge_; }
 
  private:
   void Reposition(const Rect& screen);
@@ -51,7 +48,7 @@ class ScreenEdgeDock {
   const TickerSettings& settings_;
   Rect screen_;
   AppBarStrip strip_;
-  int edge_ = kAppBarEdgeNone;
+  DockEdge edge_ = DockEdge::kFloating;
 };
 
 }  // namespace vb

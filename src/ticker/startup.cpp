@@ -26,19 +26,16 @@ bool TickerWindow::Start() {
   CreateIconControls();
 
   FindExistingChannelFile();
-  shownIndex_ = table_.current;
-  SetPreviousIndexFromShown();
-  const int rendered = RenderCurrentChannel();
-  desktop_.SetTimer(kRotationTimer, rendered >= 1 ? settings_.RotationPeriodMs() : kRetryPeriodMs);
+  ShowCurrentChannel();
 
-  if (!desktop_.CreateBrowserHost(paths_.pageFile, settings_.barWidth, settings_.BarHeight())) {
+  if (!desktop_.ShowPage(paths_.pageFile, settings_.barWidth, settings_.BarHeight())) {
     return false;
   }
   browserReady_ = true;
   if (table_.count > 0) {
-    table_.current = table_.current + 1 >= table_.count ? 0 : table_.current + 1;
-    MakeChannelCurrent(channels_);
-    downloads_.Start(currentChannel_);
+    // Like a step of the user's: the next channel is fetched, no file deleted.
+    trigger_ = RotationTrigger::kNext;
+    MoveToNextChannel();
   }
   CreateChannelTips();
 
@@ -62,9 +59,9 @@ void TickerWindow::ApplyStartupTransparency() {
   if (!desktop_.LayeredWindowsAvailable() || Mode() == TransparencyMode::kOpaque) return;
   desktop_.SetBarLayered(true);
   if (Mode() == TransparencyMode::kTranslucent) {
-    desktop_.SetLayeredAttributes(0xFFFFFF, 155, kLayeredAlpha);
+    desktop_.SetBarTransparency(Transparency::Opacity(155));
   } else {
-    desktop_.SetLayeredAttributes(0x563412, 150, kLayeredColorKey);
+    desktop_.SetBarTransparency(Transparency::ColourKey(kColourKey));
   }
 }
 
@@ -92,9 +89,6 @@ void TickerWindow::CreateChannelTips() {
   if (table_.count > 0) {
     text = NameOr(shownIndex_, texts::kNoShownName);
     SetChannelTipTitles();
-  }
-  for (const int icon : {ids::IDM_PREV_CHANNEL, ids::IDM_NEXT_CHANNEL}) {
-    desktop_.SetTooltipMaxWidth(icon, 200);
   }
   for (const int icon : {ids::IDM_PREV_CHANNEL, ids::IDM_NEXT_CHANNEL}) {
     desktop_.AddTooltipTool(icon, text);

@@ -44,22 +44,14 @@ void TickerWindow::OnTaskbarCreated() {
   desktop_.AddTrayIcon(ids::IDI_BROADCAST, res::Gbk(res::text::kTrayTip));
 }
 
-void TickerWindow::OnAppBarNotify(int code, std::intptr_t lParam) {
+void TickerWindow::OnAppBarNotice(AppBarNotice notice, bool fullScreenOpened) {
   // The screen may have changed size (a new resolution, a monitor swapped): fit the strip to
   // the screen of now, not to the one measured at start-up.
-  if (code == kAppBarPositionChanged) {
+  if (notice == AppBarNotice::kPositionChanged) {
     const Size screen = desktop_.ScreenSize();
     dock_.SetScreen({0, 0, screen.width, screen.height});
   }
-  dock_.HandleNotify(code, lParam);
-}
-
-void TickerWindow::OnActivate() {
-  dock_.BarActivated();
-}
-
-void TickerWindow::OnPositionChanged() {
-  dock_.BarPositionChanged();
+  dock_.HandleNotice(notice, fullScreenOpened);
 }
 
 void TickerWindow::OnClose() {
@@ -76,12 +68,12 @@ void TickerWindow::OnSessionEnd() {
 }
 
 IconColours TickerWindow::IconControlColours() const {
-  if (Mode() == TransparencyMode::kColourKey) return {0x563412, 0x00FF00};
+  if (Mode() == TransparencyMode::kColourKey) return {kColourKey, 0x00FF00};
   return {0x000000, 0xFFFF00};
 }
 
 void TickerWindow::SendCommand(int commandId) {
-  OnCommand(commandId, 0);
+  OnCommand(commandId);
 }
 
 void TickerWindow::RequestRotationStep() {
@@ -97,7 +89,7 @@ void TickerWindow::ResizeAppBarStrip() {
 }
 
 void TickerWindow::ResizeAndShowBar() {
-  desktop_.ResizeAndShowBrowserHost(settings_.barWidth, settings_.BarHeight());
+  desktop_.ResizePage(settings_.barWidth, settings_.BarHeight());
   desktop_.ResizeAndShowBar(settings_.barWidth, settings_.BarHeight());
 }
 

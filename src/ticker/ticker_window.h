@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "dialogs/bar_link.h"
@@ -17,6 +16,9 @@
 #include "ticker/screen_edge_dock.h"
 
 namespace vb {
+
+// What a fully transparent bar makes invisible: the page background kTransparentKeyColor.
+inline constexpr Colour kColourKey = 0x563412;
 
 // What started a rotation step.
 enum class RotationTrigger : char { kTimer = 0, kPrevious = 1, kNext = 2 };
@@ -50,12 +52,11 @@ class TickerWindow final : public BarEvents, public BarLink {
 
   // BarEvents.
   void OnTimer(int timerId) override;
-  void OnCommand(int commandId, int notificationCode) override;
-  void OnTrayMessage(int mouseMessage) override;
+  void OnCommand(int commandId) override;
+  void OnIconPressed(int controlId, IconPress press) override;
+  void OnTrayIconPressed(PointerButton button) override;
   void OnTaskbarCreated() override;
-  void OnAppBarNotify(int code, std::intptr_t lParam) override;
-  void OnActivate() override;
-  void OnPositionChanged() override;
+  void OnAppBarNotice(AppBarNotice notice, bool fullScreenOpened) override;
   void OnClose() override;
   void OnDestroy() override;
   void OnSessionEnd() override;
@@ -89,10 +90,14 @@ class TickerWindow final : public BarEvents, public BarLink {
 
   // Rotation.
   void RotationStep();
+  void ShowCurrentChannel();
+  // Makes the next channel current and fetches it (not after a step back); a timer's step also
+  // deletes the file after it, so that it is fetched anew.
+  void MoveToNextChannel();
   void NextChannel();
   void PreviousChannel();
   int RenderCurrentChannel();
-  void ReloadBrowser();
+  void ReloadPage();
   void UpdateChannelTips();
   void SetChannelTipTitles();
   // The display name of channel `index`, or `unset` when it has none.
@@ -103,7 +108,7 @@ class TickerWindow final : public BarEvents, public BarLink {
   void HideFromTray();
   void ShowFromTray();
   void ShowPopupMenu(int offset);
-  void BroadcastIcon(int notificationCode);
+  void BroadcastIcon(IconPress press);
   void OpenConfigDialog();
   void OpenDialog(int resourceId, int x, int y);
   void Uninstall();

@@ -5,8 +5,6 @@ namespace vb {
 
 namespace {
 
-constexpr Colour kColourKey = 0x563412;  // the page colour "123456"
-constexpr Colour kWhite = 0xFFFFFF;
 constexpr int kCommandAlpha = 150;
 
 }  // namespace
@@ -28,7 +26,7 @@ void TickerWindow::RetickConfigDialog(TransparencyMode mode) {
 void TickerWindow::MakeFullyTransparent() {
   if (Mode() == TransparencyMode::kColourKey || !desktop_.LayeredWindowsAvailable()) return;
   desktop_.SetBarLayered(true);
-  desktop_.SetLayeredAttributes(kColourKey, kCommandAlpha, kLayeredColorKey);
+  desktop_.SetBarTransparency(Transparency::ColourKey(kColourKey));
   desktop_.RedrawBar();
   settings_.savedBgColor = settings_.bgColor;
   settings_.bgColor = kKeyedOutColour;
@@ -41,7 +39,7 @@ void TickerWindow::MakeFullyTransparent() {
 void TickerWindow::MakeTranslucent() {
   if (Mode() == TransparencyMode::kTranslucent || !desktop_.LayeredWindowsAvailable()) return;
   desktop_.SetBarLayered(true);
-  desktop_.SetLayeredAttributes(kWhite, kCommandAlpha, kLayeredAlpha);
+  desktop_.SetBarTransparency(Transparency::Opacity(kCommandAlpha));
   desktop_.RedrawBar();
   RetickConfigDialog(TransparencyMode::kTranslucent);
   if (Mode() == TransparencyMode::kColourKey) {

@@ -66,14 +66,19 @@ TEST(PageMotionTest, MarqueeEntersStepsAndEntersAgain) {
   };
   for (const Case& c : cases) {
     PageMotion motion(Marquee(c.heading, c.step, c.delay), Sizes(), 1000);
-    // Ticks every millisecond and one tick at the end give the same place.
-    PageMotion ticked = motion;
+    // Ticks every millisecond, ticks that come late (every 37 ms, whatever the delay) and one
+    // tick at the end give the same place: a late tick costs the motion no time.
+    PageMotion ticked = motion, late = motion;
     for (std::int64_t t = 1000; t <= 1000 + c.at; ++t) ticked.Advance(t);
+    for (std::int64_t t = 1000; t < 1000 + c.at; t += 37) late.Advance(t);
+    late.Advance(1000 + c.at);
     motion.Advance(1000 + c.at);
     EXPECT_EQ(motion.X(), c.x) << static_cast<int>(c.heading) << " at " << c.at;
     EXPECT_EQ(motion.Y(), c.y) << static_cast<int>(c.heading) << " at " << c.at;
     EXPECT_EQ(ticked.X(), c.x);
     EXPECT_EQ(ticked.Y(), c.y);
+    EXPECT_EQ(late.X(), c.x);
+    EXPECT_EQ(late.Y(), c.y);
   }
 }
 

@@ -11,8 +11,8 @@ TEST_F(TickerTest, TransparencyModesSaveAndRestoreTheBackground) {
   WriteChannels(0, 0);
   Store().Write("Format", "BgColor", "abcdef");
   ASSERT_TRUE(Start());
-  const Strings translucent{"SetBarLayered 1", "SetLayeredAttributes 16777215 150 2", "RedrawBar"},
-      keyed{"SetBarLayered 1", "SetLayeredAttributes 5649426 150 1", "RedrawBar"},
+  const Strings translucent{"SetBarLayered 1", "SetBarTransparency opacity 150", "RedrawBar"},
+      keyed{"SetBarLayered 1", "SetBarTransparency key 5649426", "RedrawBar"},
       opaque{"SetBarLayered 0", "RedrawBar"};
   // Only entering or leaving '2' re-renders, with the keyed colour only in '2'; a mode already
   // in force does nothing at all.
@@ -34,7 +34,7 @@ TEST_F(TickerTest, TransparencyModesSaveAndRestoreTheBackground) {
     desktop_.calls.clear();
     const auto renders = renderer_.rendered.size();
     const std::string background = step.mode == '2' ? "123456" : "abcdef";
-    bar_->OnCommand(step.command, 0);
+    bar_->OnCommand(step.command);
     desktop_.calls.resize(std::min(desktop_.calls.size(), step.calls.size()));
     EXPECT_EQ(desktop_.calls, step.calls);
     EXPECT_EQ(renderer_.rendered.size(), renders + step.renders);
@@ -51,30 +51,30 @@ TEST_F(TickerTest, TransparencyModesSaveAndRestoreTheBackground) {
 
 TEST_F(TickerTest, DialogsOpenWhereTheyBelongAndTheConfigDialogFollowsTheMode) {
   ASSERT_TRUE(Start());
-  bar_->OnCommand(ids::IDM_CONFIG, 0);
-  bar_->OnCommand(ids::IDM_CONFIG, 0);
+  bar_->OnCommand(ids::IDM_CONFIG);
+  bar_->OnCommand(ids::IDM_CONFIG);
   EXPECT_EQ(desktop_.Count("OpenDialog 103 100 100"), 1);
-  bar_->OnCommand(ids::IDM_FULL_TRANSPARENT, 0);
+  bar_->OnCommand(ids::IDM_FULL_TRANSPARENT);
   EXPECT_TRUE(desktop_.dialog.Checked(ids::IDC_FULL_TRANSPARENT));
   EXPECT_FALSE(desktop_.dialog.Enabled(ids::IDC_BGCOLOR));
-  bar_->OnCommand(ids::IDM_TRANSLUCENT, 0);
+  bar_->OnCommand(ids::IDM_TRANSLUCENT);
   EXPECT_TRUE(desktop_.dialog.Enabled(ids::IDC_BGCOLOR));
 
   desktop_.calls.clear();
   for (const int command :
        {ids::IDM_HELP, ids::IDM_HELP, ids::IDM_BKPIC_USE, ids::IDM_IMPORT, ids::IDM_EXPORT}) {
-    bar_->OnCommand(command, 0);
+    bar_->OnCommand(command);
   }
   EXPECT_EQ(desktop_.calls,
             (Strings{"OpenDialog 106 80 120", "OpenDialog 106 80 120", "OpenDialog 137 300 200",
                      "OpenDialog 146 300 200", "OpenDialog 147 300 200"}));
-  bar_->OnCommand(ids::IDM_UPDATE, 0);
+  bar_->OnCommand(ids::IDM_UPDATE);
   EXPECT_TRUE(desktop_.calls.back().ends_with("/soft/50550.htm"));
 
   // Switching the picture off reaches the page at once and is remembered.
   Store().Write("Format", "BkPic", "old.jpg");
   const auto renders = renderer_.rendered.size();
-  bar_->OnCommand(ids::IDM_BKPIC_NONE, 0);
+  bar_->OnCommand(ids::IDM_BKPIC_NONE);
   ASSERT_EQ(renderer_.rendered.size(), renders + 1);
   EXPECT_EQ(renderer_.requests.back().bkPic, "");
   EXPECT_EQ(Store().Read("Format", "BkPic", "?", 9), "");
@@ -85,40 +85,42 @@ TEST_F(TickerTest, TrayHidesAndShowsTheBarWithItsTimersAndStrip) {
   // No notification area holds the icon: nothing could show a hidden bar again, so none hides.
   desktop_.trayShown = false;
   desktop_.calls.clear();
-  bar_->OnCommand(ids::IDM_HIDE, 0);
-  bar_->OnCommand(ids::IDC_MENU_ICON, kIconDoubleClicked);
-  bar_->OnTrayMessage(kMouseRightButtonDown);
+  bar_->OnCommand(ids::IDM_HIDE);
+  bar_->OnIconPressed(ids::IDC_MENU_ICON, IconPress::kDoubleClick);
+  bar_->OnTrayIconPressed(PointerButton::kSecondary);
   EXPECT_TRUE(desktop_.calls.empty());
   EXPECT_TRUE(desktop_.visible);
   desktop_.trayShown = true;
-  desktop_.events->OnTrayMessage(kMouseRightButtonDown);
+  desktop_.events->OnTrayIconPressed(PointerButton::kSecondary);
   EXPECT_EQ(desktop_.calls,
-            (Strings{"HideBar", "QueryAppBarPosition 1 0,0,1024,0",
-                     "SetAppBarPosition 1 0,0,1024,0", "KillTimer 4", "KillTimer 3"}));
+            (Strings{"HideBar", "QueryAppBarPosition top 0,0,1024,0",
+                     "SetAppBarPosition top 0,0,1024,0", "KillTimer 4", "KillTimer 3"}));
   EXPECT_EQ(desktop_.timers.count(kTrimTimer), 1u);
   desktop_.calls.clear();
-  bar_->OnTrayMessage(kMouseRightButtonDown);
-  bar_->OnCommand(ids::IDC_MENU_ICON, kIconDoubleClicked);
+  bar_->OnTrayIconPressed(PointerButton::kSecondary);
+  bar_->OnIconPressed(ids::IDC_MENU_ICON, IconPress::kDoubleClick);
   EXPECT_TRUE(desktop_.calls.empty());
 
-  bar_->OnTrayMessage(kMouseLeftButtonDown);
+  bar_->OnTrayIconPressed(PointerButton::kPrimary);
   EXPECT_EQ(desktop_.calls,
-            (Strings{"QueryAppBarPosition 1 0,0,1024,24", "SetAppBarPosition 1 0,0,1024,24",
+            (Strings{"QueryAppBarPosition top 0,0,1024,24", "SetAppBarPosition top 0,0,1024,24",
                      "ShowBar", "SetTimer 4 1000", "SetTimer 3 120000"}));
 
   desktop_.calls.clear();
   desktop_.cursor = {900, 10};
   desktop_.menuChoice = ids::IDM_HIDE;
-  bar_->OnTrayMessage(kMouseLeftButtonDown);
+  bar_->OnTrayIconPressed(PointerButton::kPrimary);
   EXPECT_EQ(desktop_.calls[1], "ShowPopupMenu 100 900 10");
   EXPECT_FALSE(desktop_.visible);
 
-  // A screen that grew while the bar ran: the strip follows it to the new bottom edge and width.
-  bar_->OnCommand(ids::IDM_DOCK_BOTTOM, 0);
+  // A screen that grew while the bar ran: the strip follows it to the new bottom edge and width,
+  // above the taskbar there.
+  bar_->OnCommand(ids::IDM_DOCK_BOTTOM);
   desktop_.screen = {1280, 1024};
-  bar_->OnAppBarNotify(kAppBarPositionChanged, 0);
-  EXPECT_EQ(desktop_.calls.back(), "MoveBar 0 1000");
-  EXPECT_EQ(desktop_.calls.end()[-2], "SetAppBarPosition 3 0,1000,1280,1024");
+  desktop_.shellTopInset = 30;
+  bar_->OnAppBarNotice(AppBarNotice::kPositionChanged, false);
+  EXPECT_EQ(desktop_.calls.back(), "MoveBar 0 970");
+  EXPECT_EQ(desktop_.calls.end()[-2], "SetAppBarPosition bottom 0,970,1280,994");
 }
 
 TEST_F(TickerTest, BroadcastIconDragsThenOpensTheMenu) {
@@ -130,9 +132,9 @@ TEST_F(TickerTest, BroadcastIconDragsThenOpensTheMenu) {
   // The width of the screen as it is now, the bar left where it is.
   desktop_.menuChoice = ids::IDM_FULL_WIDTH;
   desktop_.screen = {1600, 900};
-  bar_->OnCommand(ids::IDC_MENU_ICON, kIconClicked);
+  bar_->OnIconPressed(ids::IDC_MENU_ICON, IconPress::kClick);
   EXPECT_EQ(desktop_.calls, (Strings{"BringBarToForeground", "DragBar", "BringBarToForeground",
-                                     "ShowPopupMenu 100 62 312", "ResizeAndShowBrowserHost 1600 24",
+                                     "ShowPopupMenu 100 62 312", "ResizePage 1600 24",
                                      "ResizeAndShowBar 1600 24"}));
   EXPECT_EQ(bar_->dock().strip().top, 300);
   EXPECT_EQ(Store().Read("Window", "Width", "", 9), "1600");
@@ -144,7 +146,7 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheKeyboardAndGivesBackOnlyWhatItStillHol
   desktop_.foreground = 42;
   desktop_.underCursor = desktop_.browserWindow;
   bar_->OnTimer(kHoverTimer);
-  EXPECT_EQ(desktop_.calls, (Strings{"AttachInputTo 42", "FocusWindow 100"}));
+  EXPECT_EQ(desktop_.calls, (Strings{"LendKeyboardToPage 42 100"}));
   EXPECT_TRUE(bar_->focusAttached());
   bar_->OnTimer(kHoverTimer);
   EXPECT_EQ(desktop_.calls.back(), "SetCursorPosition 500");
@@ -152,7 +154,7 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheKeyboardAndGivesBackOnlyWhatItStillHol
   desktop_.underCursor = 1;
   desktop_.calls.clear();
   bar_->OnTimer(kHoverTimer);
-  EXPECT_EQ(desktop_.calls, (Strings{"ActivateWindow 42", "DetachInputFrom 42"}));
+  EXPECT_EQ(desktop_.calls, (Strings{"ActivateWindow 42", "EndKeyboardLoan 42"}));
   EXPECT_FALSE(bar_->focusAttached());
   bar_->OnTimer(kHoverTimer);
   bar_->OnTimer(kTrimTimer);
@@ -166,7 +168,7 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheKeyboardAndGivesBackOnlyWhatItStillHol
   desktop_.underCursor = 1;
   desktop_.calls.clear();
   bar_->OnTimer(kHoverTimer);
-  EXPECT_EQ(desktop_.calls, (Strings{"DetachInputFrom 42"}));
+  EXPECT_EQ(desktop_.calls, (Strings{"EndKeyboardLoan 42"}));
   EXPECT_FALSE(bar_->focusAttached());
 
   // A re-render from the menu with the pointer off the page remembers another window and
@@ -179,11 +181,11 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheKeyboardAndGivesBackOnlyWhatItStillHol
   bar_->OnTimer(kRotationTimer);
   bar_->OnTimer(kHoverTimer);
   EXPECT_TRUE(desktop_.Called("ActivateWindow 43"));
-  EXPECT_EQ(desktop_.calls.back(), "DetachInputFrom 42");
+  EXPECT_EQ(desktop_.calls.back(), "EndKeyboardLoan 42");
   EXPECT_EQ(desktop_.Count("ActivateWindow"), 1);
 
   // A browser without a use for keys: hovering stops the rotation and touches no keyboard.
-  desktop_.browserUsesKeys = false;
+  desktop_.pageUsesKeys = false;
   desktop_.underCursor = desktop_.browserWindow;
   desktop_.calls.clear();
   bar_->OnTimer(kHoverTimer);

@@ -26,38 +26,34 @@ class DockTest : public ::testing::Test {
 TEST_F(DockTest, StripFollowsTheStateTable) {
   ASSERT_TRUE(dock_.DockAtStartup(5, 5));
   EXPECT_EQ(desktop_.Count("RegisterAppBar"), 1);
-  EXPECT_TRUE(desktop_.Called("QueryAppBarPosition 1 0,0,1024,24"));
-  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 1 0,30,1024,54");
+  EXPECT_TRUE(desktop_.Called("QueryAppBarPosition top 0,0,1024,24"));
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition top 0,30,1024,54");
 
   dock_.CollapseStrip();  // hidden: zero height, still registered
-  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 1 0,30,1024,30");
-  dock_.HandleNotify(kAppBarPositionChanged, 0);
-  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 1 0,30,1024,30");
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition top 0,30,1024,30");
+  dock_.HandleNotice(AppBarNotice::kPositionChanged, false);
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition top 0,30,1024,30");
   EXPECT_EQ(desktop_.calls.back(), "MoveBar 0 30");
   dock_.RestoreStrip();
-  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 1 0,30,1024,54");
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition top 0,30,1024,54");
 
   settings_.lineNum = 2;
   dock_.ResizeStrip();
-  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 1 0,30,1024,78");
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition top 0,30,1024,78");
 
   dock_.DockBottom();  // the bar moves before the strip is set
   EXPECT_EQ(desktop_.calls[desktop_.calls.size() - 2], "MoveBar 0 690");
-  EXPECT_EQ(desktop_.calls.back(), "SetAppBarPosition 3 0,690,1024,738");
+  EXPECT_EQ(desktop_.calls.back(), "SetAppBarPosition bottom 0,690,1024,738");
   EXPECT_EQ(settings_.dockEdge, DockEdge::kBottom);
   const auto calls = desktop_.calls.size();
   dock_.DockBottom();
   EXPECT_EQ(desktop_.calls.size(), calls);
   dock_.CollapseStrip();
-  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 3 0,738,1024,738");
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition bottom 0,738,1024,738");
 }
 
 TEST_F(DockTest, DragUndocksOnlyAwayFromBothEdges) {
   ASSERT_TRUE(dock_.DockAtStartup(0, 0));
-  dock_.BarActivated();
-  dock_.BarPositionChanged();
-  EXPECT_TRUE(desktop_.Called("AppBarActivated"));
-  EXPECT_EQ(desktop_.calls.back(), "AppBarPositionChanged");
   // Sideways along the taskbar it was docked beside, or along the screen's top.
   for (const Rect sideways : {Rect{300, 30, 1324, 54}, Rect{300, 0, 1324, 24}}) {
     desktop_.barRect = sideways;
@@ -80,8 +76,6 @@ TEST_F(DockTest, DragUndocksOnlyAwayFromBothEdges) {
   dock_.CollapseStrip();
   dock_.RestoreStrip();
   dock_.ResizeStrip();
-  dock_.BarActivated();
-  dock_.BarPositionChanged();
   EXPECT_EQ(desktop_.calls.size(), calls);
 
   dock_.SetScreen({0, 0, 1280, 1024});  // a floating bar keeps its place on a new screen
@@ -90,27 +84,27 @@ TEST_F(DockTest, DragUndocksOnlyAwayFromBothEdges) {
   dock_.DockTop();  // registers again from floating
   EXPECT_EQ(desktop_.Count("RegisterAppBar"), 2);
   EXPECT_EQ(desktop_.calls.back(), "MoveBar 0 30");
-  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 1 0,30,1280,54");
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition top 0,30,1280,54");
 }
 
 TEST_F(DockTest, BottomEdgeDocksAtTheBottomAndZOrderFollowsTheTaskbar) {
   settings_.dockEdge = DockEdge::kBottom;
   ASSERT_TRUE(dock_.DockAtStartup(0, 0));
-  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition 3 0,714,1024,738");
+  EXPECT_EQ(Last("SetAppBarPosition"), "SetAppBarPosition bottom 0,714,1024,738");
   dock_.DockBottom();
   EXPECT_EQ(desktop_.Count("RegisterAppBar"), 1);
   EXPECT_EQ(settings_.dockEdge, DockEdge::kBottom);
 
-  desktop_.appBarState = kAppBarAlwaysOnTop;
-  dock_.HandleNotify(kAppBarStateChanged, 0);
+  desktop_.taskbarOnTop = true;
+  dock_.HandleNotice(AppBarNotice::kStateChanged, false);
   EXPECT_EQ(desktop_.calls.back(), "SetBarTopmost");
-  desktop_.appBarState = 0;
-  dock_.HandleNotify(kAppBarFullScreenApp, 1);
+  desktop_.taskbarOnTop = false;
+  dock_.HandleNotice(AppBarNotice::kFullScreenApp, true);
   EXPECT_EQ(desktop_.calls.back(), "SetBarBottom");
-  dock_.HandleNotify(kAppBarFullScreenApp, 0);
-  EXPECT_EQ(desktop_.calls.back(), "AppBarState");
-  desktop_.appBarState = kAppBarAlwaysOnTop;
-  dock_.HandleNotify(kAppBarFullScreenApp, 0);
+  dock_.HandleNotice(AppBarNotice::kFullScreenApp, false);
+  EXPECT_EQ(desktop_.calls.back(), "TaskbarAlwaysOnTop");
+  desktop_.taskbarOnTop = true;
+  dock_.HandleNotice(AppBarNotice::kFullScreenApp, false);
   EXPECT_EQ(desktop_.calls.back(), "SetBarTopmost");
 }
 

@@ -26,10 +26,11 @@ class FakeDesktop : public Desktop {
   WindowRef underCursor = 1;      // the window at any point
   WindowRef browserWindow = 100;  // the only window inside the browser
   WindowRef foreground = 7;
-  bool browserUsesKeys = true;
+  bool pageUsesKeys = true;
   bool barHasKeyboard = false;  // focusing the browser gives it, activating a window takes it
-  int menuChoice = 0, answer = kAnswerOk;
-  unsigned appBarState = 0;
+  int menuChoice = 0;
+  Answer answer = Answer::kOk;
+  bool taskbarOnTop = false;
   Rect barRect{};
   int shellTopInset = 0;  // the shell grants strips this far from the screen edge
 
@@ -49,7 +50,7 @@ class FakeDesktop : public Desktop {
   }
   bool Called(const std::string& prefix) const { return Count(prefix) > 0; }
 
-  bool RegisterBarClass() override { return Log("RegisterBarClass"), true; }
+  bool PrepareBar() override { return Log("PrepareBar"), true; }
   bool CreateBar(int w, int h, BarEvents& e) override {
     return events = &e, Log("CreateBar", w, h), true;
   }
@@ -67,31 +68,29 @@ class FakeDesktop : public Desktop {
   void DragBar() override { Log("DragBar"); }
   bool LayeredWindowsAvailable() const override { return layeredAvailable; }
   void SetBarLayered(bool on) override { Log("SetBarLayered", on); }
-  void SetLayeredAttributes(Colour k, int a, unsigned f) override {
-    Log("SetLayeredAttributes", k, a, f);
+  void SetBarTransparency(const Transparency& t) override {
+    if (t.kind == Transparency::Kind::kColourKey) Log("SetBarTransparency key", t.colourKey);
+    if (t.kind == Transparency::Kind::kOpacity) Log("SetBarTransparency opacity", t.opacity);
   }
   void RedrawBar() override { Log("RedrawBar"); }
   void CreateIconControl(int id, int x, int y, int icon) override { Log("Icon", id, x, y, icon); }
 
-  bool CreateBrowserHost(const std::string& page, int, int) override {
-    return Log("CreateBrowserHost", page), true;
-  }
-  void ResizeAndShowBrowserHost(int w, int h) override { Log("ResizeAndShowBrowserHost", w, h); }
-  bool FindBrowserDocument() override { return true; }
+  bool ShowPage(const std::string& page, int, int) override { return Log("ShowPage", page), true; }
+  void ResizePage(int w, int h) override { Log("ResizePage", w, h); }
+  bool PageReady() override { return true; }
   void ReloadPage() override { Log("ReloadPage"); }
 
   Point CursorPosition() const override { return cursor; }
   void SetCursorPosition(Point at) override { Log("SetCursorPosition", at.x); }
   WindowRef WindowAt(Point) const override { return underCursor; }
-  bool IsInsideBrowser(WindowRef w) const override { return w == browserWindow; }
-  void FocusWindow(WindowRef w) override {
-    barHasKeyboard = IsInsideBrowser(w), Log("FocusWindow", w);
-  }
+  bool IsOnPage(WindowRef w) const override { return w == browserWindow; }
   WindowRef ForegroundWindow() const override { return foreground; }
   void ActivateWindow(WindowRef w) override { barHasKeyboard = false, Log("ActivateWindow", w); }
-  bool AttachInputTo(WindowRef w) override { return Log("AttachInputTo", w), true; }
-  void DetachInputFrom(WindowRef w) override { Log("DetachInputFrom", w); }
-  bool BrowserUsesKeys() const override { return browserUsesKeys; }
+  bool LendKeyboardToPage(WindowRef from, WindowRef to) override {
+    if (!pageUsesKeys) return false;
+    return barHasKeyboard = IsOnPage(to), Log("LendKeyboardToPage", from, to), true;
+  }
+  void EndKeyboardLoan(WindowRef w) override { Log("EndKeyboardLoan", w); }
   bool BarHasKeyboard() const override { return barHasKeyboard; }
 
   void AddTrayIcon(int icon, std::string_view tip) override { Log("AddTrayIcon", icon, tip); }
@@ -102,7 +101,6 @@ class FakeDesktop : public Desktop {
   }
 
   bool CreateTooltip(int icon) override { return Log("CreateTooltip", icon), true; }
-  void SetTooltipMaxWidth(int, int) override {}
   void AddTooltipTool(int icon, std::string_view text) override { tipText[icon] = text; }
   void ActivateTooltip(int) override {}
   void SetTooltipTitle(int icon, std::string_view title) override { tipTitle[icon] = title; }
@@ -113,19 +111,17 @@ class FakeDesktop : public Desktop {
 
   bool RegisterAppBar() override { return Log("RegisterAppBar"), appBarRegisters; }
   void UnregisterAppBar() override { Log("UnregisterAppBar"); }
-  void QueryAppBarPosition(int e, AppBarStrip& s) override {
+  void QueryAppBarPosition(DockEdge e, AppBarStrip& s) override {
     Log("QueryAppBarPosition", e, s), Grant(e, s);
   }
-  void SetAppBarPosition(int e, AppBarStrip& s) override { Log("SetAppBarPosition", e, s); }
-  unsigned AppBarState() override { return Log("AppBarState"), appBarState; }
-  void AppBarActivated() override { Log("AppBarActivated"); }
-  void AppBarPositionChanged() override { Log("AppBarPositionChanged"); }
+  void SetAppBarPosition(DockEdge e, AppBarStrip& s) override { Log("SetAppBarPosition", e, s); }
+  bool TaskbarAlwaysOnTop() override { return Log("TaskbarAlwaysOnTop"), taskbarOnTop; }
 
   DialogView* OpenDialog(int id, int x, int y, DialogFactory) override {
     return Log("OpenDialog", id, x, y), &dialog;
   }
-  int AskUser(std::string_view, std::string_view, unsigned s) override {
-    return Log("AskUser", s), answer;
+  Answer AskOkCancel(std::string_view, std::string_view) override {
+    return Log("AskOkCancel"), answer;
   }
   void OpenAddress(std::string_view url) override { Log("OpenAddress", url); }
 
@@ -144,6 +140,9 @@ class FakeDesktop : public Desktop {
   template <typename Value>
   static std::string Text(const Value& v) {
     if constexpr (std::is_arithmetic_v<Value>) return std::to_string(v);
+    if constexpr (std::is_same_v<Value, DockEdge>) {
+      return v == DockEdge::kTop ? "top" : v == DockEdge::kBottom ? "bottom" : "none";
+    }
     if constexpr (std::is_same_v<Value, AppBarStrip>) {
       return Text(v.left) + "," + Text(v.top) + "," + Text(v.right) + "," + Text(v.bottom);
     }
@@ -155,19 +154,22 @@ class FakeDesktop : public Desktop {
     calls.push_back(((call += " " + Text(args)), ..., call));
   }
   // Like a shell with a taskbar of `shellTopInset` pixels at each edge.
-  void Grant(int edge, AppBarStrip& s) const {
+  void Grant(DockEdge edge, AppBarStrip& s) const {
     const int height = s.bottom - s.top, bottom = screen.height - shellTopInset;
-    if (edge == kAppBarEdgeTop && s.top < shellTopInset)
+    if (edge == DockEdge::kTop && s.top < shellTopInset)
       s.top = shellTopInset, s.bottom = shellTopInset + height;
-    if (edge == kAppBarEdgeBottom && s.bottom > bottom) s.bottom = bottom, s.top = bottom - height;
+    if (edge == DockEdge::kBottom && s.bottom > bottom) s.bottom = bottom, s.top = bottom - height;
   }
 };
 
-// Renders by looking at the channel file: missing gives -1, else 1. Records the files.
+// Renders by looking at the channel file: missing gives -1, empty (a feed without items) 0,
+// else 1. Records the files.
 struct FakeRenderer : PageRenderer {
   int Render(const PageRenderRequest& r) override {
     rendered.push_back(r.currentChannel.path), requests.push_back(r);
-    return std::filesystem::exists(r.currentChannel.path) ? 1 : -1;
+    std::error_code error;
+    if (!std::filesystem::exists(r.currentChannel.path, error)) return -1;
+    return std::filesystem::file_size(r.currentChannel.path, error) == 0 ? 0 : 1;
   }
   std::vector<std::string> rendered;
   std::vector<PageRenderRequest> requests;

@@ -28,8 +28,8 @@ class TickerRotationTest : public TickerTest {
         ASSERT_TRUE(Start());
       }
       if (s.event == 't') bar_->OnTimer(kRotationTimer);
-      if (s.event == 'n') bar_->OnCommand(ids::IDM_NEXT_CHANNEL, 0);
-      if (s.event == 'p') bar_->OnCommand(ids::IDM_PREV_CHANNEL, 1);
+      if (s.event == 'n') bar_->OnCommand(ids::IDM_NEXT_CHANNEL);
+      if (s.event == 'p') bar_->OnCommand(ids::IDM_PREV_CHANNEL);
 
       EXPECT_EQ(renderer_.rendered.back(), File(s.rendered));
       EXPECT_EQ(renderer_.requests.back().currentChannel.url,
@@ -101,12 +101,24 @@ TEST_F(TickerRotationTest, EmptyTableRendersTheEmptySlotAndNeverAdvances) {
   desktop_.tipText[ids::IDM_PREV_CHANNEL] = "stale";
   bar_->OnTimer(kRotationTimer);
   EXPECT_EQ(desktop_.tipText[ids::IDM_PREV_CHANNEL], "");
-  bar_->OnCommand(ids::IDM_NEXT_CHANNEL, 0);
-  bar_->OnCommand(ids::IDM_PREV_CHANNEL, 0);
+  bar_->OnCommand(ids::IDM_NEXT_CHANNEL);
+  bar_->OnCommand(ids::IDM_PREV_CHANNEL);
   EXPECT_EQ(renderer_.rendered, Strings(2, File(0)));
   EXPECT_EQ(bar_->table().current, 0);
   EXPECT_TRUE(Fetched().empty());
   EXPECT_FALSE(desktop_.Called("DeleteFileAt"));
+
+  // A feed with no items shows nothing either: it is tried again soon, at start-up and after a
+  // step, and a feed with items goes back to the set period.
+  WriteChannels(1, 0);
+  WriteFile(File(0), "");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(desktop_.timers[kRotationTimer], kRetryPeriodMs);
+  bar_->OnTimer(kRotationTimer);
+  EXPECT_NE(desktop_.timers[kRotationTimer], kRetryPeriodMs);
+  WriteFile(File(0), "");
+  bar_->OnTimer(kRotationTimer);
+  EXPECT_EQ(desktop_.timers[kRotationTimer], kRetryPeriodMs);
 }
 
 TEST_F(TickerRotationTest, PointerOnThePagePausesAndALaterStepCompletesTheCommand) {
@@ -116,7 +128,7 @@ TEST_F(TickerRotationTest, PointerOnThePagePausesAndALaterStepCompletesTheComman
   const auto calls = desktop_.calls.size();
   desktop_.underCursor = desktop_.browserWindow;
   desktop_.timers[kRotationTimer] = 1;  // a re-arm would show
-  bar_->OnCommand(ids::IDM_NEXT_CHANNEL, 0);
+  bar_->OnCommand(ids::IDM_NEXT_CHANNEL);
   bar_->OnTimer(kRotationTimer);
   EXPECT_EQ(renderer_.rendered.size(), 1u);
   EXPECT_EQ(bar_->table().current, 1);

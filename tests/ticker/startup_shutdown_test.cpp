@@ -19,9 +19,9 @@ TEST_F(TickerTest, FirstRunBuildsTheBarInOrderAndDocksItAtTheTop) {
       desktop_.calls,
       (Strings{"CreateBar 1024 24", tray, "SetTimer 2 5000", "SetTimer 9 180000", "SetTimer 4 1000",
                "Icon 40016 0 0 102", "Icon 40004 48 -8 144", "Icon 40023 20 -8 143",
-               "SetTimer 3 30000", "CreateBrowserHost " + paths_.pageFile, "CreateTooltip 40023",
-               "CreateTooltip 40004", "RegisterAppBar", "QueryAppBarPosition 1 0,0,1024,24",
-               "SetAppBarPosition 1 0,0,1024,24", "MoveAndShowBar 0 0"}));
+               "SetTimer 3 30000", "ShowPage " + paths_.pageFile, "CreateTooltip 40023",
+               "CreateTooltip 40004", "RegisterAppBar", "QueryAppBarPosition top 0,0,1024,24",
+               "SetAppBarPosition top 0,0,1024,24", "MoveAndShowBar 0 0"}));
   EXPECT_LT(tray.size(), 16u + 64u);  // the tip's buffer holds 64 bytes
   EXPECT_NE(tray.find("VellobandV1.1\n\n\xcd\xf8"), std::string::npos);  // 网, in code page 936
   EXPECT_EQ(downloads_.started.front().path, paths_.noteFile);  // the note tick ran at once
@@ -51,8 +51,8 @@ TEST_F(TickerTest, StartUpShowsTheFirstExistingFileFromTheSavedOne) {
 }
 
 TEST_F(TickerTest, StartUpTransparencyNeedsLayeredWindows) {
-  for (const auto& [mode, attributes] : {std::pair{"1", "SetLayeredAttributes 16777215 155 2"},
-                                         {"2", "SetLayeredAttributes 5649426 150 1"}}) {
+  for (const auto& [mode, attributes] : {std::pair{"1", "SetBarTransparency opacity 155"},
+                                         {"2", "SetBarTransparency key 5649426"}}) {
     Store().Write("Format", "Mode", mode);
     desktop_ = FakeDesktop();
     ASSERT_TRUE(Start());
@@ -63,17 +63,17 @@ TEST_F(TickerTest, StartUpTransparencyNeedsLayeredWindows) {
   desktop_ = FakeDesktop();
   desktop_.layeredAvailable = false;
   ASSERT_TRUE(Start());
-  bar_->OnCommand(ids::IDM_TRANSLUCENT, 0);
-  bar_->OnCommand(ids::IDM_FULL_TRANSPARENT, 0);
+  bar_->OnCommand(ids::IDM_TRANSLUCENT);
+  bar_->OnCommand(ids::IDM_FULL_TRANSPARENT);
   EXPECT_FALSE(desktop_.Called("SetBarLayered 1"));
   EXPECT_EQ(bar_->settings().mode, TransparencyMode::kColourKey);
-  bar_->OnCommand(ids::IDM_OPAQUE, 0);
+  bar_->OnCommand(ids::IDM_OPAQUE);
   EXPECT_EQ(bar_->settings().mode, TransparencyMode::kOpaque);
   EXPECT_EQ(bar_->settings().bgColor.text(), "000000");
   // A compositing manager that starts later makes the commands work.
   desktop_.layeredAvailable = true;
-  bar_->OnCommand(ids::IDM_TRANSLUCENT, 0);
-  EXPECT_TRUE(desktop_.Called("SetLayeredAttributes 16777215 150 2"));
+  bar_->OnCommand(ids::IDM_TRANSLUCENT);
+  EXPECT_TRUE(desktop_.Called("SetBarTransparency opacity 150"));
   EXPECT_EQ(bar_->settings().mode, TransparencyMode::kTranslucent);
 }
 
@@ -110,14 +110,14 @@ TEST_F(TickerTest, UninstallDeletesEveryDataFileAfterTheLoop) {
   WriteChannels(2, 0);
   for (int k = 0; k < 10; ++k) MakeFile(k);
   desktop_.duringLoop = [this] {
-    desktop_.answer = 2;  // cancel
-    desktop_.events->OnCommand(ids::IDM_UNINSTALL, 0);
+    desktop_.answer = Answer::kCancel;
+    desktop_.events->OnCommand(ids::IDM_UNINSTALL);
     EXPECT_EQ(desktop_.quitCode, -1);
-    desktop_.answer = kAnswerOk;
-    desktop_.events->OnCommand(ids::IDM_UNINSTALL, 0);
+    desktop_.answer = Answer::kOk;
+    desktop_.events->OnCommand(ids::IDM_UNINSTALL);
   };
   EXPECT_EQ(RunTicker(desktop_, folder_.path(), autostart_, downloads_, renderer_), 0);
-  EXPECT_TRUE(desktop_.Called("AskUser 17"));
+  EXPECT_TRUE(desktop_.Called("AskOkCancel"));
   EXPECT_TRUE(desktop_.Called("DestroyBar"));
   for (int k = 0; k < 10; ++k) EXPECT_FALSE(std::filesystem::exists(File(k))) << k;
   EXPECT_FALSE(std::filesystem::exists(paths_.settingsFile));

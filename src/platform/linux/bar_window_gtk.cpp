@@ -85,13 +85,6 @@ BarWindowGtk::BarWindowGtk(int width, int height, Hooks hooks)
                      return gboolean{TRUE};
                    }),
                    this);
-  g_signal_connect(window_, "configure-event",
-                   G_CALLBACK(+[](GtkWidget*, GdkEventConfigure*, gpointer self) {
-                     auto* bar = static_cast<BarWindowGtk*>(self);
-                     if (bar->hooks_.onMoved) bar->hooks_.onMoved();
-                     return gboolean{FALSE};
-                   }),
-                   this);
   gtk_widget_show(overlay_);
   if (hooks_.beforeRealize) hooks_.beforeRealize(window_);
   // Realized at once, so that another start finds the title while the bar is still hidden.
@@ -257,7 +250,7 @@ gboolean BarWindowGtk::OnIconPress(GtkWidget*, GdkEventButton* event, gpointer d
   if (event->type != GDK_BUTTON_PRESS) return TRUE;
   if (bar->IsSecondPress(slot->id, *event)) {
     bar->CancelPendingClick();
-    bar->hooks_.onIcon(slot->id, kIconDoubleClicked);
+    bar->hooks_.onIcon(slot->id, IconPress::kDoubleClick);
   } else if (slot->dragHandle) {
     gint time = 400;
     g_object_get(gtk_settings_get_default(), "gtk-double-click-time", &time, nullptr);
@@ -266,7 +259,7 @@ gboolean BarWindowGtk::OnIconPress(GtkWidget*, GdkEventButton* event, gpointer d
                                  static_cast<int>(event->x_root), static_cast<int>(event->y_root),
                                  g_timeout_add(15, &WatchPendingClick, bar)};
   } else {
-    bar->hooks_.onIcon(slot->id, kIconClicked);
+    bar->hooks_.onIcon(slot->id, IconPress::kClick);
   }
   return TRUE;
 }
@@ -292,7 +285,7 @@ gboolean BarWindowGtk::WatchPendingClick(gpointer self) {
   if (dragged) bar->dragFrom_.emplace(bar->pending_.startX, bar->pending_.startY);
   bar->pending_ = PendingClick{};
   // The click may end the program and this bar with it: nothing of it is touched afterwards.
-  bar->hooks_.onIcon(id, kIconClicked);
+  bar->hooks_.onIcon(id, IconPress::kClick);
   return G_SOURCE_REMOVE;
 }
 

@@ -19,10 +19,9 @@ namespace vb {
 class BarWindowGtk {
  public:
   struct Hooks {
-    std::function<void()> onClose;             // the window manager asks to close it
-    std::function<void()> onMoved;             // position or size changed
-    std::function<void(int, int)> onIcon;      // control id, kIconClicked or kIconDoubleClicked
-    std::function<IconColours()> iconColours;  // asked whenever an icon is painted
+    std::function<void()> onClose;                  // the window manager asks to close it
+    std::function<void(int, IconPress)> onIcon;     // control id, how it was pressed
+    std::function<IconColours()> iconColours;       // asked whenever an icon is painted
     std::function<void(GtkWindow*)> beforeRealize;  // the window is made, not yet realized
   };
 

@@ -36,11 +36,11 @@ std::string HexOf(Colour colour) {
 
 GtkDesktop::GtkDesktop(BarDisplay display)
     : tray_(
-          [this](int mouseMessage) {
-            if (events_ != nullptr) events_->OnTrayMessage(mouseMessage);
+          [this](PointerButton button) {
+            if (events_ != nullptr) events_->OnTrayIconPressed(button);
           },
           [this](int command) {
-            if (events_ != nullptr) events_->OnCommand(command, 0);
+            if (events_ != nullptr) events_->OnCommand(command);
           }),
       layerShell_(display == BarDisplay::kLayerShell) {
   loop_.SetTimerHandler([this](int id) {
@@ -66,11 +66,8 @@ bool GtkDesktop::CreateBar(int width, int height, BarEvents& events) {
   hooks.onClose = [this] {
     if (events_ != nullptr) events_->OnClose();
   };
-  hooks.onMoved = [this] {
-    if (events_ != nullptr) events_->OnPositionChanged();
-  };
-  hooks.onIcon = [this](int id, int code) {
-    if (events_ != nullptr) events_->OnCommand(id, code);
+  hooks.onIcon = [this](int id, IconPress press) {
+    if (events_ != nullptr) events_->OnIconPressed(id, press);
   };
   hooks.iconColours = [this] {
     return events_ != nullptr ? events_->IconControlColours() : IconColours{};
@@ -179,25 +176,25 @@ void GtkDesktop::SetBarLayered(bool layered) {
   ApplyLayering();
 }
 
-void GtkDesktop::SetLayeredAttributes(Colour colourKey, int alpha, unsigned flags) {
-  colourKey_ = colourKey;
-  alpha_ = std::clamp(alpha, 0, 255);
-  layeredFlags_ = flags;
+void GtkDesktop::SetBarTransparency(const Transparency& transparency) {
+  transparency_ = transparency;
   ApplyLayering();
 }
 
 void GtkDesktop::ApplyLayering() {
   if (!bar_) return;
   bool active = layered_ && LayeredWindowsAvailable();
-  bool alpha = active && (layeredFlags_ & kLayeredAlpha) != 0;
-  bool keyed = active && (layeredFlags_ & kLayeredColorKey) != 0;
+  bool alpha = active && transparency_ && transparency_->kind == Transparency::Kind::kOpacity;
+  bool keyed = active && transparency_ && transparency_->kind == Transparency::Kind::kColourKey;
+  const double opacity = alpha ? std::clamp(transparency_->opacity, 0, 255) / 255.0 : 1.0;
   if (layer_) {
-    layer_->SetOpacity(alpha ? alpha_ / 255.0 : 1.0);
+    layer_->SetOpacity(opacity);
   } else {
-    bar_->SetOpacity(alpha ? alpha_ / 255.0 : 1.0);
+    bar_->SetOpacity(opacity);
   }
-  bar_->SetColourKey(keyed ? std::optional<Colour>(colourKey_) : std::nullopt);
-  if (page_) page_->SetTransparentColour(keyed ? HexOf(colourKey_) : std::string());
+  const Colour key = keyed ? transparency_->colourKey : 0;
+  bar_->SetColourKey(keyed ? std::optional<Colour>(key) : std::nullopt);
+  if (page_) page_->SetTransparentColour(keyed ? HexOf(key) : std::string());
 }
 
 void GtkDesktop::RedrawBar() {
@@ -211,7 +208,7 @@ void GtkDesktop::CreateIconControl(int controlId, int x, int y, int iconResource
   if (icon != nullptr) g_object_unref(icon);
 }
 
-bool GtkDesktop::CreateBrowserHost(const std::string& pageFile, int width, int height) {
+bool GtkDesktop::ShowPage(const std::string& pageFile, int width, int height) {
   if (!bar_) return false;
   page_ = std::make_unique<PageViewGtk>(&OpenLink);
   bar_->SetContent(page_->widget(), width, height);
@@ -220,7 +217,7 @@ bool GtkDesktop::CreateBrowserHost(const std::string& pageFile, int width, int h
   return true;
 }
 
-void GtkDesktop::ResizeAndShowBrowserHost(int width, int height) {
+void GtkDesktop::ResizePage(int width, int height) {
   if (!page_) return;
   gtk_widget_set_size_request(page_->widget(), width, height);
   gtk_widget_show(page_->widget());
@@ -276,12 +273,8 @@ WindowRef GtkDesktop::WindowAt(Point at) const {
   return onBrowser && !bar_->IconAt(x, y) ? BrowserRef() : window;
 }
 
-bool GtkDesktop::IsInsideBrowser(WindowRef window) const {
+bool GtkDesktop::IsOnPage(WindowRef window) const {
   return page_ != nullptr && window == BrowserRef();
-}
-
-void GtkDesktop::FocusWindow(WindowRef window) {
-  if (!IsInsideBrowser(window)) x11::SetInputFocus(static_cast<x11::XWindow>(window));
 }
 
 bool GtkDesktop::BarHasKeyboard() const {
@@ -396,7 +389,7 @@ bool GtkDesktop::AppBarRegistered() const {
 
 void GtkDesktop::TellPositionChanged() {
   if (AppBarRegistered() && events_ != nullptr) {
-    events_->OnAppBarNotify(kAppBarPositionChanged, 0);
+    events_->OnAppBarNotice(AppBarNotice::kPositionChanged, false);
   }
 }
 
@@ -410,7 +403,7 @@ int GtkDesktop::Scale() {
 
 // The shell's part is played by the docks and panels already there: the strip goes beside
 // them, within the screen. On a layer-shell compositor the compositor itself does that.
-void GtkDesktop::QueryAppBarPosition(int edge, AppBarStrip& strip) {
+void GtkDesktop::QueryAppBarPosition(DockEdge edge, AppBarStrip& strip) {
   if (!layer_) {
     appBar_.Query(edge, strip, ScreenSize(), Scale());
     return;
@@ -422,7 +415,7 @@ void GtkDesktop::QueryAppBarPosition(int edge, AppBarStrip& strip) {
   strip.bottom = std::clamp(strip.bottom, strip.top, screen.height);
 }
 
-void GtkDesktop::SetAppBarPosition(int edge, AppBarStrip& strip) {
+void GtkDesktop::SetAppBarPosition(DockEdge edge, AppBarStrip& strip) {
   if (!layer_) {
     appBar_.Set(edge, strip, ScreenSize(), Scale());
     return;
@@ -437,16 +430,14 @@ DialogView* GtkDesktop::OpenDialog(int resourceId, int x, int y, DialogFactory f
   return DialogWindow::Open(*dialog, bar_ ? bar_->window() : nullptr, x, y, factory);
 }
 
-int GtkDesktop::AskUser(std::string_view text, std::string_view caption, unsigned style) {
-  GtkMessageType type = (style & kMessageIconError) != 0 ? GTK_MESSAGE_ERROR : GTK_MESSAGE_INFO;
-  GtkButtonsType buttons = (style & kMessageOkCancel) != 0 ? GTK_BUTTONS_OK_CANCEL : GTK_BUTTONS_OK;
-  GtkWidget* box = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, type, buttons, "%s",
-                                          Utf8From936(text).c_str());
+Answer GtkDesktop::AskOkCancel(std::string_view text, std::string_view caption) {
+  GtkWidget* box = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, GTK_MESSAGE_ERROR,
+                                          GTK_BUTTONS_OK_CANCEL, "%s", Utf8From936(text).c_str());
   gtk_window_set_title(GTK_WINDOW(box), Utf8From936(caption).c_str());
   gtk_window_set_keep_above(GTK_WINDOW(box), TRUE);
   int response = gtk_dialog_run(GTK_DIALOG(box));
   gtk_widget_destroy(box);
-  return response == GTK_RESPONSE_OK ? kAnswerOk : ids::IDCANCEL;
+  return response == GTK_RESPONSE_OK ? Answer::kOk : Answer::kCancel;
 }
 
 void GtkDesktop::OpenAddress(std::string_view url) {

@@ -28,7 +28,7 @@ class GtkDesktop final : public Desktop {
   GtkDesktop& operator=(const GtkDesktop&) = delete;
 
   // BarWindow
-  bool RegisterBarClass() override { return true; }
+  bool PrepareBar() override { return true; }
   bool CreateBar(int width, int height, BarEvents& events) override;
   void DestroyBar() override;
   void ShowBar() override;
@@ -44,29 +44,26 @@ class GtkDesktop final : public Desktop {
   void DragBar() override;
   bool LayeredWindowsAvailable() const override;
   void SetBarLayered(bool layered) override;
-  void SetLayeredAttributes(Colour colourKey, int alpha, unsigned flags) override;
+  void SetBarTransparency(const Transparency& transparency) override;
   void RedrawBar() override;
   void CreateIconControl(int controlId, int x, int y, int iconResourceId) override;
 
-  // BrowserHost
-  bool CreateBrowserHost(const std::string& pageFile, int width, int height) override;
-  void ResizeAndShowBrowserHost(int width, int height) override;
-  bool FindBrowserDocument() override { return page_ != nullptr; }
+  // PageHost
+  bool ShowPage(const std::string& pageFile, int width, int height) override;
+  void ResizePage(int width, int height) override;
+  bool PageReady() override { return page_ != nullptr; }
   void ReloadPage() override;
 
   // InputFocus
   Point CursorPosition() const override;
   void SetCursorPosition(Point at) override;
   WindowRef WindowAt(Point at) const override;
-  bool IsInsideBrowser(WindowRef window) const override;
-  void FocusWindow(WindowRef window) override;
+  bool IsOnPage(WindowRef window) const override;
   WindowRef ForegroundWindow() const override;
   void ActivateWindow(WindowRef window) override;
-  // X has no per-thread input state: focus can be set directly.
-  bool AttachInputTo(WindowRef) override { return true; }
-  void DetachInputFrom(WindowRef) override {}
   // The page view has no use for keys: the keyboard stays with the user's window.
-  bool BrowserUsesKeys() const override { return false; }
+  bool LendKeyboardToPage(WindowRef, WindowRef) override { return false; }
+  void EndKeyboardLoan(WindowRef) override {}
   bool BarHasKeyboard() const override;
 
   // TrayAndMenu
@@ -77,8 +74,6 @@ class GtkDesktop final : public Desktop {
 
   // ChannelTips
   bool CreateTooltip(int iconControlId) override;
-  // GTK wraps tooltips by itself.
-  void SetTooltipMaxWidth(int, int) override {}
   void AddTooltipTool(int iconControlId, std::string_view text) override;
   void ActivateTooltip(int iconControlId) override { tips_.Activate(iconControlId); }
   void SetTooltipTitle(int iconControlId, std::string_view title) override;
@@ -91,16 +86,14 @@ class GtkDesktop final : public Desktop {
   // AppBar
   bool RegisterAppBar() override;
   void UnregisterAppBar() override;
-  void QueryAppBarPosition(int edge, AppBarStrip& strip) override;
-  void SetAppBarPosition(int edge, AppBarStrip& strip) override;
+  void QueryAppBarPosition(DockEdge edge, AppBarStrip& strip) override;
+  void SetAppBarPosition(DockEdge edge, AppBarStrip& strip) override;
   // Docks and panels stay above ordinary windows on X.
-  unsigned AppBarState() override { return kAppBarAlwaysOnTop; }
-  void AppBarActivated() override {}
-  void AppBarPositionChanged() override {}
+  bool TaskbarAlwaysOnTop() override { return true; }
 
   // DialogsAndShell
   DialogView* OpenDialog(int resourceId, int x, int y, DialogFactory factory) override;
-  int AskUser(std::string_view text, std::string_view caption, unsigned style) override;
+  Answer AskOkCancel(std::string_view text, std::string_view caption) override;
   void OpenAddress(std::string_view url) override;
 
   // SystemServices
@@ -150,9 +143,7 @@ class GtkDesktop final : public Desktop {
   bool destroying_ = false;
   bool displayGone_ = false;  // the X server went: nothing more is asked of it
   bool layered_ = false;
-  Colour colourKey_ = 0;
-  int alpha_ = 255;
-  unsigned layeredFlags_ = 0;
+  std::optional<Transparency> transparency_;
 };
 
 }  // namespace vb

@@ -90,15 +90,15 @@ Size LayerShellBar::OutputSize() const {
 
 void LayerShellBar::Unregister(Point at) {
   registered_ = false;
-  edge_ = kAppBarEdgeNone;
+  edge_ = DockEdge::kFloating;
   Float(at);
 }
 
-void LayerShellBar::Dock(int edge, int reserve) {
-  if (!registered_ || (edge != kAppBarEdgeTop && edge != kAppBarEdgeBottom)) return;
+void LayerShellBar::Dock(DockEdge edge, int reserve) {
+  if (!registered_ || (edge != DockEdge::kTop && edge != DockEdge::kBottom)) return;
   edge_ = edge;
   reserve_ = reserve;
-  const bool top = edge == kAppBarEdgeTop;
+  const bool top = edge == DockEdge::kTop;
   gtk_layer_set_anchor(window_, GTK_LAYER_SHELL_EDGE_TOP, top);
   gtk_layer_set_anchor(window_, GTK_LAYER_SHELL_EDGE_BOTTOM, !top);
   gtk_layer_set_anchor(window_, GTK_LAYER_SHELL_EDGE_LEFT, TRUE);
@@ -111,7 +111,7 @@ void LayerShellBar::Dock(int edge, int reserve) {
 }
 
 void LayerShellBar::Move(Point at) {
-  if (edge_ == kAppBarEdgeNone) Float(at);
+  if (edge_ == DockEdge::kFloating) Float(at);
 }
 
 // No exclusive zone: the bar keeps out of the panels' way and takes no room from windows.
@@ -143,7 +143,7 @@ Point LayerShellBar::Drag(Point from) {
   g_timeout_add(15, &DragStep, &drag);
   g_main_loop_run(drag.loop);
   g_main_loop_unref(drag.loop);
-  if (edge_ != kAppBarEdgeNone && dockAgain_ == 0) dockAgain_ = g_idle_add(&DockAgain, this);
+  if (edge_ != DockEdge::kFloating && dockAgain_ == 0) dockAgain_ = g_idle_add(&DockAgain, this);
   return drag.at;
 }
 

@@ -28,8 +28,8 @@ class LayerShellBar {
   void Register() { registered_ = true; }
   void Unregister(Point at);
   bool Registered() const { return registered_; }
-  // Docks at kAppBarEdgeTop or kAppBarEdgeBottom reserving `reserve` pixels (0 while hidden).
-  void Dock(int edge, int reserve);
+  // Docks at the top or bottom edge reserving `reserve` pixels (0 while hidden).
+  void Dock(DockEdge edge, int reserve);
   // A floating bar goes to `at`; a docked one stays.
   void Move(Point at);
   // Follows the pointer while the first button is held; where the bar was dropped. A bar still
@@ -50,7 +50,7 @@ class LayerShellBar {
   GtkWindow* window_;
   std::function<void()> onOutputChanged_;
   bool registered_ = false;
-  int edge_ = kAppBarEdgeNone;
+  DockEdge edge_ = DockEdge::kFloating;
   int reserve_ = 0;
   guint dockAgain_ = 0;
   GtkGesture* press_ = nullptr;  // sees each press in the bar before its icons do

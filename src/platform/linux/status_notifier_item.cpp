@@ -3,8 +3,6 @@
 #include <libdbusmenu-glib/dbusmenu-glib.h>
 #include <unistd.h>
 
-#include "ticker/desktop.h"
-
 namespace vb {
 namespace {
 
@@ -269,13 +267,11 @@ void StatusNotifierItem::OnMethod(GDBusConnection*, const gchar*, const gchar*, 
                                   gpointer self) {
   auto* item = static_cast<StatusNotifierItem*>(self);
   g_dbus_method_invocation_return_value(invocation, nullptr);
-  int button = 0;
   if (g_strcmp0(method, "Activate") == 0 || g_strcmp0(method, "ContextMenu") == 0) {
-    button = kMouseLeftButtonDown;
+    item->Defer(false, static_cast<int>(PointerButton::kPrimary));
   } else if (g_strcmp0(method, "SecondaryActivate") == 0) {
-    button = kMouseRightButtonDown;
+    item->Defer(false, static_cast<int>(PointerButton::kSecondary));
   }
-  if (button != 0) item->Defer(false, button);
 }
 
 void StatusNotifierItem::Defer(bool command, int value) {
@@ -291,8 +287,8 @@ gboolean StatusNotifierItem::RunDeferred(gpointer self) {
   auto [command, value] = item->deferred_.front();
   item->deferred_.erase(item->deferred_.begin());
   if (!item->deferred_.empty()) item->deferredSource_ = g_idle_add(&RunDeferred, item);
-  std::function<void(int)> hook = command ? item->hooks_.onCommand : item->hooks_.onButton;
-  if (hook) hook(value);
+  if (command && item->hooks_.onCommand) item->hooks_.onCommand(value);
+  if (!command && item->hooks_.onButton) item->hooks_.onButton(static_cast<PointerButton>(value));
   return G_SOURCE_REMOVE;
 }
 

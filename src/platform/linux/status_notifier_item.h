@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "resources/resource_model.h"
+#include "ticker/desktop.h"
 
 typedef struct _DbusmenuServer DbusmenuServer;
 
@@ -22,7 +23,7 @@ namespace vb {
 class StatusNotifierItem {
  public:
   struct Hooks {
-    std::function<void(int)> onButton;       // kMouseLeftButtonDown or kMouseRightButtonDown
+    std::function<void(PointerButton)> onButton;
     std::function<void(int)> onCommand;      // a menu entry's command id
     std::function<void()> onWatcherChanged;  // a watcher came or went
   };

@@ -20,7 +20,8 @@ bool OnX11() {
 
 }  // namespace
 
-SystemTray::SystemTray(std::function<void(int)> onButton, std::function<void(int)> onCommand)
+SystemTray::SystemTray(std::function<void(PointerButton)> onButton,
+                       std::function<void(int)> onCommand)
     : xembed_(onButton), item_({onButton, std::move(onCommand), [this] { Place(); }}) {}
 
 void SystemTray::Add(int iconResourceId, std::string_view tip, const res::MenuItem& menu) {

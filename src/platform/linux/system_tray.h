@@ -16,7 +16,7 @@ namespace vb {
 // its panel shows, reports the chosen command to `onCommand`.
 class SystemTray {
  public:
-  SystemTray(std::function<void(int)> onButton, std::function<void(int)> onCommand);
+  SystemTray(std::function<void(PointerButton)> onButton, std::function<void(int)> onCommand);
   SystemTray(const SystemTray&) = delete;
   SystemTray& operator=(const SystemTray&) = delete;
 

@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "ticker/desktop.h"
-
 namespace vb {
 
 // GtkStatusIcon is deprecated but is the one GTK 3 way to sit in an XEmbed tray, and it reports
@@ -41,8 +39,8 @@ bool TrayIcon::Embedded() const {
 gboolean TrayIcon::OnPress(GObject*, GdkEventButton* event, gpointer self) {
   auto* tray = static_cast<TrayIcon*>(self);
   if (event->type != GDK_BUTTON_PRESS) return FALSE;
-  if (event->button == GDK_BUTTON_PRIMARY) tray->onButton_(kMouseLeftButtonDown);
-  if (event->button == GDK_BUTTON_SECONDARY) tray->onButton_(kMouseRightButtonDown);
+  if (event->button == GDK_BUTTON_PRIMARY) tray->onButton_(PointerButton::kPrimary);
+  if (event->button == GDK_BUTTON_SECONDARY) tray->onButton_(PointerButton::kSecondary);
   return TRUE;
 }
 

@@ -5,13 +5,14 @@
 #include <functional>
 #include <string_view>
 
+#include "ticker/desktop.h"
+
 namespace vb {
 
 // The notification-area icon (XEmbed tray). It tells the left button from the right one.
 class TrayIcon {
  public:
-  // `onButton` receives kMouseLeftButtonDown or kMouseRightButtonDown.
-  explicit TrayIcon(std::function<void(int)> onButton) : onButton_(std::move(onButton)) {}
+  explicit TrayIcon(std::function<void(PointerButton)> onButton) : onButton_(std::move(onButton)) {}
   ~TrayIcon();
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;
@@ -25,7 +26,7 @@ class TrayIcon {
  private:
   static gboolean OnPress(GObject* icon, GdkEventButton* event, gpointer self);
 
-  std::function<void(int)> onButton_;
+  std::function<void(PointerButton)> onButton_;
   GObject* icon_ = nullptr;
 };
 

@@ -36,7 +36,7 @@ std::vector<std::array<long, 12>> X11AppBar::OtherStruts() const {
   return x11::StrutsExcept(bar_);
 }
 
-void X11AppBar::Query(int edge, AppBarStrip& strip, Size screen, int scale) const {
+void X11AppBar::Query(DockEdge edge, AppBarStrip& strip, Size screen, int scale) const {
   strip.left = std::clamp(strip.left, 0, screen.width);
   strip.right = std::clamp(strip.right, strip.left, screen.width);
   int deviceWidth = 0, deviceHeight = 0;
@@ -46,10 +46,10 @@ void X11AppBar::Query(int edge, AppBarStrip& strip, Size screen, int scale) cons
   insets.top = std::max(insets.top, reserved_.top);
   insets.bottom = std::max(insets.bottom, reserved_.bottom);
   const int height = std::max(strip.bottom - strip.top, 0);
-  if (edge == kAppBarEdgeTop) {
+  if (edge == DockEdge::kTop) {
     strip.top = std::max(strip.top, (insets.top + scale - 1) / scale);
     strip.bottom = strip.top + height;
-  } else if (edge == kAppBarEdgeBottom) {
+  } else if (edge == DockEdge::kBottom) {
     strip.bottom = std::min(strip.bottom, screen.height - (insets.bottom + scale - 1) / scale);
     strip.top = strip.bottom - height;
   }
@@ -57,16 +57,16 @@ void X11AppBar::Query(int edge, AppBarStrip& strip, Size screen, int scale) cons
   strip.bottom = std::clamp(strip.bottom, strip.top, screen.height);
 }
 
-void X11AppBar::Set(int edge, AppBarStrip& strip, Size screen, int scale) {
+void X11AppBar::Set(DockEdge edge, AppBarStrip& strip, Size screen, int scale) {
   Query(edge, strip, screen, scale);
   if (!registered_) return;
   panels_ = OtherStruts();
-  if (edge != kAppBarEdgeTop && edge != kAppBarEdgeBottom) {
+  if (edge != DockEdge::kTop && edge != DockEdge::kBottom) {
     SetOwnStrut({});
     return;
   }
   StripRect rect{strip.left * scale, strip.top * scale, strip.right * scale, strip.bottom * scale};
-  StripEdge side = edge == kAppBarEdgeTop ? StripEdge::kTop : StripEdge::kBottom;
+  StripEdge side = edge == DockEdge::kTop ? StripEdge::kTop : StripEdge::kBottom;
   int deviceWidth = 0, deviceHeight = 0;
   x11::ScreenPixels(deviceWidth, deviceHeight);
   SetOwnStrut(StrutFor(side, rect, deviceHeight));

@@ -33,9 +33,9 @@ class X11AppBar {
 
   // Moves `strip` off the others' struts and what the window manager keeps free, within a
   // screen of `screen` desktop pixels, `scale` device pixels each.
-  void Query(int edge, AppBarStrip& strip, Size screen, int scale) const;
+  void Query(DockEdge edge, AppBarStrip& strip, Size screen, int scale) const;
   // The same, then reserves the strip at a top or bottom edge; any other edge reserves nothing.
-  void Set(int edge, AppBarStrip& strip, Size screen, int scale);
+  void Set(DockEdge edge, AppBarStrip& strip, Size screen, int scale);
 
  private:
   static GdkFilterReturn OnXEvent(GdkXEvent* xevent, GdkEvent* event, gpointer self);

@@ -6,12 +6,20 @@
 
 namespace vb::win32 {
 
-LRESULT Win32Desktop::AppBarMessage(DWORD message, int edge, AppBarStrip* strip) {
+namespace {
+
+UINT EdgeOf(DockEdge edge) {
+  return edge == DockEdge::kTop ? ABE_TOP : edge == DockEdge::kBottom ? ABE_BOTTOM : ABE_LEFT;
+}
+
+}  // namespace
+
+LRESULT Win32Desktop::AppBarMessage(DWORD message, UINT edge, AppBarStrip* strip) {
   appBar_.cbSize = sizeof appBar_;
   appBar_.hWnd = bar_;
   appBar_.uCallbackMessage = kAppBarCallbackMessage;
   appBar_.lParam = 0;
-  appBar_.uEdge = static_cast<UINT>(edge);
+  appBar_.uEdge = edge;
   if (strip != nullptr) appBar_.rc = {strip->left, strip->top, strip->right, strip->bottom};
   const UINT_PTR result = SHAppBarMessage(message, &appBar_);
   if (strip != nullptr) {
@@ -21,32 +29,29 @@ LRESULT Win32Desktop::AppBarMessage(DWORD message, int edge, AppBarStrip* strip)
 }
 
 bool Win32Desktop::RegisterAppBar() {
-  return AppBarMessage(ABM_NEW, static_cast<int>(appBar_.uEdge), nullptr) != 0;
+  appBarRegistered_ = AppBarMessage(ABM_NEW, appBar_.uEdge, nullptr) != 0;
+  return appBarRegistered_;
 }
 
 void Win32Desktop::UnregisterAppBar() {
-  AppBarMessage(ABM_REMOVE, static_cast<int>(appBar_.uEdge), nullptr);
+  AppBarMessage(ABM_REMOVE, appBar_.uEdge, nullptr);
+  appBarRegistered_ = false;
 }
 
-void Win32Desktop::QueryAppBarPosition(int edge, AppBarStrip& strip) {
-  AppBarMessage(ABM_QUERYPOS, edge, &strip);
+void Win32Desktop::QueryAppBarPosition(DockEdge edge, AppBarStrip& strip) {
+  AppBarMessage(ABM_QUERYPOS, EdgeOf(edge), &strip);
 }
 
-void Win32Desktop::SetAppBarPosition(int edge, AppBarStrip& strip) {
-  AppBarMessage(ABM_SETPOS, edge, &strip);
+void Win32Desktop::SetAppBarPosition(DockEdge edge, AppBarStrip& strip) {
+  AppBarMessage(ABM_SETPOS, EdgeOf(edge), &strip);
 }
 
-unsigned Win32Desktop::AppBarState() {
-  return static_cast<unsigned>(
-      AppBarMessage(ABM_GETSTATE, static_cast<int>(appBar_.uEdge), nullptr));
+bool Win32Desktop::TaskbarAlwaysOnTop() {
+  return (AppBarMessage(ABM_GETSTATE, appBar_.uEdge, nullptr) & ABS_ALWAYSONTOP) != 0;
 }
 
-void Win32Desktop::AppBarActivated() {
-  AppBarMessage(ABM_ACTIVATE, static_cast<int>(appBar_.uEdge), nullptr);
-}
-
-void Win32Desktop::AppBarPositionChanged() {
-  AppBarMessage(ABM_WINDOWPOSCHANGED, static_cast<int>(appBar_.uEdge), nullptr);
+void Win32Desktop::TellShell(DWORD message) {
+  if (appBarRegistered_) AppBarMessage(message, appBar_.uEdge, nullptr);
 }
 
 }  // namespace vb::win32

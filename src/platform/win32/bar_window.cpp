@@ -40,7 +40,7 @@ void Win32Desktop::TakeDownBar() {
   pageView_.reset();
 }
 
-bool Win32Desktop::RegisterBarClass() {
+bool Win32Desktop::PrepareBar() {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
@@ -91,19 +91,31 @@ LRESULT Win32Desktop::HandleBarMessage(UINT message, WPARAM wParam, LPARAM lPara
       events.OnTimer(static_cast<int>(wParam));
       return 0;
     case WM_COMMAND:
-      events.OnCommand(LOWORD(wParam), HIWORD(wParam));
+      // Menu choices come without a control; the icon controls tell how they were pressed.
+      if (lParam == 0) {
+        events.OnCommand(LOWORD(wParam));
+      } else if (HIWORD(wParam) == STN_CLICKED) {
+        events.OnIconPressed(LOWORD(wParam), IconPress::kClick);
+      } else if (HIWORD(wParam) == STN_DBLCLK) {
+        events.OnIconPressed(LOWORD(wParam), IconPress::kDoubleClick);
+      }
       break;
     case kTrayCallbackMessage:
-      events.OnTrayMessage(static_cast<int>(lParam));
+      if (lParam == WM_LBUTTONDOWN) events.OnTrayIconPressed(PointerButton::kPrimary);
+      if (lParam == WM_RBUTTONDOWN) events.OnTrayIconPressed(PointerButton::kSecondary);
       return 0;
     case kAppBarCallbackMessage:
-      events.OnAppBarNotify(static_cast<int>(wParam), lParam);
+      if (wParam == ABN_STATECHANGE) events.OnAppBarNotice(AppBarNotice::kStateChanged, false);
+      if (wParam == ABN_POSCHANGED) events.OnAppBarNotice(AppBarNotice::kPositionChanged, false);
+      if (wParam == ABN_FULLSCREENAPP) {
+        events.OnAppBarNotice(AppBarNotice::kFullScreenApp, lParam != 0);
+      }
       return 0;
     case WM_ACTIVATE:
-      events.OnActivate();
+      TellShell(ABM_ACTIVATE);
       break;
     case WM_WINDOWPOSCHANGED:
-      events.OnPositionChanged();
+      TellShell(ABM_WINDOWPOSCHANGED);
       break;
     case WM_CTLCOLORSTATIC:
       return reinterpret_cast<LRESULT>(IconControlBrush(reinterpret_cast<HDC>(wParam)));
@@ -203,8 +215,10 @@ void Win32Desktop::SetBarLayered(bool layered) {
                     layered ? (style | WS_EX_LAYERED) : (style & ~LONG_PTR{WS_EX_LAYERED}));
 }
 
-void Win32Desktop::SetLayeredAttributes(Colour colourKey, int alpha, unsigned flags) {
-  SetLayeredWindowAttributes(bar_, colourKey, static_cast<BYTE>(alpha), flags);
+void Win32Desktop::SetBarTransparency(const Transparency& transparency) {
+  const bool keyed = transparency.kind == Transparency::Kind::kColourKey;
+  SetLayeredWindowAttributes(bar_, transparency.colourKey, static_cast<BYTE>(transparency.opacity),
+                             keyed ? LWA_COLORKEY : LWA_ALPHA);
 }
 
 void Win32Desktop::RedrawBar() {

@@ -72,7 +72,7 @@ HWND CreatePageHost(HINSTANCE instance, HWND bar, const std::wstring& pageFile, 
 
 }  // namespace
 
-bool Win32Desktop::CreateBrowserHost(const std::string& pageFile, int width, int height) {
+bool Win32Desktop::ShowPage(const std::string& pageFile, int width, int height) {
   if (bar_ == nullptr) return false;
   RegisterControlHostClass();
   const std::wstring widePageFile = WideFrom936(pageFile);
@@ -92,12 +92,12 @@ bool Win32Desktop::CreateBrowserHost(const std::string& pageFile, int width, int
   return browserHost_ != nullptr;
 }
 
-void Win32Desktop::ResizeAndShowBrowserHost(int width, int height) {
+void Win32Desktop::ResizePage(int width, int height) {
   SetWindowPos(browserHost_, nullptr, 0, 0, width, height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
-bool Win32Desktop::FindBrowserDocument() {
+bool Win32Desktop::PageReady() {
   if (pageView_ != nullptr) return true;
   if (browserDocument_ != nullptr && IsWindow(browserDocument_)) return true;
   browserDocument_ = nullptr;

@@ -8,6 +8,8 @@
 namespace vb::win32 {
 namespace {
 
+constexpr LPARAM kTipWidth = 200;  // pixels
+
 // The tool is the icon window itself; the tooltip watches its mouse messages.
 TTTOOLINFOW ToolRecord(HWND bar, HWND icon, HINSTANCE instance, LPWSTR text) {
   TTTOOLINFOW tool{};
@@ -28,12 +30,8 @@ bool Win32Desktop::CreateTooltip(int iconControlId) {
                                    0, bar_, nullptr, instance_, nullptr);
   if (tip == nullptr) return false;
   tooltips_[iconControlId] = tip;
+  SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
   return true;
-}
-
-void Win32Desktop::SetTooltipMaxWidth(int iconControlId, int pixels) {
-  const auto tip = tooltips_.find(iconControlId);
-  if (tip != tooltips_.end()) SendMessageW(tip->second, TTM_SETMAXTIPWIDTH, 0, pixels);
 }
 
 void Win32Desktop::SendToolText(int iconControlId, std::string_view text, UINT message) {

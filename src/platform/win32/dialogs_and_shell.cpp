@@ -24,8 +24,10 @@ DialogView* Win32Desktop::OpenDialog(int resourceId, int x, int y, DialogFactory
   return dialog;
 }
 
-int Win32Desktop::AskUser(std::string_view text, std::string_view caption, unsigned style) {
-  return MessageBoxW(nullptr, WideFrom936(text).c_str(), WideFrom936(caption).c_str(), style);
+Answer Win32Desktop::AskOkCancel(std::string_view text, std::string_view caption) {
+  const int button = MessageBoxW(nullptr, WideFrom936(text).c_str(), WideFrom936(caption).c_str(),
+                                 MB_OKCANCEL | MB_ICONERROR);
+  return button == IDOK ? Answer::kOk : Answer::kCancel;
 }
 
 void Win32Desktop::OpenAddress(std::string_view url) {

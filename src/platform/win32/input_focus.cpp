@@ -29,12 +29,8 @@ WindowRef Win32Desktop::WindowAt(Point at) const {
   return ToRef(WindowFromPoint({at.x, at.y}));
 }
 
-bool Win32Desktop::IsInsideBrowser(WindowRef window) const {
+bool Win32Desktop::IsOnPage(WindowRef window) const {
   return browserHost_ != nullptr && window != 0 && IsChild(browserHost_, ToWindow(window));
-}
-
-void Win32Desktop::FocusWindow(WindowRef window) {
-  SetFocus(ToWindow(window));
 }
 
 WindowRef Win32Desktop::ForegroundWindow() const {
@@ -45,13 +41,17 @@ void Win32Desktop::ActivateWindow(WindowRef window) {
   SetActiveWindow(ToWindow(window));
 }
 
-bool Win32Desktop::AttachInputTo(WindowRef window) {
-  const DWORD other = GetWindowThreadProcessId(ToWindow(window), nullptr);
-  return other != 0 && AttachThreadInput(GetCurrentThreadId(), other, TRUE) != FALSE;
+// Sharing the foreground thread's input state lets the page take the focus while the
+// foreground stays where it is.
+bool Win32Desktop::LendKeyboardToPage(WindowRef foreground, WindowRef pageWindow) {
+  const DWORD other = GetWindowThreadProcessId(ToWindow(foreground), nullptr);
+  if (other == 0 || AttachThreadInput(GetCurrentThreadId(), other, TRUE) == FALSE) return false;
+  SetFocus(ToWindow(pageWindow));
+  return true;
 }
 
-void Win32Desktop::DetachInputFrom(WindowRef window) {
-  const DWORD other = GetWindowThreadProcessId(ToWindow(window), nullptr);
+void Win32Desktop::EndKeyboardLoan(WindowRef foreground) {
+  const DWORD other = GetWindowThreadProcessId(ToWindow(foreground), nullptr);
   if (other != 0) AttachThreadInput(GetCurrentThreadId(), other, FALSE);
 }
 

@@ -29,7 +29,7 @@ class Win32Desktop final : public Desktop {
   Win32Desktop& operator=(const Win32Desktop&) = delete;
 
   // BarWindow
-  bool RegisterBarClass() override;
+  bool PrepareBar() override;
   bool CreateBar(int width, int height, BarEvents& events) override;
   void DestroyBar() override;
   void ShowBar() override;
@@ -45,27 +45,25 @@ class Win32Desktop final : public Desktop {
   void DragBar() override;
   bool LayeredWindowsAvailable() const override;
   void SetBarLayered(bool layered) override;
-  void SetLayeredAttributes(Colour colourKey, int alpha, unsigned flags) override;
+  void SetBarTransparency(const Transparency& transparency) override;
   void RedrawBar() override;
   void CreateIconControl(int controlId, int x, int y, int iconResourceId) override;
 
-  // BrowserHost
-  bool CreateBrowserHost(const std::string& pageFile, int width, int height) override;
-  void ResizeAndShowBrowserHost(int width, int height) override;
-  bool FindBrowserDocument() override;
+  // PageHost
+  bool ShowPage(const std::string& pageFile, int width, int height) override;
+  void ResizePage(int width, int height) override;
+  bool PageReady() override;
   void ReloadPage() override;
 
   // InputFocus
   Point CursorPosition() const override;
   void SetCursorPosition(Point at) override;
   WindowRef WindowAt(Point at) const override;
-  bool IsInsideBrowser(WindowRef window) const override;
-  void FocusWindow(WindowRef window) override;
+  bool IsOnPage(WindowRef window) const override;
   WindowRef ForegroundWindow() const override;
   void ActivateWindow(WindowRef window) override;
-  bool AttachInputTo(WindowRef window) override;
-  void DetachInputFrom(WindowRef window) override;
-  bool BrowserUsesKeys() const override { return true; }
+  bool LendKeyboardToPage(WindowRef foreground, WindowRef pageWindow) override;
+  void EndKeyboardLoan(WindowRef foreground) override;
   bool BarHasKeyboard() const override;
 
   // TrayAndMenu
@@ -78,7 +76,6 @@ class Win32Desktop final : public Desktop {
 
   // ChannelTips
   bool CreateTooltip(int iconControlId) override;
-  void SetTooltipMaxWidth(int iconControlId, int pixels) override;
   void AddTooltipTool(int iconControlId, std::string_view text) override;
   void ActivateTooltip(int iconControlId) override;
   void SetTooltipTitle(int iconControlId, std::string_view title) override;
@@ -91,15 +88,13 @@ class Win32Desktop final : public Desktop {
   // AppBar
   bool RegisterAppBar() override;
   void UnregisterAppBar() override;
-  void QueryAppBarPosition(int edge, AppBarStrip& strip) override;
-  void SetAppBarPosition(int edge, AppBarStrip& strip) override;
-  unsigned AppBarState() override;
-  void AppBarActivated() override;
-  void AppBarPositionChanged() override;
+  void QueryAppBarPosition(DockEdge edge, AppBarStrip& strip) override;
+  void SetAppBarPosition(DockEdge edge, AppBarStrip& strip) override;
+  bool TaskbarAlwaysOnTop() override;
 
   // DialogsAndShell
   DialogView* OpenDialog(int resourceId, int x, int y, DialogFactory factory) override;
-  int AskUser(std::string_view text, std::string_view caption, unsigned style) override;
+  Answer AskOkCancel(std::string_view text, std::string_view caption) override;
   void OpenAddress(std::string_view url) override;
 
   // SystemServices
@@ -113,12 +108,18 @@ class Win32Desktop final : public Desktop {
   void QuitLoop(int exitCode) override;
 
  private:
+  // The bar's private messages: the tray icon's and the app bar's callbacks.
+  static constexpr UINT kTrayCallbackMessage = 1649;
+  static constexpr UINT kAppBarCallbackMessage = 1650;
+
   static LRESULT CALLBACK BarProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleBarMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HBRUSH IconControlBrush(HDC context);
   // Takes down a bar that outlives the ticker's part in it, without telling the ticker.
   void TakeDownBar();
-  LRESULT AppBarMessage(DWORD message, int edge, AppBarStrip* strip);
+  LRESULT AppBarMessage(DWORD message, UINT edge, AppBarStrip* strip);
+  // Tells the shell that a registered bar was activated or moved.
+  void TellShell(DWORD message);
   // Adds or updates the tool of an icon control's tooltip.
   void SendToolText(int iconControlId, std::string_view text, UINT message);
 
@@ -139,6 +140,7 @@ class Win32Desktop final : public Desktop {
 
   std::map<int, HWND> tooltips_;
   APPBARDATA appBar_{};
+  bool appBarRegistered_ = false;  // the shell is told when the bar is activated or moved
 
   std::set<HWND> openDialogs_;
 };
