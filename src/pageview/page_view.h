@@ -69,7 +69,6 @@ class PageView {
   const PageLayout& Layout() const { return layout_; }
   const PageMotion& Motion() const { return motion_; }
   bool Visited(const std::string& address) const { return visited_.count(address) != 0; }
-  std::optional<std::size_t> HoveredRun() const { return hoveredRun_; }
 
  private:
   const PageRun& RunOf(const PlacedRun& placed) const;

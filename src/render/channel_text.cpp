@@ -45,11 +45,6 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view lowerWord) {
 
 }  // namespace
 
-std::int32_t FileLength(const std::string& path) {
-  FileHandle file(OpenFile(path, "rb"));
-  return file ? LengthOf(file.get()) : 0;
-}
-
 int ChooseSourceCodePage(std::string_view codePage, std::string_view rawText) {
   if (!codePage.empty()) {
     const int chosen = Atoi(codePage);

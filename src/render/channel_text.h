@@ -1,15 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace vb {
-
-// The file's length in bytes, 0 when it cannot be opened; lengths beyond the 32-bit range are
-// held at its top.
-std::int32_t FileLength(const std::string& path);
 
 // The code page a channel is read in: `codePage` when it names one the converter knows, else the
 // one that the first 59 bytes of `rawText` declare (936, 950, or 65001 when neither).

@@ -36,7 +36,6 @@ TEST_F(ChannelTextTest, ReadsAsATextModeFileAndConvertsTo936) {
   EXPECT_EQ(*load("ab\032cd"), "ab");
   EXPECT_EQ(*load(std::string("ab\0cd", 5)), "ab");
   EXPECT_EQ(*load("\x1A<title>x</title>"), "");
-  EXPECT_EQ(FileLength(path), 17);
   // Long enough that reading in blocks splits a CR LF, and a lone CR from what follows it.
   std::string lines;
   std::string folded;
@@ -55,7 +54,6 @@ TEST_F(ChannelTextTest, ReadsAsATextModeFileAndConvertsTo936) {
 
   EXPECT_FALSE(load(""));
   EXPECT_FALSE(LoadChannelText(folder_.File("absent"), ""));
-  EXPECT_EQ(FileLength(folder_.File("absent")), 0);
 }
 
 }  // namespace

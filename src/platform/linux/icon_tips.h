@@ -13,7 +13,6 @@ namespace vb {
 class IconTips {
  public:
   void Create(int id, GtkWidget* icon);
-  bool Has(int id) const { return tips_.count(id) != 0; }
   void SetTitle(int id, std::string_view title);
   void SetText(int id, std::string_view text);
   void Activate(int id);
