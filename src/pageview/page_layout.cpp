@@ -8,6 +8,7 @@
 
 #include "pageview/line_breaks.h"
 #include "pageview/page_text.h"
+#include "settings/text_shape.h"
 
 namespace vb {
 namespace {
@@ -20,10 +21,6 @@ constexpr int kNarrowestWrapInEms = 4;
 
 int AddPixels(int a, int b) {
   return static_cast<int>(std::min<long long>(static_cast<long long>(a) + b, kLongestStrip));
-}
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
 std::string Shown(std::string text) {
@@ -103,7 +100,7 @@ class LineBuilder {
     }
     std::string text;
     for (char c : run.text) {
-      if (!IsBlank(c)) {
+      if (!IsHtmlSpace(c)) {
         text += c;
         blankBefore_ = false;
       } else if (!blankBefore_) {

@@ -3,13 +3,10 @@
 #include <cctype>
 
 #include "pageview/page_text.h"
+#include "settings/text_shape.h"
 
 namespace vb {
 namespace {
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
 
 bool IsLetter(char c) {
   return std::isalpha(static_cast<unsigned char>(c)) != 0;
@@ -22,14 +19,14 @@ std::size_t ReadTag(std::string_view page, std::size_t at, MarkupToken& tag) {
   tag.closing = page[i] == '/';
   if (tag.closing) ++i;
   std::size_t nameStart = i;
-  while (i < page.size() && !IsBlank(page[i]) && page[i] != '>' && page[i] != '/') ++i;
+  while (i < page.size() && !IsHtmlSpace(page[i]) && page[i] != '>' && page[i] != '/') ++i;
   tag.name = AsciiLower(page.substr(nameStart, i - nameStart));
   while (i < page.size()) {
-    while (i < page.size() && (IsBlank(page[i]) || page[i] == '/')) ++i;
+    while (i < page.size() && (IsHtmlSpace(page[i]) || page[i] == '/')) ++i;
     if (i >= page.size()) break;
     if (page[i] == '>') return i + 1;
     std::size_t keyStart = i;
-    while (i < page.size() && !IsBlank(page[i]) && page[i] != '=' && page[i] != '>') ++i;
+    while (i < page.size() && !IsHtmlSpace(page[i]) && page[i] != '=' && page[i] != '>') ++i;
     std::string key = AsciiLower(page.substr(keyStart, i - keyStart));
     std::string value;
     if (i < page.size() && page[i] == '=') {
@@ -41,7 +38,7 @@ std::size_t ReadTag(std::string_view page, std::size_t at, MarkupToken& tag) {
         i = close + 1;
       } else {
         std::size_t valueStart = i;
-        while (i < page.size() && !IsBlank(page[i]) && page[i] != '>') ++i;
+        while (i < page.size() && !IsHtmlSpace(page[i]) && page[i] != '>') ++i;
         value = page.substr(valueStart, i - valueStart);
       }
     }

@@ -14,6 +14,7 @@
 #include "pageview/page_text.h"
 #include "render/gb_texts.h"
 #include "settings/file_io.h"
+#include "settings/text_shape.h"
 
 namespace vb {
 namespace {
@@ -33,7 +34,7 @@ std::optional<int> NonNegative(std::optional<std::string_view> value) {
 }
 
 bool IsBlankText(std::string_view text) {
-  return text.find_first_not_of(" \t\r\n\f") == std::string_view::npos;
+  return std::all_of(text.begin(), text.end(), IsHtmlSpace);
 }
 
 // The roll script: its first timer, how many groups one turn moves, and the handlers it

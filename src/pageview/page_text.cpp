@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "pageview/html_entities.h"
-#include "render/code_page.h"
+#include "settings/text_936.h"
 
 namespace vb {
 namespace {

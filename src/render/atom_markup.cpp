@@ -6,16 +6,17 @@
 namespace vb {
 namespace {
 
-bool IsBlank(char c) {
+// XML's white space: HTML's less the form feed.
+bool IsXmlSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
 bool EndsName(char c) {
-  return IsBlank(c) || c == '/' || c == '>';
+  return IsXmlSpace(c) || c == '/' || c == '>';
 }
 
 std::size_t SkipBlanks(std::string_view text, std::size_t at) {
-  while (at < text.size() && IsBlank(text[at])) ++at;
+  while (at < text.size() && IsXmlSpace(text[at])) ++at;
   return at;
 }
 

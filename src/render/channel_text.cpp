@@ -6,9 +6,9 @@
 #include <memory>
 #include <utility>
 
-#include "render/code_page.h"
 #include "settings/decimal_text.h"
 #include "settings/file_io.h"
+#include "settings/text_936.h"
 
 namespace vb {
 namespace {

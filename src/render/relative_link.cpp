@@ -2,12 +2,10 @@
 
 #include <algorithm>
 
+#include "settings/text_shape.h"
+
 namespace vb {
 namespace {
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
 
 bool IsLetter(char c) {
   return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
@@ -27,9 +25,9 @@ std::size_t SchemeLength(std::string_view address) {
 }  // namespace
 
 void ResolveLink(std::string_view base, std::string_view href, std::string& out) {
-  while (!href.empty() && IsBlank(href.front())) href.remove_prefix(1);
-  while (!base.empty() && IsBlank(base.front())) base.remove_prefix(1);
-  while (!base.empty() && IsBlank(base.back())) base.remove_suffix(1);
+  while (!href.empty() && IsHtmlSpace(href.front())) href.remove_prefix(1);
+  while (!base.empty() && IsHtmlSpace(base.front())) base.remove_prefix(1);
+  while (!base.empty() && IsHtmlSpace(base.back())) base.remove_suffix(1);
   const std::size_t scheme = SchemeLength(base);
   if (href.empty() || SchemeLength(href) > 0 || scheme == 0 ||
       base.substr(scheme).substr(0, 3) != "://") {

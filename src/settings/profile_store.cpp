@@ -11,13 +11,14 @@
 namespace vb {
 namespace {
 
-bool IsBlank(char c) {
+// The blanks trimmed from the ends of a key or a value.
+bool IsIniSpace(char c) {
   return c == ' ' || c == '\t' || c == '\v';
 }
 
 std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsIniSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsIniSpace(text.back())) text.remove_suffix(1);
   return text;
 }
 

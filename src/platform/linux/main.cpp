@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "fetch/curl_transfer.h"
 #include "fetch/thread_download_starter.h"
+#include "platform/linux/curl_transfer.h"
 #include "platform/linux/demo_folder.h"
 #include "platform/linux/display_choice.h"
 #include "platform/linux/gtk_desktop.h"
 #include "platform/linux/wayland_probe.h"
-#include "settings/autostart.h"
+#include "platform/linux/xdg_autostart.h"
 #include "settings/data_paths.h"
 #include "ticker/run_ticker.h"
 

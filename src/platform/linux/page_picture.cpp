@@ -7,8 +7,8 @@
 #include <thread>
 #include <utility>
 
-#include "fetch/curl_transfer.h"
 #include "fetch/unfinished_downloads.h"
+#include "platform/linux/curl_transfer.h"
 #include "settings/atomic_file.h"
 #include "settings/file_io.h"
 #include "settings/text_936.h"

@@ -1,10 +1,8 @@
-#include "render/code_page.h"
-
 #include <iconv.h>
 
 #include <cerrno>
 
-#include "render/utf8_to_gbk.h"
+#include "settings/text_936.h"
 
 namespace vb {
 namespace {

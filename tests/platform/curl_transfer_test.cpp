@@ -1,3 +1,5 @@
+#include "platform/linux/curl_transfer.h"
+
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
@@ -6,16 +8,11 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <functional>
-#include <mutex>
 #include <thread>
 #include <tuple>
 #include <vector>
 
-#include "fetch/curl_transfer.h"
 #include "fetch/download_channel_file.h"
-#include "fetch/thread_download_starter.h"
 #include "support/temp_folder.h"
 
 namespace vb {
@@ -24,7 +21,7 @@ namespace {
 using namespace std::chrono_literals;
 using httplib::DataSink, httplib::Request, httplib::Response;
 
-class ChannelDownloadTest : public ::testing::Test {
+class CurlTransferTest : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const char* proxy : {"http_proxy", "all_proxy", "ALL_PROXY"}) unsetenv(proxy);
@@ -94,7 +91,7 @@ class ChannelDownloadTest : public ::testing::Test {
       .connectTimeoutSeconds = 5, .lowSpeedSeconds = 1, .maxBytes = 1000, .totalSeconds = 2};
 };
 
-TEST_F(ChannelDownloadTest, ReplacesTheFileOnlyWithACompleteGoodBody) {
+TEST_F(CurlTransferTest, ReplacesTheFileOnlyWithACompleteGoodBody) {
   const std::optional<std::string> deleted, kept = "old";
   const std::pair<std::string, std::optional<std::string>> cases[] = {
       {Url("/feed vbco;cd=1 vbco"), kFresh},
@@ -123,7 +120,7 @@ TEST_F(ChannelDownloadTest, ReplacesTheFileOnlyWithACompleteGoodBody) {
   }
 }
 
-TEST_F(ChannelDownloadTest, AddressesAsTypedReachTheirFeeds) {
+TEST_F(CurlTransferTest, AddressesAsTypedReachTheirFeeds) {
   // As the configuration dialog stores them, in code page 936: 新闻 and 中文.
   const std::string news936 = "\xD0\xC2\xCE\xC5", chinese936 = "\xD6\xD0\xCE\xC4";
   std::filesystem::create_directories(folder.File("my feeds/中文"));
@@ -146,7 +143,7 @@ TEST_F(ChannelDownloadTest, AddressesAsTypedReachTheirFeeds) {
   }
 }
 
-TEST_F(ChannelDownloadTest, OnlyRegularLocalFilesAreRead) {
+TEST_F(CurlTransferTest, OnlyRegularLocalFilesAreRead) {
   const std::string fifo = folder.File("fifo.xml");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   // Should a worker open the FIFO after all, it gets an empty feed instead of hanging.
@@ -174,92 +171,6 @@ TEST_F(ChannelDownloadTest, OnlyRegularLocalFilesAreRead) {
   std::filesystem::create_symlink(source, folder.File("link.xml"));
   DownloadChannelFile(link, *transfer);
   EXPECT_EQ(testing::ReadFileIfAny(link.path), kLocal);
-}
-
-// Holds every fetch until opened, its part of a feed written, recording what was asked for.
-class GatedTransfer : public Transfer {
- public:
-  TransferResult Fetch(const std::string& url, const std::string& file) override {
-    testing::WriteFile(file, url);
-    std::unique_lock lock(mutex_);
-    urls_.push_back(url);
-    changed_.notify_all();
-    changed_.wait(lock, [&] { return open_; });
-    return TransferResult::kDone;
-  }
-  void Open() {
-    const std::lock_guard lock(mutex_);
-    open_ = true;
-    changed_.notify_all();
-  }
-  std::vector<std::string> Urls() {
-    const std::lock_guard lock(mutex_);
-    return urls_;
-  }
-  bool WaitForCount(std::size_t count) {
-    std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, 20s, [&] { return urls_.size() >= count; });
-  }
-
- private:
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  bool open_ = false;
-  std::vector<std::string> urls_;
-};
-
-// Polls `done`, doing `step` between polls, for up to 20 seconds.
-template <typename Done>
-void WaitUntil(
-    Done done, const std::function<void()>& step = [] {}) {
-  const auto deadline = std::chrono::steady_clock::now() + 20s;
-  while (!done() && std::chrono::steady_clock::now() < deadline) {
-    step();
-    std::this_thread::sleep_for(10ms);
-  }
-}
-
-TEST_F(ChannelDownloadTest, AProgramThatOutlivesItsWorkersLeavesNoTemporaryFile) {
-  const auto transfer = std::make_shared<GatedTransfer>();
-  const DownloadTarget target{folder.File("velloband4"), Url("/feed")};
-  testing::WriteFile(target.path, "old");
-  {
-    ThreadDownloadStarter starter(transfer);
-    starter.Start(target);
-    ASSERT_TRUE(transfer->WaitForCount(1));
-    EXPECT_EQ(folder.FileCount(), 3);  // source, target and the worker's temporary file
-  }
-  EXPECT_EQ(folder.FileCount(), 2);
-  // The worker, let go after all, finds its file gone and keeps the old copy.
-  transfer->Open();
-  WaitUntil([&] { return transfer.use_count() == 1; });
-  EXPECT_EQ(folder.FileCount(), 2);
-  EXPECT_EQ(testing::ReadFileIfAny(target.path), "old");
-}
-
-TEST(ThreadDownloadStarter, RunsOneTransferPerTargetAtATime) {
-  testing::TempFolder folder;
-  const auto transfer = std::make_shared<GatedTransfer>();
-  ThreadDownloadStarter starter(transfer);
-  const std::string channel = folder.File("velloband1"), note = folder.File("velloband_note");
-  starter.Start({channel, "http://a/first"});
-  ASSERT_TRUE(transfer->WaitForCount(1));
-  starter.Start({channel, "http://a/second"});  // skipped: the first still runs
-  starter.Start({note, "http://a/note"});       // another target runs beside it
-  ASSERT_TRUE(transfer->WaitForCount(2));
-  std::this_thread::sleep_for(100ms);
-  EXPECT_EQ(transfer->Urls(), (std::vector<std::string>{"http://a/first", "http://a/note"}));
-
-  // Once the first has ended, the target takes a new start.
-  transfer->Open();
-  WaitUntil([&] { return transfer->Urls().size() >= 3; },
-            [&] {
-              starter.Start({channel, "http://a/third"});
-            });
-  ASSERT_GE(transfer->Urls().size(), 3u);
-  EXPECT_EQ(transfer->Urls()[2], "http://a/third");
-  WaitUntil([&] { return testing::ReadFileIfAny(channel) == "http://a/third"; });
-  EXPECT_EQ(testing::ReadFileIfAny(channel), "http://a/third");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "settings/autostart.h"
+#include "platform/linux/xdg_autostart.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,10 +1,10 @@
-#include "render/utf8_to_gbk.h"
-
 #include <iconv.h>
 
 #include <cstdint>
 #include <cstring>
 #include <vector>
+
+#include "settings/text_936.h"
 
 namespace vb {
 namespace {

@@ -1,4 +1,4 @@
-#include "fetch/curl_transfer.h"
+#include "platform/linux/curl_transfer.h"
 
 #include <curl/curl.h>
 #include <dlfcn.h>
