@@ -21,4 +21,7 @@ inline constexpr std::string_view kChannelHint =
 inline constexpr std::string_view kNoChannelFile = "文件不存在或正在下载，请稍后再点击该广播频道";
 inline constexpr std::string_view kEmptyChannelFile = "空文件!";
 
+// The message box of a link that no browser would open, above its address.
+inline constexpr std::string_view kCannotOpenLink = "无法打开链接：";
+
 }  // namespace vb::res::text

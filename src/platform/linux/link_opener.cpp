@@ -8,10 +8,10 @@
 #include <deque>
 #include <vector>
 
+#include "resources/texts.h"
+
 namespace vb {
 namespace {
-
-constexpr const char* kCannotOpen = "无法打开链接：";
 
 using Command = std::vector<std::string>;
 
@@ -62,9 +62,9 @@ std::deque<Command> BrowserCommands(const std::string& uri) {
 }
 
 void ReportFailure(const Attempt& attempt) {
-  GtkWidget* box =
-      gtk_message_dialog_new(nullptr, GTK_DIALOG_DESTROY_WITH_PARENT, GTK_MESSAGE_ERROR,
-                             GTK_BUTTONS_OK, "%s\n%s", kCannotOpen, attempt.uri.c_str());
+  GtkWidget* box = gtk_message_dialog_new(
+      nullptr, GTK_DIALOG_DESTROY_WITH_PARENT, GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, "%s\n%s",
+      std::string(res::text::kCannotOpenLink).c_str(), attempt.uri.c_str());
   gtk_window_set_title(GTK_WINDOW(box), "Velloband");
   gtk_window_set_keep_above(GTK_WINDOW(box), TRUE);
   g_signal_connect(box, "response", G_CALLBACK(gtk_widget_destroy), nullptr);
