@@ -1,23 +1,24 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "dialogs/dialog_controller.h"
 #include "dialogs/dialog_view.h"
 #include "settings/ticker_settings.h"
+#include "ticker/bar_events.h"
+#include "ticker/desktop_types.h"
 
-// The desktop port: everything the bar asks of the platform. The ticker (TickerWindow) drives it
-// and is told about the bar's events through BarEvents; each desktop (GTK on Linux, Win32 on
-// Windows) implements both sides of the boundary, tests use a fake that records the calls.
+// The desktop port: what the bar asks of the platform, as a few narrow interfaces. A desktop
+// (GTK on Linux, Win32 on Windows) implements those it has and hands them over in a `Desktop`;
+// tests use a fake that records the calls.
 //
 // How a platform's main() runs the program (see ticker/run_ticker.h):
 //
-//   MyDesktop desktop;                 // implements vb::Desktop
+//   MyDesktop desktop;                 // implements the interfaces below
 //   MyAutostart autostart;             // implements vb::Autostart
 //   MyDownloadStarter downloads;       // implements vb::DownloadStarter
-//   return vb::RunTicker(desktop, appDataFolder, autostart, downloads);
+//   return vb::RunTicker(desktop.Port(), appDataFolder, autostart, downloads);
 //
 // RunTicker does the whole start-up, creates the bar through CreateBar (handing over the
 // BarEvents to deliver), calls RunLoop, and after the loop cleans up and returns the exit code.
@@ -25,106 +26,15 @@
 // Conventions: every text crosses the port in code page 936 (the Linux desktop converts to
 // UTF-8, the Windows desktop to UTF-16 with code page 936); coordinates are screen pixels;
 // commands, timers, controls and resources are known by the ids in resources/resource_ids.h and
-// ticker/timer_ids.h; each desktop maps its own events and constants onto the types below. Every
-// call is made on the user-interface thread. No call may throw; results that the ticker does not
-// need are not returned.
+// ticker/timer_ids.h. Every call is made on the user-interface thread. No call may throw;
+// results that the ticker does not need are not returned.
 namespace vb {
-
-// Colours are COLORREF values, 0x00BBGGRR.
-using Colour = std::uint32_t;
-
-// The pointer buttons the tray icon reports.
-enum class PointerButton : char { kPrimary, kSecondary };
-
-// How an icon control on the bar was pressed.
-enum class IconPress : char { kClick, kDoubleClick };
-
-// What the shell tells a docked bar: the taskbar's always-on-top state changed, the strips moved
-// (the screen may have changed too), or a full-screen window opened or closed.
-enum class AppBarNotice : char { kStateChanged, kPositionChanged, kFullScreenApp };
-
-// How a layered bar lets the desktop show through: one colour fully transparent, or the whole
-// bar at one opacity (0 to 255).
-struct Transparency {
-  enum class Kind : char { kColourKey, kOpacity };
-  Kind kind = Kind::kOpacity;
-  Colour colourKey = 0;
-  int opacity = 255;
-
-  static Transparency ColourKey(Colour colour) { return {Kind::kColourKey, colour, 255}; }
-  static Transparency Opacity(int opacity) { return {Kind::kOpacity, 0, opacity}; }
-};
-
-// The user's answer to a question.
-enum class Answer : char { kOk, kCancel };
-
-// Any top-level or child window of any process, as the desktop names it; 0 is none. The ticker
-// only compares and passes these back.
-using WindowRef = std::uintptr_t;
-
-struct Point {
-  int x = 0;
-  int y = 0;
-};
-
-struct Size {
-  int width = 0;
-  int height = 0;
-};
-
-// A screen rectangle: left and top inclusive, right and bottom exclusive.
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-};
-
-// The rectangle the shell reserves for the docked bar. While the bar floats, left and top hold
-// its position and right and bottom mean nothing.
-using AppBarStrip = Rect;
-
-// How the bar's icon controls are painted: background (the brush has the same colour) and text.
-struct IconColours {
-  Colour background = 0;
-  Colour text = 0;
-};
-
-// What happens to the bar, as the desktop delivers it to the ticker. Handed to CreateBar; the
-// desktop calls these on the user-interface thread, also while modal loops (menu, drag) run.
-class BarEvents {
- public:
-  virtual ~BarEvents() = default;
-
-  virtual void OnTimer(int timerId) = 0;
-  // A menu choice: the command id.
-  virtual void OnCommand(int commandId) = 0;
-  // An icon control was clicked or double-clicked.
-  virtual void OnIconPressed(int controlId, IconPress press) = 0;
-  // A button went down on the tray icon.
-  virtual void OnTrayIconPressed(PointerButton button) = 0;
-  // The shell (taskbar) was restarted: the tray icon has to be added again.
-  virtual void OnTaskbarCreated() = 0;
-  // The shell's word to a docked bar; `fullScreenOpened` tells, with kFullScreenApp, whether a
-  // full-screen window opened (true) or closed.
-  virtual void OnAppBarNotice(AppBarNotice notice, bool fullScreenOpened) = 0;
-  // Asked to close (WM_CLOSE): the ticker shuts down and destroys the bar itself.
-  virtual void OnClose() = 0;
-  // The bar window is being destroyed, or the session ends. Either runs the shutdown handling
-  // once; it ends the loop.
-  virtual void OnDestroy() = 0;
-  virtual void OnSessionEnd() = 0;
-  // Colours for painting the icon controls, asked whenever they are painted.
-  virtual IconColours IconControlColours() const = 0;
-};
 
 // The bar window and its children.
 class BarWindow {
  public:
   virtual ~BarWindow() = default;
 
-  // Makes ready what every bar needs; false ends the program before anything else is done.
-  virtual bool PrepareBar() = 0;
   // The bar: a top-most tool window that never takes activation, titled "Velloband V1.1",
   // created hidden at (0, 0) with the given size. `events` receives its events from now on
   // until the loop ends. False when it cannot be created.
@@ -144,8 +54,6 @@ class BarWindow {
   // Places the bar above all non-top-most windows, or below all windows; without activating it.
   virtual void SetBarTopmost() = 0;
   virtual void SetBarBottom() = 0;
-  // Lets the bar be given the foreground (before the popup menu, before a drag).
-  virtual void BringBarToForeground() = 0;
   // Runs the modal move loop that drags the bar with the mouse; returns when the button is up.
   virtual void DragBar() = 0;
 
@@ -159,8 +67,7 @@ class BarWindow {
   virtual void RedrawBar() = 0;
 
   // A 16 x 16 icon from the resources as a clickable child at (x, y) of the bar; clicks arrive
-  // as OnIconPressed(controlId, ...). Created in call order, each
-  // above those created later.
+  // as OnIconPressed(controlId, ...). Created in call order, each above those created later.
   virtual void CreateIconControl(int controlId, int x, int y, int iconResourceId) = 0;
 };
 
@@ -177,29 +84,37 @@ class PageHost {
   virtual bool PageReady() = 0;
   // Reads the page file again (the page is ready).
   virtual void ReloadPage() = 0;
-};
-
-// The mouse, the focus and the foreground, for giving the page keyboard input while the mouse
-// rests on it without activating the bar.
-class InputFocus {
- public:
-  virtual ~InputFocus() = default;
-
-  virtual Point CursorPosition() const = 0;
-  virtual void SetCursorPosition(Point at) = 0;
-  virtual WindowRef WindowAt(Point at) const = 0;
   // Whether `window` is one of the page's own windows; false while nothing shows the page.
   virtual bool IsOnPage(WindowRef window) const = 0;
+};
+
+// Where the pointer is.
+class Pointer {
+ public:
+  virtual ~Pointer() = default;
+
+  virtual Point CursorPosition() const = 0;
+  virtual WindowRef WindowAt(Point at) const = 0;
+};
+
+// Lending the page the keyboard while the pointer rests on it, without activating the bar. Only
+// a page that takes keys (a web-browser control) needs it; without it the keyboard stays with
+// the user's window.
+class KeyboardLoan {
+ public:
+  virtual ~KeyboardLoan() = default;
+
   virtual WindowRef ForegroundWindow() const = 0;
   virtual void ActivateWindow(WindowRef window) = 0;
   // Gives the keyboard to `pageWindow` without taking the foreground from `foreground`; false
-  // when it cannot be lent, or the page has no use for keys (hovering then leaves the keyboard
-  // alone).
+  // when it cannot be lent, or the page has no use for keys.
   virtual bool LendKeyboardToPage(WindowRef foreground, WindowRef pageWindow) = 0;
   // Ends a loan made while `foreground` had the foreground.
   virtual void EndKeyboardLoan(WindowRef foreground) = 0;
   // Whether keys typed now go to the bar (the bar, the page or any of their windows).
   virtual bool BarHasKeyboard() const = 0;
+  // Puts the pointer where it is, so that the page's window under it keeps the wheel.
+  virtual void SetCursorPosition(Point at) = 0;
 };
 
 // The tray icon and the popup menu.
@@ -244,8 +159,8 @@ class BarTimers {
   virtual void KillTimer(int timerId) = 0;
 };
 
-// The shell's reservation of a screen-edge strip for the bar (an application desktop toolbar).
-// Notices arrive as OnAppBarNotice while the bar is registered.
+// The shell's reservation of a screen-edge strip for the bar (an application desktop toolbar,
+// or a strut). Notices arrive as OnAppBarNotice while the bar is registered.
 class AppBar {
  public:
   virtual ~AppBar() = default;
@@ -257,11 +172,9 @@ class AppBar {
   virtual void QueryAppBarPosition(DockEdge edge, AppBarStrip& strip) = 0;
   // Reserves `strip` at `edge`; the shell may adjust it.
   virtual void SetAppBarPosition(DockEdge edge, AppBarStrip& strip) = 0;
-  // Whether the taskbar keeps above other windows.
-  virtual bool TaskbarAlwaysOnTop() = 0;
 };
 
-// Modeless dialogs, the message box and the shell.
+// Modeless dialogs, the message box and the user's browser.
 class DialogsAndShell {
  public:
   virtual ~DialogsAndShell() = default;
@@ -277,7 +190,7 @@ class DialogsAndShell {
   virtual void OpenAddress(std::string_view url) = 0;
 };
 
-// The system and the process.
+// The system, its files and the process.
 class SystemServices {
  public:
   virtual ~SystemServices() = default;
@@ -300,15 +213,18 @@ class SystemServices {
   virtual void QuitLoop(int exitCode) = 0;
 };
 
-// The whole port.
-class Desktop : public BarWindow,
-                public PageHost,
-                public InputFocus,
-                public TrayAndMenu,
-                public ChannelTips,
-                public BarTimers,
-                public AppBar,
-                public DialogsAndShell,
-                public SystemServices {};
+// The whole port: what every desktop has, and what only some have (null where it is lacking).
+struct Desktop {
+  BarWindow& bar;
+  PageHost& page;
+  Pointer& pointer;
+  TrayAndMenu& tray;
+  ChannelTips& tips;
+  BarTimers& timers;
+  AppBar& appBar;
+  DialogsAndShell& dialogs;
+  SystemServices& system;
+  KeyboardLoan* keyboard = nullptr;
+};
 
 }  // namespace vb

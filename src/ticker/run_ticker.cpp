@@ -6,23 +6,23 @@
 
 namespace vb {
 
-int RunTicker(Desktop& desktop, const std::string& appDataFolder, Autostart& autostart,
+int RunTicker(const Desktop& desktop, const std::string& appDataFolder, Autostart& autostart,
               DownloadStarter& downloads, PageRenderer& renderer) {
   // The window to give the activation back to when nothing else has been remembered yet.
-  const WindowRef foregroundAtStart = desktop.ForegroundWindow();
-  if (desktop.WindowTitledExists(texts::kBarTitle)) return 0;
-  if (!desktop.PrepareBar()) return 0;
+  const WindowRef foregroundAtStart =
+      desktop.keyboard != nullptr ? desktop.keyboard->ForegroundWindow() : WindowRef{};
+  if (desktop.system.WindowTitledExists(texts::kBarTitle)) return 0;
   DataPaths paths = BuildDataPaths(appDataFolder);
   // Only now: a second instance must not take the running one's downloads away.
   RemoveLeftoverTemporaries(paths);
   TickerWindow bar({desktop, autostart, downloads, renderer}, std::move(paths), foregroundAtStart);
   if (!bar.Start()) return 0;
-  const int exitCode = desktop.RunLoop();
+  const int exitCode = desktop.system.RunLoop();
   bar.Finish();
   return exitCode;
 }
 
-int RunTicker(Desktop& desktop, const std::string& appDataFolder, Autostart& autostart,
+int RunTicker(const Desktop& desktop, const std::string& appDataFolder, Autostart& autostart,
               DownloadStarter& downloads) {
   ChannelPageRenderer renderer;
   return RunTicker(desktop, appDataFolder, autostart, downloads, renderer);

@@ -15,11 +15,11 @@ namespace vb {
 // the shell refuses the docked bar), else the loop's exit code: 0, or kExitSettingsNotSaved when
 // the bar's position and current channel could not be written at the end.
 inline constexpr int kExitSettingsNotSaved = 1;
-int RunTicker(Desktop& desktop, const std::string& appDataFolder, Autostart& autostart,
+int RunTicker(const Desktop& desktop, const std::string& appDataFolder, Autostart& autostart,
               DownloadStarter& downloads);
 
 // The same with the page renderer replaced (tests).
-int RunTicker(Desktop& desktop, const std::string& appDataFolder, Autostart& autostart,
+int RunTicker(const Desktop& desktop, const std::string& appDataFolder, Autostart& autostart,
               DownloadStarter& downloads, PageRenderer& renderer);
 
 }  // namespace vb

@@ -127,32 +127,27 @@ void ScreenEdgeDock::Reposition(const Rect& screen) {
   shell_.SetAppBarPosition(edge_, strip_);
 }
 
-void ScreenEdgeDock::ApplyZOrderRule() {
-  if (shell_.TaskbarAlwaysOnTop()) {
+void ScreenEdgeDock::ApplyZOrderRule(bool taskbarOnTop) {
+  if (taskbarOnTop) {
     bar_.SetBarTopmost();
   } else {
     bar_.SetBarBottom();
   }
 }
 
-void ScreenEdgeDock::HandleNotice(AppBarNotice notice, bool fullScreenOpened) {
+void ScreenEdgeDock::HandleNotice(AppBarNotice notice, bool taskbarOnTop) {
   switch (notice) {
-    case AppBarNotice::kStateChanged:
-      ApplyZOrderRule();
-      break;
     case AppBarNotice::kPositionChanged:
       Reposition(screen_);
       bar_.MoveBar(strip_.left, strip_.top);
       break;
-    case AppBarNotice::kFullScreenApp: {
-      const bool onTop = shell_.TaskbarAlwaysOnTop();
-      if (fullScreenOpened) {
-        ApplyZOrderRule();
-      } else if (onTop) {
-        bar_.SetBarTopmost();
-      }
+    case AppBarNotice::kTaskbarStateChanged:
+    case AppBarNotice::kFullScreenOpened:
+      ApplyZOrderRule(taskbarOnTop);
       break;
-    }
+    case AppBarNotice::kFullScreenClosed:
+      if (taskbarOnTop) bar_.SetBarTopmost();
+      break;
   }
 }
 

@@ -31,7 +31,7 @@ class ScreenEdgeDock {
   void UndockAfterDrag();
   // Fits the docked strip to a new bar height.
   void ResizeStrip();
-  void HandleNotice(AppBarNotice notice, bool fullScreenOpened);
+  void HandleNotice(AppBarNotice notice, bool taskbarOnTop);
 
   bool Docked() const { return dockEdge_ != DockEdge::kFloating; }
   const AppBarStrip& strip() const { return strip_; }
@@ -39,7 +39,7 @@ class ScreenEdgeDock {
 
  private:
   void Reposition(const Rect& screen);
-  void ApplyZOrderRule();
+  void ApplyZOrderRule(bool taskbarOnTop);
   int BarHeight() const { return settings_.BarHeight(); }
 
   AppBar& shell_;

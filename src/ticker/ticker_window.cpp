@@ -12,25 +12,29 @@ TickerWindow::TickerWindow(const TickerParts& parts, DataPaths paths, WindowRef 
     : desktop_(parts.desktop),
       autostart_(parts.autostart),
       downloads_(parts.downloads),
-      renderer_(parts.renderer),
       paths_(std::move(paths)),
       store_(paths_.settingsFile),
       channels_{store_, paths_, table_, currentChannel_},
-      dialogContext_{settings_, channels_, autostart_, *this, {}},
       noteTarget_(MakeNoteTarget(paths_.noteFile)),
-      dock_(desktop_, desktop_, settings_),
-      rememberedForeground_(foregroundAtStart) {}
+      dock_(desktop_.appBar, desktop_.bar, settings_),
+      focus_(desktop_.pointer, desktop_.page, desktop_.keyboard, foregroundAtStart),
+      rotation_({settings_, channels_, note_, parts.renderer, downloads_, desktop_.timers,
+                 desktop_.system, focus_, desktop_.tips}),
+      dialogs_(desktop_.dialogs,
+               {settings_, channels_, autostart_, *this, desktop_.system.SettingsCopySuggestion()}),
+      transparency_(desktop_.bar, settings_, store_, rotation_, dialogs_),
+      commands_({desktop_, settings_, store_, dock_, rotation_, transparency_, dialogs_, *this}) {}
 
 void TickerWindow::OnTimer(int timerId) {
   switch (timerId) {
     case kTrimTimer:
-      desktop_.TrimMemory();
+      desktop_.system.TrimMemory();
       break;
     case kRotationTimer:
-      RotationStep();
+      rotation_.Step();
       break;
     case kHoverTimer:
-      HoverTick();
+      focus_.HoverTick();
       break;
     case kNoteTimer:
       CheckUpdateNote(note_, noteTarget_, downloads_);
@@ -40,23 +44,49 @@ void TickerWindow::OnTimer(int timerId) {
   }
 }
 
-void TickerWindow::OnTaskbarCreated() {
-  desktop_.AddTrayIcon(ids::IDI_BROADCAST, res::Gbk(res::text::kTrayTip));
+void TickerWindow::OnCommand(int commandId) {
+  if (commandId == ids::IDM_EXIT) return OnClose();
+  if (commandId == ids::IDM_UNINSTALL) return Uninstall();
+  commands_.Run(commandId);
 }
 
-void TickerWindow::OnAppBarNotice(AppBarNotice notice, bool fullScreenOpened) {
+void TickerWindow::OnIconPressed(int controlId, IconPress press) {
+  commands_.OnIconPressed(controlId, press);
+}
+
+void TickerWindow::OnTrayIconPressed(PointerButton button) {
+  commands_.OnTrayIconPressed(button);
+}
+
+void TickerWindow::OnTaskbarCreated() {
+  AddTrayIcon();
+}
+
+void TickerWindow::AddTrayIcon() {
+  desktop_.tray.AddTrayIcon(ids::IDI_BROADCAST, res::Gbk(res::text::kTrayTip));
+}
+
+void TickerWindow::OnAppBarNotice(AppBarNotice notice, bool taskbarOnTop) {
   // The screen may have changed size (a new resolution, a monitor swapped): fit the strip to
   // the screen of now, not to the one measured at start-up.
   if (notice == AppBarNotice::kPositionChanged) {
-    const Size screen = desktop_.ScreenSize();
+    const Size screen = desktop_.system.ScreenSize();
     dock_.SetScreen({0, 0, screen.width, screen.height});
   }
-  dock_.HandleNotice(notice, fullScreenOpened);
+  dock_.HandleNotice(notice, taskbarOnTop);
+}
+
+void TickerWindow::Uninstall() {
+  const Answer answer =
+      desktop_.dialogs.AskOkCancel(texts::kUninstallQuestion, texts::kUninstallCaption);
+  if (answer != Answer::kOk) return;
+  uninstallRequested_ = true;
+  OnClose();
 }
 
 void TickerWindow::OnClose() {
   Shutdown();
-  desktop_.DestroyBar();
+  desktop_.bar.DestroyBar();
 }
 
 void TickerWindow::OnDestroy() {
@@ -68,8 +98,7 @@ void TickerWindow::OnSessionEnd() {
 }
 
 IconColours TickerWindow::IconControlColours() const {
-  if (Mode() == TransparencyMode::kColourKey) return {kColourKey, 0x00FF00};
-  return {0x000000, 0xFFFF00};
+  return transparency_.IconControlColours();
 }
 
 void TickerWindow::SendCommand(int commandId) {
@@ -77,11 +106,11 @@ void TickerWindow::SendCommand(int commandId) {
 }
 
 void TickerWindow::RequestRotationStep() {
-  RotationStep();
+  rotation_.Step();
 }
 
 void TickerWindow::RestartRotationTimer() {
-  desktop_.SetTimer(kRotationTimer, settings_.RotationPeriodMs());
+  desktop_.timers.SetTimer(kRotationTimer, settings_.RotationPeriodMs());
 }
 
 void TickerWindow::ResizeAppBarStrip() {
@@ -89,12 +118,12 @@ void TickerWindow::ResizeAppBarStrip() {
 }
 
 void TickerWindow::ResizeAndShowBar() {
-  desktop_.ResizePage(settings_.barWidth, settings_.BarHeight());
-  desktop_.ResizeAndShowBar(settings_.barWidth, settings_.BarHeight());
+  desktop_.page.ResizePage(settings_.barWidth, settings_.BarHeight());
+  desktop_.bar.ResizeAndShowBar(settings_.barWidth, settings_.BarHeight());
 }
 
 void TickerWindow::Quit() {
-  desktop_.QuitLoop(0);
+  desktop_.system.QuitLoop(0);
 }
 
 }  // namespace vb

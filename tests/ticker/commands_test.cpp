@@ -110,7 +110,7 @@ TEST_F(TickerTest, TrayHidesAndShowsTheBarWithItsTimersAndStrip) {
   desktop_.cursor = {900, 10};
   desktop_.menuChoice = ids::IDM_HIDE;
   bar_->OnTrayIconPressed(PointerButton::kPrimary);
-  EXPECT_EQ(desktop_.calls[1], "ShowPopupMenu 100 900 10");
+  EXPECT_EQ(desktop_.calls[0], "ShowPopupMenu 100 900 10");
   EXPECT_FALSE(desktop_.visible);
 
   // A screen that grew while the bar ran: the strip follows it to the new bottom edge and width,
@@ -133,8 +133,7 @@ TEST_F(TickerTest, BroadcastIconDragsThenOpensTheMenu) {
   desktop_.menuChoice = ids::IDM_FULL_WIDTH;
   desktop_.screen = {1600, 900};
   bar_->OnIconPressed(ids::IDC_MENU_ICON, IconPress::kClick);
-  EXPECT_EQ(desktop_.calls, (Strings{"BringBarToForeground", "DragBar", "BringBarToForeground",
-                                     "ShowPopupMenu 100 62 312", "ResizePage 1600 24",
+  EXPECT_EQ(desktop_.calls, (Strings{"DragBar", "ShowPopupMenu 100 62 312", "ResizePage 1600 24",
                                      "ResizeAndShowBar 1600 24"}));
   EXPECT_EQ(bar_->dock().strip().top, 300);
   EXPECT_EQ(Store().Read("Window", "Width", "", 9), "1600");
@@ -147,7 +146,7 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheKeyboardAndGivesBackOnlyWhatItStillHol
   desktop_.underCursor = desktop_.browserWindow;
   bar_->OnTimer(kHoverTimer);
   EXPECT_EQ(desktop_.calls, (Strings{"LendKeyboardToPage 42 100"}));
-  EXPECT_TRUE(bar_->focusAttached());
+  EXPECT_TRUE(bar_->focus().loaned());
   bar_->OnTimer(kHoverTimer);
   EXPECT_EQ(desktop_.calls.back(), "SetCursorPosition 500");
 
@@ -155,7 +154,7 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheKeyboardAndGivesBackOnlyWhatItStillHol
   desktop_.calls.clear();
   bar_->OnTimer(kHoverTimer);
   EXPECT_EQ(desktop_.calls, (Strings{"ActivateWindow 42", "EndKeyboardLoan 42"}));
-  EXPECT_FALSE(bar_->focusAttached());
+  EXPECT_FALSE(bar_->focus().loaned());
   bar_->OnTimer(kHoverTimer);
   bar_->OnTimer(kTrimTimer);
   EXPECT_EQ(desktop_.calls.back(), "TrimMemory");
@@ -169,7 +168,7 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheKeyboardAndGivesBackOnlyWhatItStillHol
   desktop_.calls.clear();
   bar_->OnTimer(kHoverTimer);
   EXPECT_EQ(desktop_.calls, (Strings{"EndKeyboardLoan 42"}));
-  EXPECT_FALSE(bar_->focusAttached());
+  EXPECT_FALSE(bar_->focus().loaned());
 
   // A re-render from the menu with the pointer off the page remembers another window and
   // gives it the keyboard; the input link made with window 42 must still be released.
@@ -192,7 +191,19 @@ TEST_F(TickerTest, HoverLendsTheBrowserTheKeyboardAndGivesBackOnlyWhatItStillHol
   bar_->OnTimer(kRotationTimer);
   bar_->OnTimer(kHoverTimer);
   EXPECT_EQ(desktop_.calls, Strings{});
-  EXPECT_FALSE(bar_->focusAttached());
+  EXPECT_FALSE(bar_->focus().loaned());
+
+  // A desktop that lends no keyboard at all: the same, and a reload is only a reload.
+  desktop_ = FakeDesktop();
+  desktop_.lendsKeyboard = false;
+  ASSERT_TRUE(Start());
+  desktop_.underCursor = desktop_.browserWindow;
+  desktop_.calls.clear();
+  bar_->OnTimer(kHoverTimer);
+  bar_->OnTimer(kRotationTimer);
+  desktop_.underCursor = 1;
+  bar_->OnTimer(kRotationTimer);
+  EXPECT_EQ(desktop_.calls, (Strings{"SetTimer 3 30000", "ReloadPage"}));
 }
 
 }  // namespace

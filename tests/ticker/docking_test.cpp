@@ -95,17 +95,17 @@ TEST_F(DockTest, BottomEdgeDocksAtTheBottomAndZOrderFollowsTheTaskbar) {
   EXPECT_EQ(desktop_.Count("RegisterAppBar"), 1);
   EXPECT_EQ(settings_.dockEdge, DockEdge::kBottom);
 
-  desktop_.taskbarOnTop = true;
-  dock_.HandleNotice(AppBarNotice::kStateChanged, false);
-  EXPECT_EQ(desktop_.calls.back(), "SetBarTopmost");
-  desktop_.taskbarOnTop = false;
-  dock_.HandleNotice(AppBarNotice::kFullScreenApp, true);
-  EXPECT_EQ(desktop_.calls.back(), "SetBarBottom");
-  dock_.HandleNotice(AppBarNotice::kFullScreenApp, false);
-  EXPECT_EQ(desktop_.calls.back(), "TaskbarAlwaysOnTop");
-  desktop_.taskbarOnTop = true;
-  dock_.HandleNotice(AppBarNotice::kFullScreenApp, false);
-  EXPECT_EQ(desktop_.calls.back(), "SetBarTopmost");
+  desktop_.calls.clear();
+  dock_.HandleNotice(AppBarNotice::kTaskbarStateChanged, true);
+  dock_.HandleNotice(AppBarNotice::kTaskbarStateChanged, false);
+  dock_.HandleNotice(AppBarNotice::kFullScreenOpened, false);
+  dock_.HandleNotice(AppBarNotice::kFullScreenOpened, true);
+  // A full-screen window closing leaves a bar below everything where it is.
+  dock_.HandleNotice(AppBarNotice::kFullScreenClosed, false);
+  dock_.HandleNotice(AppBarNotice::kFullScreenClosed, true);
+  EXPECT_EQ(desktop_.calls,
+            (std::vector<std::string>{"SetBarTopmost", "SetBarBottom", "SetBarBottom",
+                                      "SetBarTopmost", "SetBarTopmost"}));
 }
 
 }  // namespace

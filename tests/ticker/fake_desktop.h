@@ -17,8 +17,23 @@ namespace vb::testing {
 
 // Records every call as one line ("SetTimer 3 120000") and answers from fields the test sets.
 // Files are real, in the test's folder.
-class FakeDesktop : public Desktop {
+class FakeDesktop : public BarWindow,
+                    public PageHost,
+                    public Pointer,
+                    public KeyboardLoan,
+                    public TrayAndMenu,
+                    public ChannelTips,
+                    public BarTimers,
+                    public AppBar,
+                    public DialogsAndShell,
+                    public SystemServices {
  public:
+  // The port as the ticker sees it; without `lendsKeyboard`, like a page that takes no keys.
+  Desktop Port() {
+    return {*this, *this, *this, *this, *this,
+            *this, *this, *this, *this, lendsKeyboard ? this : nullptr};
+  }
+
   // Answers.
   bool anotherInstance = false, layeredAvailable = true, appBarRegisters = true, trayShown = true;
   Size screen{1024, 768};
@@ -27,10 +42,10 @@ class FakeDesktop : public Desktop {
   WindowRef browserWindow = 100;  // the only window inside the browser
   WindowRef foreground = 7;
   bool pageUsesKeys = true;
+  bool lendsKeyboard = true;
   bool barHasKeyboard = false;  // focusing the browser gives it, activating a window takes it
   int menuChoice = 0;
   Answer answer = Answer::kOk;
-  bool taskbarOnTop = false;
   Rect barRect{};
   int shellTopInset = 0;  // the shell grants strips this far from the screen edge
 
@@ -50,7 +65,6 @@ class FakeDesktop : public Desktop {
   }
   bool Called(const std::string& prefix) const { return Count(prefix) > 0; }
 
-  bool PrepareBar() override { return Log("PrepareBar"), true; }
   bool CreateBar(int w, int h, BarEvents& e) override {
     return events = &e, Log("CreateBar", w, h), true;
   }
@@ -64,7 +78,6 @@ class FakeDesktop : public Desktop {
   Rect BarRect() const override { return barRect; }
   void SetBarTopmost() override { Log("SetBarTopmost"); }
   void SetBarBottom() override { Log("SetBarBottom"); }
-  void BringBarToForeground() override { Log("BringBarToForeground"); }
   void DragBar() override { Log("DragBar"); }
   bool LayeredWindowsAvailable() const override { return layeredAvailable; }
   void SetBarLayered(bool on) override { Log("SetBarLayered", on); }
@@ -115,7 +128,6 @@ class FakeDesktop : public Desktop {
     Log("QueryAppBarPosition", e, s), Grant(e, s);
   }
   void SetAppBarPosition(DockEdge e, AppBarStrip& s) override { Log("SetAppBarPosition", e, s); }
-  bool TaskbarAlwaysOnTop() override { return Log("TaskbarAlwaysOnTop"), taskbarOnTop; }
 
   DialogView* OpenDialog(int id, int x, int y, DialogFactory) override {
     return Log("OpenDialog", id, x, y), &dialog;

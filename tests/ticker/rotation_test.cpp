@@ -34,9 +34,9 @@ class TickerRotationTest : public TickerTest {
       EXPECT_EQ(renderer_.rendered.back(), File(s.rendered));
       EXPECT_EQ(renderer_.requests.back().currentChannel.url,
                 "http://h/" + std::to_string(s.rendered));
-      EXPECT_EQ(
-          std::vector<int>({bar_->shownIndex(), bar_->previousIndex(), bar_->table().current}),
-          std::vector<int>({s.shown, s.previous, s.current}));
+      EXPECT_EQ(std::vector<int>({bar_->rotation().shownIndex(), bar_->rotation().previousIndex(),
+                                  bar_->table().current}),
+                std::vector<int>({s.shown, s.previous, s.current}));
       const Strings all = Fetched();
       Strings deleted, fetched(all.begin() + fetchedBefore, all.end());
       for (auto i = callsBefore; i < desktop_.calls.size(); ++i) {

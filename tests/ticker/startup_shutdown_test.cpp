@@ -116,7 +116,7 @@ TEST_F(TickerTest, UninstallDeletesEveryDataFileAfterTheLoop) {
     desktop_.answer = Answer::kOk;
     desktop_.events->OnCommand(ids::IDM_UNINSTALL);
   };
-  EXPECT_EQ(RunTicker(desktop_, folder_.path(), autostart_, downloads_, renderer_), 0);
+  EXPECT_EQ(RunTicker(desktop_.Port(), folder_.path(), autostart_, downloads_, renderer_), 0);
   EXPECT_TRUE(desktop_.Called("AskOkCancel"));
   EXPECT_TRUE(desktop_.Called("DestroyBar"));
   for (int k = 0; k < 10; ++k) EXPECT_FALSE(std::filesystem::exists(File(k))) << k;
@@ -128,13 +128,13 @@ TEST_F(TickerTest, UninstallDeletesEveryDataFileAfterTheLoop) {
 TEST_F(TickerTest, ASecondInstanceOrARefusedDockEndsAtOnce) {
   std::filesystem::remove_all(folder_.path());
   desktop_.anotherInstance = true;
-  EXPECT_EQ(RunTicker(desktop_, folder_.path(), autostart_, downloads_, renderer_), 0);
+  EXPECT_EQ(RunTicker(desktop_.Port(), folder_.path(), autostart_, downloads_, renderer_), 0);
   EXPECT_TRUE(desktop_.calls.empty());
   EXPECT_FALSE(std::filesystem::exists(folder_.path()));
 
   desktop_ = FakeDesktop();
   desktop_.appBarRegisters = false;
-  EXPECT_EQ(RunTicker(desktop_, folder_.path(), autostart_, downloads_, renderer_), 0);
+  EXPECT_EQ(RunTicker(desktop_.Port(), folder_.path(), autostart_, downloads_, renderer_), 0);
   EXPECT_FALSE(desktop_.Called("RunLoop"));
   EXPECT_FALSE(desktop_.visible);
 }
@@ -156,11 +156,11 @@ TEST_F(TickerTest, AStartRemovesTheTemporaryFilesEarlierRunsLeftAndNothingElse) 
   };
   // A second instance leaves the running one's downloads alone.
   desktop_.anotherInstance = true;
-  RunTicker(desktop_, folder_.path(), autostart_, downloads_, renderer_);
+  RunTicker(desktop_.Port(), folder_.path(), autostart_, downloads_, renderer_);
   EXPECT_EQ(present(leftovers), leftovers.size());
 
   desktop_ = FakeDesktop();
-  RunTicker(desktop_, folder_.path(), autostart_, downloads_, renderer_);
+  RunTicker(desktop_.Port(), folder_.path(), autostart_, downloads_, renderer_);
   EXPECT_EQ(present(leftovers), 0u);
   EXPECT_EQ(present(others), others.size());
 }

@@ -32,8 +32,9 @@ class TickerTest : public ::testing::Test {
   void MakeFile(int k) { WriteFile(File(k), "feed"); }
 
   bool Start() {
-    bar_ = std::make_unique<TickerWindow>(TickerParts{desktop_, autostart_, downloads_, renderer_},
-                                          paths_, desktop_.foreground);
+    bar_ = std::make_unique<TickerWindow>(
+        TickerParts{desktop_.Port(), autostart_, downloads_, renderer_}, paths_,
+        desktop_.foreground);
     return bar_->Start();
   }
   // The channel files whose download was started, in order (the note's left out).

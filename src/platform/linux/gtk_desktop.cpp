@@ -152,9 +152,6 @@ void GtkDesktop::SetBarBottom() {
   if (bar_) bar_->KeepAbove(false);
 }
 
-// The bar never takes activation on X; the menu and the drag grab the pointer themselves.
-void GtkDesktop::BringBarToForeground() {}
-
 void GtkDesktop::DragBar() {
   if (!bar_) return;
   if (!layer_) {
@@ -241,16 +238,6 @@ Point GtkDesktop::CursorPosition() const {
   return at;
 }
 
-void GtkDesktop::SetCursorPosition(Point at) {
-  if (layer_) return;
-  Point now = CursorPosition();
-  if (now.x == at.x && now.y == at.y) return;
-  GdkSeat* seat = gdk_display_get_default_seat(gdk_display_get_default());
-  if (seat != nullptr) {
-    gdk_device_warp(gdk_seat_get_pointer(seat), gdk_screen_get_default(), at.x, at.y);
-  }
-}
-
 // The browser draws into the bar's own window, so the point decides: on the bar, off its icons
 // and within the browser's area means the browser.
 WindowRef GtkDesktop::WindowAt(Point at) const {
@@ -275,18 +262,6 @@ WindowRef GtkDesktop::WindowAt(Point at) const {
 
 bool GtkDesktop::IsOnPage(WindowRef window) const {
   return page_ != nullptr && window == BrowserRef();
-}
-
-bool GtkDesktop::BarHasKeyboard() const {
-  return bar_ && x11::IsDescendantOf(x11::FocusedWindow(), bar_->Xid());
-}
-
-WindowRef GtkDesktop::ForegroundWindow() const {
-  return x11::FocusedWindow();
-}
-
-void GtkDesktop::ActivateWindow(WindowRef window) {
-  if (window != 0) x11::SetInputFocus(static_cast<x11::XWindow>(window));
 }
 
 // GTK looks up the tray and the icon theme for a status icon, which takes as long as the rest
@@ -389,7 +364,7 @@ bool GtkDesktop::AppBarRegistered() const {
 
 void GtkDesktop::TellPositionChanged() {
   if (AppBarRegistered() && events_ != nullptr) {
-    events_->OnAppBarNotice(AppBarNotice::kPositionChanged, false);
+    events_->OnAppBarNotice(AppBarNotice::kPositionChanged, true);
   }
 }
 

@@ -20,15 +20,25 @@ namespace vb {
 
 // The desktop port on GTK 3: on X11, or as a layer surface on Wayland. gtk_init must have run
 // with the backend that `display` names.
-class GtkDesktop final : public Desktop {
+class GtkDesktop final : public BarWindow,
+                         public PageHost,
+                         public Pointer,
+                         public TrayAndMenu,
+                         public ChannelTips,
+                         public BarTimers,
+                         public AppBar,
+                         public DialogsAndShell,
+                         public SystemServices {
  public:
   explicit GtkDesktop(BarDisplay display);
   ~GtkDesktop() override;
   GtkDesktop(const GtkDesktop&) = delete;
   GtkDesktop& operator=(const GtkDesktop&) = delete;
 
+  // The page view has no use for keys, so no keyboard is lent: it stays with the user's window.
+  Desktop Port() { return {*this, *this, *this, *this, *this, *this, *this, *this, *this}; }
+
   // BarWindow
-  bool PrepareBar() override { return true; }
   bool CreateBar(int width, int height, BarEvents& events) override;
   void DestroyBar() override;
   void ShowBar() override;
@@ -40,7 +50,6 @@ class GtkDesktop final : public Desktop {
   Rect BarRect() const override;
   void SetBarTopmost() override;
   void SetBarBottom() override;
-  void BringBarToForeground() override;
   void DragBar() override;
   bool LayeredWindowsAvailable() const override;
   void SetBarLayered(bool layered) override;
@@ -53,18 +62,11 @@ class GtkDesktop final : public Desktop {
   void ResizePage(int width, int height) override;
   bool PageReady() override { return page_ != nullptr; }
   void ReloadPage() override;
-
-  // InputFocus
-  Point CursorPosition() const override;
-  void SetCursorPosition(Point at) override;
-  WindowRef WindowAt(Point at) const override;
   bool IsOnPage(WindowRef window) const override;
-  WindowRef ForegroundWindow() const override;
-  void ActivateWindow(WindowRef window) override;
-  // The page view has no use for keys: the keyboard stays with the user's window.
-  bool LendKeyboardToPage(WindowRef, WindowRef) override { return false; }
-  void EndKeyboardLoan(WindowRef) override {}
-  bool BarHasKeyboard() const override;
+
+  // Pointer
+  Point CursorPosition() const override;
+  WindowRef WindowAt(Point at) const override;
 
   // TrayAndMenu
   void AddTrayIcon(int iconResourceId, std::string_view tip) override;
@@ -88,8 +90,6 @@ class GtkDesktop final : public Desktop {
   void UnregisterAppBar() override;
   void QueryAppBarPosition(DockEdge edge, AppBarStrip& strip) override;
   void SetAppBarPosition(DockEdge edge, AppBarStrip& strip) override;
-  // Docks and panels stay above ordinary windows on X.
-  bool TaskbarAlwaysOnTop() override { return true; }
 
   // DialogsAndShell
   DialogView* OpenDialog(int resourceId, int x, int y, DialogFactory factory) override;

@@ -102,5 +102,5 @@ int main(int argc, char** argv) {
     autostart = &demoAutostart;
   }
   vb::ThreadDownloadStarter downloads(vb::MakeCurlTransfer());
-  return vb::RunTicker(desktop, dataFolder, *autostart, downloads);
+  return vb::RunTicker(desktop.Port(), dataFolder, *autostart, downloads);
 }

@@ -162,24 +162,6 @@ bool IsDescendantOf(XWindow window, XWindow ancestor) {
   return false;
 }
 
-XWindow FocusedWindow() {
-  Display* display = GdkDisplayConnection();
-  if (display == nullptr) return None;
-  ErrorTrap trap;
-  Window focus = None;
-  int revert = 0;
-  XGetInputFocus(display, &focus, &revert);
-  return focus == PointerRoot ? None : focus;
-}
-
-void SetInputFocus(XWindow window) {
-  Display* display = GdkDisplayConnection();
-  if (display == nullptr || window == None) return;
-  ErrorTrap trap;
-  XSetInputFocus(display, window, RevertToParent, CurrentTime);
-  XFlush(display);
-}
-
 void ScreenPixels(int& width, int& height) {
   width = height = 0;
   Display* display = GdkDisplayConnection();

@@ -20,9 +20,6 @@ bool TopLevelTitledExists(std::string_view title);
 XWindow WindowAt(int x, int y);
 bool IsDescendantOf(XWindow window, XWindow ancestor);
 
-XWindow FocusedWindow();
-void SetInputFocus(XWindow window);
-
 // The X screen's size in pixels; 0 x 0 without a display.
 void ScreenPixels(int& width, int& height);
 

@@ -40,7 +40,7 @@ void Win32Desktop::TakeDownBar() {
   pageView_.reset();
 }
 
-bool Win32Desktop::PrepareBar() {
+bool Win32Desktop::RegisterBarClass() {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
@@ -50,10 +50,11 @@ bool Win32Desktop::PrepareBar() {
   windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
   windowClass.lpszClassName = kBarTitle;
-  return RegisterClassExW(&windowClass) != 0;
+  return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 bool Win32Desktop::CreateBar(int width, int height, BarEvents& events) {
+  if (!RegisterBarClass()) return false;
   events_ = &events;
   bar_ = CreateWindowExW(WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kBarTitle, kBarTitle,
                          WS_POPUP, 0, 0, width, height, nullptr, nullptr, instance_, this);
@@ -105,10 +106,16 @@ LRESULT Win32Desktop::HandleBarMessage(UINT message, WPARAM wParam, LPARAM lPara
       if (lParam == WM_RBUTTONDOWN) events.OnTrayIconPressed(PointerButton::kSecondary);
       return 0;
     case kAppBarCallbackMessage:
-      if (wParam == ABN_STATECHANGE) events.OnAppBarNotice(AppBarNotice::kStateChanged, false);
-      if (wParam == ABN_POSCHANGED) events.OnAppBarNotice(AppBarNotice::kPositionChanged, false);
+      if (wParam == ABN_STATECHANGE) {
+        events.OnAppBarNotice(AppBarNotice::kTaskbarStateChanged, TaskbarAlwaysOnTop());
+      }
+      if (wParam == ABN_POSCHANGED) {
+        events.OnAppBarNotice(AppBarNotice::kPositionChanged, TaskbarAlwaysOnTop());
+      }
       if (wParam == ABN_FULLSCREENAPP) {
-        events.OnAppBarNotice(AppBarNotice::kFullScreenApp, lParam != 0);
+        const AppBarNotice notice =
+            lParam != 0 ? AppBarNotice::kFullScreenOpened : AppBarNotice::kFullScreenClosed;
+        events.OnAppBarNotice(notice, TaskbarAlwaysOnTop());
       }
       return 0;
     case WM_ACTIVATE:
@@ -194,11 +201,9 @@ void Win32Desktop::SetBarBottom() {
   SetWindowPos(bar_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void Win32Desktop::BringBarToForeground() {
-  SetForegroundWindow(bar_);
-}
-
 void Win32Desktop::DragBar() {
+  // Dragged as by its caption, which needs the bar in the foreground first.
+  SetForegroundWindow(bar_);
   SendMessageW(bar_, WM_SYSCOMMAND, kMoveByCaption, 0);
 }
 

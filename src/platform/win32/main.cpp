@@ -22,7 +22,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     vb::win32::Win32Desktop desktop(instance);
     vb::win32::RunKeyAutostart autostart;
     vb::ThreadDownloadStarter downloads(vb::win32::MakeUrlmonTransfer());
-    exitCode = vb::RunTicker(desktop, vb::win32::AppDataFolder(), autostart, downloads);
+    exitCode = vb::RunTicker(desktop.Port(), vb::win32::AppDataFolder(), autostart, downloads);
   }
   if (SUCCEEDED(ole)) OleUninitialize();
   return exitCode;

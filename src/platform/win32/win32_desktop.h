@@ -21,15 +21,25 @@ namespace vb::win32 {
 // or page_view_window.cpp where it is not at hand), input_focus.cpp, tray_and_menu.cpp,
 // channel_tips.cpp, app_bar.cpp, dialogs_and_shell.cpp and system_services.cpp (which also holds
 // the timers and the loop).
-class Win32Desktop final : public Desktop {
+class Win32Desktop final : public BarWindow,
+                           public PageHost,
+                           public Pointer,
+                           public KeyboardLoan,
+                           public TrayAndMenu,
+                           public ChannelTips,
+                           public BarTimers,
+                           public AppBar,
+                           public DialogsAndShell,
+                           public SystemServices {
  public:
   explicit Win32Desktop(HINSTANCE instance);
   ~Win32Desktop() override;
   Win32Desktop(const Win32Desktop&) = delete;
   Win32Desktop& operator=(const Win32Desktop&) = delete;
 
+  Desktop Port() { return {*this, *this, *this, *this, *this, *this, *this, *this, *this, this}; }
+
   // BarWindow
-  bool PrepareBar() override;
   bool CreateBar(int width, int height, BarEvents& events) override;
   void DestroyBar() override;
   void ShowBar() override;
@@ -41,7 +51,6 @@ class Win32Desktop final : public Desktop {
   Rect BarRect() const override;
   void SetBarTopmost() override;
   void SetBarBottom() override;
-  void BringBarToForeground() override;
   void DragBar() override;
   bool LayeredWindowsAvailable() const override;
   void SetBarLayered(bool layered) override;
@@ -54,17 +63,19 @@ class Win32Desktop final : public Desktop {
   void ResizePage(int width, int height) override;
   bool PageReady() override;
   void ReloadPage() override;
-
-  // InputFocus
-  Point CursorPosition() const override;
-  void SetCursorPosition(Point at) override;
-  WindowRef WindowAt(Point at) const override;
   bool IsOnPage(WindowRef window) const override;
+
+  // Pointer
+  Point CursorPosition() const override;
+  WindowRef WindowAt(Point at) const override;
+
+  // KeyboardLoan
   WindowRef ForegroundWindow() const override;
   void ActivateWindow(WindowRef window) override;
   bool LendKeyboardToPage(WindowRef foreground, WindowRef pageWindow) override;
   void EndKeyboardLoan(WindowRef foreground) override;
   bool BarHasKeyboard() const override;
+  void SetCursorPosition(Point at) override;
 
   // TrayAndMenu
   void AddTrayIcon(int iconResourceId, std::string_view tip) override;
@@ -90,7 +101,6 @@ class Win32Desktop final : public Desktop {
   void UnregisterAppBar() override;
   void QueryAppBarPosition(DockEdge edge, AppBarStrip& strip) override;
   void SetAppBarPosition(DockEdge edge, AppBarStrip& strip) override;
-  bool TaskbarAlwaysOnTop() override;
 
   // DialogsAndShell
   DialogView* OpenDialog(int resourceId, int x, int y, DialogFactory factory) override;
@@ -112,12 +122,15 @@ class Win32Desktop final : public Desktop {
   static constexpr UINT kTrayCallbackMessage = 1649;
   static constexpr UINT kAppBarCallbackMessage = 1650;
 
+  bool RegisterBarClass();
   static LRESULT CALLBACK BarProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleBarMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HBRUSH IconControlBrush(HDC context);
   // Takes down a bar that outlives the ticker's part in it, without telling the ticker.
   void TakeDownBar();
   LRESULT AppBarMessage(DWORD message, UINT edge, AppBarStrip* strip);
+  // Whether the taskbar keeps above other windows.
+  bool TaskbarAlwaysOnTop();
   // Tells the shell that a registered bar was activated or moved.
   void TellShell(DWORD message);
   // Adds or updates the tool of an icon control's tooltip.
