@@ -6,7 +6,7 @@
 // system's events and constants onto them.
 namespace vb {
 
-// Colours are COLORREF values, 0x00BBGGRR.
+// Colours as 0x00BBGGRR: blue in the third byte, red in the lowest.
 using Colour = std::uint32_t;
 
 // The pointer buttons the tray icon reports.
