@@ -143,7 +143,7 @@ TEST(BrowserParityTest, LinesBreakWhereABrowserBreaksThem) {
   }
 }
 
-class ShownPageTest : public ::testing::Test {
+class ShownPageTest : public test::ViewTest {
  protected:
   // The strip's lines as text, one per line from the top.
   std::vector<std::string> Lines(const PageModel& model, int viewWidth) {
@@ -154,10 +154,6 @@ class ShownPageTest : public ::testing::Test {
     for (const auto& [y, text] : lines) texts.push_back(text);
     return texts;
   }
-
-  test::RenderedPage page_;
-  test::FixedWidth measure_;
-  PageView view_;
 };
 
 TEST_F(ShownPageTest, WideLinesWrapInTheVerticalAndRollFormsOnly) {

@@ -46,17 +46,13 @@ TEST(PageLayoutTest, BlanksFoldBreaksStackAndEmptyGroupsTakeNoRoom) {
   EXPECT_EQ(LayOutPage(huge, measure, 300, 24).stripHeight, 3000);
 }
 
-class PageViewTest : public ::testing::Test {
+class PageViewTest : public test::ViewTest {
  protected:
   // Three headlines on one line moving left 2 px every 30 ms in a view of 600 x 24.
   void ShowLeftMarquee() {
     page_.request_.dir = "left";
     view_.Show(page_.Read(test::Feed(3)), measure_, 600, 24, 0);
   }
-
-  test::RenderedPage page_;
-  test::FixedWidth measure_;
-  PageView view_;
 };
 
 TEST_F(PageViewTest, PointsFindControlsAndHeadlinesWhereverTheStripIs) {

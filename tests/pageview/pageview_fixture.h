@@ -8,6 +8,7 @@
 
 #include "pageview/page_layout.h"
 #include "pageview/page_reader.h"
+#include "pageview/page_view.h"
 #include "render/render_fixture.h"
 
 namespace vb::test {
@@ -31,6 +32,14 @@ struct RenderedPage : RenderSetup {
     Render(feed);
     return ReadPageFile(request_.pageFile).value_or(PageModel{});
   }
+};
+
+// A page view over a rendered page, measured by FixedWidth.
+class ViewTest : public ::testing::Test {
+ protected:
+  RenderedPage page_;
+  FixedWidth measure_;
+  PageView view_;
 };
 
 inline std::string Feed(int items) {
