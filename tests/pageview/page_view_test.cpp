@@ -74,8 +74,9 @@ TEST_F(PageViewTest, PointsFindControlsAndHeadlinesWhereverTheStripIs) {
   EXPECT_EQ(view_.Motion().X(), 0);
   EXPECT_EQ(view_.HitTest(80, 5).run, 0u);
   EXPECT_EQ(view_.HitTest(72 + 150, 5).run, 1u);
-  EXPECT_EQ(view_.HitTest(72 + 400, 5).run, std::nullopt);
-  EXPECT_EQ(view_.HitTest(80, 30).where, PageHit::Where::kNothing);
+  EXPECT_EQ(view_.HitTest(72 + 327, 5).run, 2u);  // the strip's last pixel, and past it
+  EXPECT_EQ(view_.HitTest(72 + 328, 5).run, std::nullopt);
+  EXPECT_EQ(view_.HitTest(80, 24).where, PageHit::Where::kNothing);
   EXPECT_THAT(view_.Pieces(), ElementsAre(FieldsAre(FieldsAre(0, 0, 328, 24), 72, 0)));
 
   // Resting on a headline: the marquee stands, the headline takes the hover colour.
