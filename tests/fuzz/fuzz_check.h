@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/temp_folder.h"
+
 namespace vb::fuzz {
 
 // The input as text.
@@ -18,6 +20,13 @@ inline void Check(bool holds, std::string_view property, std::string_view detail
   std::fprintf(stderr, "property broken: %.*s\n%.*s\n", static_cast<int>(property.size()),
                property.data(), static_cast<int>(detail.size()), detail.data());
   std::abort();
+}
+
+// A file named `name` in a folder that lasts as long as the fuzzer, holding `bytes`.
+inline std::string ScratchFile(const std::string& name, std::string_view bytes) {
+  static const vb::testing::TempFolder folder;
+  vb::testing::WriteFile(folder.File(name), std::string(bytes));
+  return folder.File(name);
 }
 
 }  // namespace vb::fuzz

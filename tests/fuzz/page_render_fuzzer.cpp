@@ -8,8 +8,6 @@
 // Input: the channel file up to the first NUL (the reader stops there too); after it the
 // channel address up to the first LF, then the settings file up to the next NUL, then the note.
 // A feed alone renders with the settings' defaults, a plain address and no note.
-#include <strings.h>
-
 #include <optional>
 
 #include "fuzz/fuzz_check.h"
@@ -18,69 +16,32 @@
 #include "render/page_render.h"
 #include "settings/ticker_settings.h"
 #include "support/page_markup.h"
-#include "support/temp_folder.h"
 
 namespace {
 
-bool StartsWithAny(std::string_view text, std::initializer_list<std::string_view> starts) {
-  for (std::string_view start : starts) {
-    if (text.size() >= start.size() && strncasecmp(text.data(), start.data(), start.size()) == 0)
-      return true;
-  }
-  return false;
-}
+using namespace vb::testing::page_markup;
+using vb::fuzz::Check;
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if ((c | 0x20) >= 'a' && (c | 0x20) <= 'f') return (c | 0x20) - 'a' + 10;
-  return -1;
-}
-
-// The address as CSS reads a url(...): "\" and up to six hex digits (and one blank after them)
-// is that character, "\" and any other character is that character.
-std::string CssUnescaped(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\' || i + 1 == text.size()) {
-      out += text[i];
-      continue;
-    }
-    std::size_t digits = 0;
-    long code = 0;
-    while (digits < 6 && i + 1 + digits < text.size() && HexValue(text[i + 1 + digits]) >= 0) {
-      code = code * 16 + HexValue(text[i + 1 + digits]);
-      ++digits;
-    }
-    if (digits == 0) {
-      out += text[++i];
-      continue;
-    }
-    out += code > 0 && code < 0x80 ? static_cast<char>(code) : '?';
-    i += digits;
-    if (i + 1 < text.size() && (text[i + 1] == ' ' || text[i + 1] == '\t' || text[i + 1] == '\n'))
-      ++i;
-  }
-  return out;
+// The text up to the first `end`, taken off `rest` with the `end`; all of `rest` without one.
+std::string Take(std::string_view& rest, char end) {
+  const std::string part(rest.substr(0, rest.find(end)));
+  rest.remove_prefix(std::min(rest.size(), part.size() + 1));
+  return part;
 }
 
 void CheckLinks(const vb::PageModel& model) {
   for (const vb::PageGroup& group : model.groups) {
     for (const vb::PageRun& run : group.runs) {
       if (run.address.empty()) continue;
-      vb::fuzz::Check(run.kind != vb::RunKind::kText,
-                      "links come from item lines, the notice and the update notice", run.address);
-      if (run.kind == vb::RunKind::kUpdate) {
-        vb::fuzz::Check(StartsWithAny(run.address, {"http://", "https://"}),
-                        "the update notice links to the web only", run.address);
-      }
-      if (run.kind == vb::RunKind::kItem) {
-        vb::fuzz::Check(
-            StartsWithAny(run.address, {"http://", "https://", "ftp://", "mailto:", "about:blank"}),
+      Check(run.kind != vb::RunKind::kText,
+            "links come from item lines, the notice and the update notice", run.address);
+      Check(run.kind != vb::RunKind::kUpdate || StartsWithAnyOf(run.address, kWebSchemes),
+            "the update notice links to the web only", run.address);
+      Check(run.kind != vb::RunKind::kItem || StartsWithAnyOf(run.address, kItemSchemes),
             "items link to the web or to mail only", run.address);
-      }
       if (const std::optional<std::string> open = vb::AddressToOpen(run.address)) {
-        vb::fuzz::Check(StartsWithAny(*open, {"http://", "https://", "ftp://", "mailto:"}),
-                        "a click leaves only for a web or mail address", *open);
+        Check(StartsWithAnyOf(*open, {"http://", "https://", "ftp://", "mailto:"}),
+              "a click leaves only for a web or mail address", *open);
       }
     }
   }
@@ -89,39 +50,29 @@ void CheckLinks(const vb::PageModel& model) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
-  static const vb::testing::TempFolder folder;
-  const std::string_view input = vb::fuzz::Text(data, size);
-  const std::size_t nul = input.find('\0');
-  const std::string_view rest = nul == std::string_view::npos ? "" : input.substr(nul + 1);
-  const std::size_t lf = rest.find('\n');
-  const std::string url(nul == std::string_view::npos ? "http://fuzz.example/feed"
-                                                      : rest.substr(0, lf));
-  const std::string_view tail = lf == std::string_view::npos ? "" : rest.substr(lf + 1);
-  const std::size_t noteAt = tail.find('\0');
-  const std::string settingsFile(tail.substr(0, noteAt));
-  const std::string note(noteAt == std::string_view::npos ? "" : tail.substr(noteAt + 1));
+  std::string_view rest = vb::fuzz::Text(data, size);
+  const bool onlyFeed = rest.find('\0') == std::string_view::npos;
+  const std::string feed = Take(rest, '\0');
+  const std::string url = onlyFeed ? "http://fuzz.example/feed" : Take(rest, '\n');
+  const std::string settingsFile = Take(rest, '\0');
 
-  vb::testing::WriteFile(folder.File("channel"), std::string(input.substr(0, nul)));
-  vb::testing::WriteFile(folder.File("settings.ini"), settingsFile);
   vb::TickerSettings settings;
   vb::ChannelTable table;
-  vb::LoadSettings(vb::ProfileStore(folder.File("settings.ini")), settings, table);
+  vb::LoadSettings(vb::ProfileStore(vb::fuzz::ScratchFile("settings.ini", settingsFile)), settings,
+                   table);
   vb::PageRenderRequest request = vb::RequestWithDisplayValues(settings);
-  request.currentChannel = {folder.File("channel"), url};
-  request.pageFile = folder.File("page.html");
-  request.updateNotice = note;
+  request.currentChannel = {vb::fuzz::ScratchFile("channel", feed), url};
+  request.pageFile = vb::fuzz::ScratchFile("page.html", "");
+  request.updateNotice = std::string(rest);
   vb::RenderChannelPage(request);
 
-  const std::string page = vb::testing::ReadFile(request.pageFile);
-  const std::string fault = vb::testing::PageMarkupFault(page);
-  vb::fuzz::Check(fault.empty(), "the page holds only the frame's markup", fault);
+  const std::string fault = vb::testing::PageMarkupFault(vb::testing::ReadFile(request.pageFile));
+  Check(fault.empty(), "the page holds only the frame's markup", fault);
 
   const std::optional<vb::PageModel> model = vb::ReadPageFile(request.pageFile);
-  vb::fuzz::Check(model.has_value(), "the page reads back");
+  Check(model.has_value(), "the page reads back");
   CheckLinks(*model);
-  const std::string picture = CssUnescaped(model->head.picture);
-  const std::string pictureFault = vb::testing::page_markup::PictureFault(picture);
-  vb::fuzz::Check(pictureFault.empty(), "the background is a picture on the web or here",
-                  pictureFault);
+  const std::string pictureFault = PictureFault(CssUnescaped(model->head.picture));
+  Check(pictureFault.empty(), "the background is a picture on the web or here", pictureFault);
   return 0;
 }

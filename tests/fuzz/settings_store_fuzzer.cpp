@@ -3,7 +3,6 @@
 #include "fuzz/fuzz_check.h"
 #include "settings/text_shape.h"
 #include "settings/ticker_settings.h"
-#include "support/temp_folder.h"
 
 namespace {
 
@@ -14,9 +13,7 @@ bool InRange(int value, int low, int high) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
-  static const vb::testing::TempFolder folder;
-  const vb::ProfileStore store(folder.File("velloband.ini"));
-  vb::testing::WriteFile(store.path(), std::string(vb::fuzz::Text(data, size)));
+  const vb::ProfileStore store(vb::fuzz::ScratchFile("velloband.ini", vb::fuzz::Text(data, size)));
 
   vb::TickerSettings s;
   vb::ChannelTable table;

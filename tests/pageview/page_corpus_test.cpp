@@ -1,9 +1,15 @@
-// Every headline of every corpus feed comes back from the page as the renderer wrote it.
+// Every corpus feed, under every form of the page: the page holds only the frame's markup, an
+// Atom feed gives a line per entry (with its link and time where the feed is a real one of
+// several entries), and every item line comes back from the page as the renderer wrote it.
+#include <strings.h>
+
 #include <filesystem>
+#include <regex>
 
 #include "pageview/page_text.h"
 #include "pageview_fixture.h"
 #include "support/corpus_folder.h"
+#include "support/page_markup.h"
 
 namespace vb {
 namespace {
@@ -40,7 +46,18 @@ std::vector<Line> WrittenLines(std::string page) {
   return lines;
 }
 
-TEST(PageCorpusTest, ReaderRecoversEveryItemLineUnderEverySetting) {
+// The entries of an Atom feed, each closed, or 0 for any other feed.
+int AtomEntries(const std::string& feed) {
+  if (feed.find("<feed") == std::string::npos || strcasestr(feed.c_str(), "</item>")) return 0;
+  int count = 0;
+  for (std::size_t at = feed.find("</entry>"); at != std::string::npos;
+       at = feed.find("</entry>", at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+TEST(PageCorpusTest, EveryFeedUnderEverySettingGivesItsLinesAndNothingElse) {
   const fs::path corpus = testing::CorpusFolder();
   if (!fs::is_directory(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
   struct Setting {
@@ -48,18 +65,33 @@ TEST(PageCorpusTest, ReaderRecoversEveryItemLineUnderEverySetting) {
     int lineNum, colNum;
   };
   const Setting settings[] = {{"left", 1, 2}, {"up", 2, 2}, {"no", 2, 1}, {"right", 3, 3}};
+  static const std::regex kTimedText(R"( \[\d\d:\d\d\][\s\S]+)");
   test::RenderedPage page;
-  int feeds = 0, lines = 0;
+  int feeds = 0, lines = 0, atomFeeds = 0;
   for (const auto& entry : fs::recursive_directory_iterator(corpus)) {
     if (!entry.is_regular_file()) continue;
     ++feeds;
+    const int entries = AtomEntries(testing::ReadFile(entry.path()));
+    atomFeeds += entries > 0;
     for (const Setting& setting : settings) {
       page.request_.currentChannel.path = entry.path().string();
       page.request_.dir = setting.dir;
       page.request_.lineNum = setting.lineNum;
       page.request_.colNum = setting.colNum;
-      RenderChannelPage(page.request_);
-      std::vector<Line> written = WrittenLines(testing::ReadFile(page.request_.pageFile));
+      const int result = RenderChannelPage(page.request_);
+      const std::string file = testing::ReadFile(page.request_.pageFile);
+      EXPECT_EQ(testing::PageMarkupFault(file), "") << entry.path();
+      const std::vector<Line> written = WrittenLines(file);
+      if (entries > 0) {
+        EXPECT_EQ(result, entries) << entry.path();
+        EXPECT_EQ(written.size(), static_cast<std::size_t>(entries)) << entry.path();
+        // The real feeds of several entries give each one's link and time.
+        for (const Line& line : written) {
+          if (entry.path().extension() != ".atom" || entries == 1) break;
+          EXPECT_TRUE(line.address.starts_with("http") && std::regex_match(line.text, kTimedText))
+              << entry.path() << ": " << line;
+        }
+      }
       std::optional<PageModel> model = ReadPageFile(page.request_.pageFile);
       ASSERT_TRUE(model.has_value());
       std::vector<Line> read;
@@ -72,6 +104,7 @@ TEST(PageCorpusTest, ReaderRecoversEveryItemLineUnderEverySetting) {
   }
   EXPECT_GT(feeds, 0);
   EXPECT_GT(lines, 0);
+  EXPECT_GE(atomFeeds, 6);
 }
 
 }  // namespace

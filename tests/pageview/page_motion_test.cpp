@@ -50,20 +50,16 @@ TEST(PageMotionTest, MarqueeEntersStepsAndEntersAgain) {
     std::int64_t at;
     int x, y;
   };
+  // Each enters at its edge and moves nothing before the first delay; the strip enters again
+  // once it has left (the 75th step to the left) or reached the far edge (to the right).
   const Case cases[] = {
-      {Heading::kLeft, 2, 30, 0, 100, 0},   // enters from the right edge
-      {Heading::kLeft, 2, 30, 29, 100, 0},  // nothing before the first delay
-      {Heading::kLeft, 2, 30, 30, 98, 0},     {Heading::kLeft, 2, 30, 1500, 0, 0},  // 50 steps
-      {Heading::kLeft, 2, 30, 2220, -48, 0},  // 74 steps: not yet gone
-      {Heading::kLeft, 2, 30, 2250, 100, 0},  // 75th step: the strip has left, so it enters again
-      {Heading::kRight, 5, 50, 0, -50, 0},    // enters from the left edge
-      {Heading::kRight, 5, 50, 250, -25, 0},  {Heading::kRight, 5, 50, 1450, 95, 0},
-      {Heading::kRight, 5, 50, 1500, -50, 0},  // reached the far edge
-      {Heading::kUp, 1, 20, 0, 0, 40},        {Heading::kUp, 1, 20, 400, 0, 20},
-      {Heading::kUp, 1, 20, 1180, 0, -19},    {Heading::kUp, 1, 20, 1200, 0, 40},
-      {Heading::kDown, 4, 10, 0, 0, -20},     {Heading::kDown, 4, 10, 140, 0, 36},
-      {Heading::kDown, 4, 10, 150, 0, -20},
-  };
+      {Heading::kLeft, 2, 30, 0, 100, 0},    {Heading::kLeft, 2, 30, 29, 100, 0},
+      {Heading::kLeft, 2, 30, 30, 98, 0},    {Heading::kLeft, 2, 30, 2220, -48, 0},
+      {Heading::kLeft, 2, 30, 2250, 100, 0}, {Heading::kRight, 5, 50, 0, -50, 0},
+      {Heading::kRight, 5, 50, 1450, 95, 0}, {Heading::kRight, 5, 50, 1500, -50, 0},
+      {Heading::kUp, 1, 20, 0, 0, 40},       {Heading::kUp, 1, 20, 1180, 0, -19},
+      {Heading::kUp, 1, 20, 1200, 0, 40},    {Heading::kDown, 4, 10, 0, 0, -20},
+      {Heading::kDown, 4, 10, 140, 0, 36},   {Heading::kDown, 4, 10, 150, 0, -20}};
   for (const Case& c : cases) {
     PageMotion motion(Marquee(c.heading, c.step, c.delay), Sizes(), 1000);
     // Ticks every millisecond, ticks that come late (every 37 ms, whatever the delay) and one
@@ -73,12 +69,10 @@ TEST(PageMotionTest, MarqueeEntersStepsAndEntersAgain) {
     for (std::int64_t t = 1000; t < 1000 + c.at; t += 37) late.Advance(t);
     late.Advance(1000 + c.at);
     motion.Advance(1000 + c.at);
-    EXPECT_EQ(motion.X(), c.x) << static_cast<int>(c.heading) << " at " << c.at;
-    EXPECT_EQ(motion.Y(), c.y) << static_cast<int>(c.heading) << " at " << c.at;
-    EXPECT_EQ(ticked.X(), c.x);
-    EXPECT_EQ(ticked.Y(), c.y);
-    EXPECT_EQ(late.X(), c.x);
-    EXPECT_EQ(late.Y(), c.y);
+    for (const PageMotion* m : {&motion, &ticked, &late}) {
+      EXPECT_EQ(std::pair(m->X(), m->Y()), std::pair(c.x, c.y))
+          << static_cast<int>(c.heading) << " at " << c.at;
+    }
   }
 }
 

@@ -39,8 +39,6 @@ TEST(PageReaderTest, HeadAndMarqueeOfAHorizontalPage) {
   EXPECT_THAT(GroupSizes(model), ElementsAre(3, 4));
 
   // "< " runs left at step + 3, the stop sign stops, " >" runs right; leaving restores.
-  EXPECT_EQ(model.controlBar.left, 20);
-  EXPECT_EQ(model.controlBar.fontPx, 15);
   // Fields: text, colour, hover colour; then step, heading, start and stop on arriving and leaving.
   EXPECT_THAT(
       model.controlBar.controls,

@@ -46,17 +46,13 @@ TEST(PageLayoutTest, BlanksFoldBreaksStackAndEmptyGroupsTakeNoRoom) {
   EXPECT_EQ(LayOutPage(huge, measure, 300, 24).stripHeight, 3000);
 }
 
-class PageViewTest : public ::testing::Test {
+class PageViewTest : public test::ViewTest {
  protected:
   // Three headlines on one line moving left 2 px every 30 ms in a view of 600 x 24.
   void ShowLeftMarquee() {
     page_.request_.dir = "left";
     view_.Show(page_.Read(test::Feed(3)), measure_, 600, 24, 0);
   }
-
-  test::RenderedPage page_;
-  test::FixedWidth measure_;
-  PageView view_;
 };
 
 TEST_F(PageViewTest, PointsFindControlsAndHeadlinesWhereverTheStripIs) {
@@ -78,8 +74,9 @@ TEST_F(PageViewTest, PointsFindControlsAndHeadlinesWhereverTheStripIs) {
   EXPECT_EQ(view_.Motion().X(), 0);
   EXPECT_EQ(view_.HitTest(80, 5).run, 0u);
   EXPECT_EQ(view_.HitTest(72 + 150, 5).run, 1u);
-  EXPECT_EQ(view_.HitTest(72 + 400, 5).run, std::nullopt);
-  EXPECT_EQ(view_.HitTest(80, 30).where, PageHit::Where::kNothing);
+  EXPECT_EQ(view_.HitTest(72 + 327, 5).run, 2u);  // the strip's last pixel, and past it
+  EXPECT_EQ(view_.HitTest(72 + 328, 5).run, std::nullopt);
+  EXPECT_EQ(view_.HitTest(80, 24).where, PageHit::Where::kNothing);
   EXPECT_THAT(view_.Pieces(), ElementsAre(FieldsAre(FieldsAre(0, 0, 328, 24), 72, 0)));
 
   // Resting on a headline: the marquee stands, the headline takes the hover colour.

@@ -8,6 +8,7 @@
 
 #include "pageview/page_layout.h"
 #include "pageview/page_reader.h"
+#include "pageview/page_view.h"
 #include "render/render_fixture.h"
 
 namespace vb::test {
@@ -33,15 +34,23 @@ struct RenderedPage : RenderSetup {
   }
 };
 
+// A page view over a rendered page, measured by FixedWidth.
+class ViewTest : public ::testing::Test {
+ protected:
+  RenderedPage page_;
+  FixedWidth measure_;
+  PageView view_;
+};
+
 inline std::string Feed(int items) {
-  std::string feed = "<rss><channel><title>News</title>\n";
+  std::vector<std::string> each;
   for (int i = 1; i <= items; ++i) {
-    std::string n = std::to_string(i);
-    feed += "<item><title>Item " + n + "</title><link>http://news.example/" + n +
-            "</link><pubDate>Sun, 06 Dec 26 03:0" + std::to_string(i % 10) +
-            ":00 GMT</pubDate></item>\n";
+    const std::string n = std::to_string(i);
+    each.push_back("<title>Item " + n + "</title><link>http://news.example/" + n +
+                   "</link><pubDate>Sun, 06 Dec 26 03:0" + std::to_string(i % 10) +
+                   ":00 GMT</pubDate>");
   }
-  return feed + "</channel></rss>\n";
+  return Feed(each);
 }
 
 // The runs of one kind, group after group.

@@ -37,8 +37,7 @@ TEST_F(ChannelTextTest, ReadsAsATextModeFileAndConvertsTo936) {
   EXPECT_EQ(*load(std::string("ab\0cd", 5)), "ab");
   EXPECT_EQ(*load("\x1A<title>x</title>"), "");
   // Long enough that reading in blocks splits a CR LF, and a lone CR from what follows it.
-  std::string lines;
-  std::string folded;
+  std::string lines, folded;
   for (int i = 0; i < 100000; ++i) {
     lines += "\r\r\n";
     folded += "\r\n";

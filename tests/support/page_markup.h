@@ -3,7 +3,6 @@
 #include <strings.h>
 
 #include <algorithm>
-#include <cctype>
 #include <regex>
 #include <string>
 #include <string_view>
@@ -105,6 +104,17 @@ inline bool StartsWithIgnoringCase(std::string_view text, std::string_view start
   return text.size() >= start.size() && strncasecmp(text.data(), start.data(), start.size()) == 0;
 }
 
+template <typename Starts = std::initializer_list<std::string_view>>
+bool StartsWithAnyOf(std::string_view text, const Starts& starts) {
+  return std::ranges::any_of(starts, [&](auto s) { return StartsWithIgnoringCase(text, s); });
+}
+
+// Where an item line may lead; the notice line may also lead to a file, the update notice only
+// to the web.
+inline constexpr std::string_view kItemSchemes[] = {"http://", "https://", "ftp://",
+                                                    "mailto:", "about:blank"};
+inline constexpr std::string_view kWebSchemes[] = {"http://", "https://"};
+
 // The update notice's own markup: its allowed elements with quoted attribute values.
 inline const std::regex& NoteTag() {
   static const std::regex tag(
@@ -113,17 +123,21 @@ inline const std::regex& NoteTag() {
   return tag;
 }
 
+inline int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if ((c | 0x20) >= 'a' && (c | 0x20) <= 'f') return (c | 0x20) - 'a' + 10;
+  return -1;
+}
+
 // Why a background picture address is not one to write: a script address, or another
 // machine's share as Windows reads the path.
 inline std::string PictureFault(const std::string& picture) {
-  if (StartsWithIgnoringCase(picture, "javascript:") ||
-      StartsWithIgnoringCase(picture, "vbscript:"))
-    return "picture " + picture;
+  if (StartsWithAnyOf(picture, {"javascript:", "vbscript:"})) return "picture " + picture;
   std::string decoded;  // escapes decoded and either slash, as Windows reads a file's path
   for (std::size_t i = 0; i < picture.size(); ++i) {
-    if (picture[i] == '%' && i + 2 < picture.size() && std::isxdigit(picture[i + 1]) &&
-        std::isxdigit(picture[i + 2])) {
-      decoded += static_cast<char>(std::stoi(picture.substr(i + 1, 2), nullptr, 16));
+    if (picture[i] == '%' && i + 2 < picture.size() && HexValue(picture[i + 1]) >= 0 &&
+        HexValue(picture[i + 2]) >= 0) {
+      decoded += static_cast<char>(HexValue(picture[i + 1]) * 16 + HexValue(picture[i + 2]));
       i += 2;
     } else {
       decoded += picture[i];
@@ -139,10 +153,34 @@ inline std::string PictureFault(const std::string& picture) {
     if (!local) return "picture on another machine " + picture;
     path.remove_prefix(host.size());
   }
-  if (path.starts_with("//")) {
-    return "picture on another machine " + picture;
+  return path.starts_with("//") ? "picture on another machine " + picture : "";
+}
+
+// The address as CSS reads a url(...): "\" and up to six hex digits (and one blank after them)
+// is that character, "\" and any other character is that character.
+inline std::string CssUnescaped(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      out += text[i];
+      continue;
+    }
+    std::size_t digits = 0;
+    long code = 0;
+    while (digits < 6 && i + 1 + digits < text.size() && HexValue(text[i + 1 + digits]) >= 0) {
+      code = code * 16 + HexValue(text[i + 1 + digits]);
+      ++digits;
+    }
+    if (digits == 0) {
+      out += text[++i];
+      continue;
+    }
+    out += code > 0 && code < 0x80 ? static_cast<char>(code) : '?';
+    i += digits;
+    if (i + 1 < text.size() && (text[i + 1] == ' ' || text[i + 1] == '\t' || text[i + 1] == '\n'))
+      ++i;
   }
-  return {};
+  return out;
 }
 
 inline bool OpensMarkup(char c) {
@@ -171,10 +209,6 @@ inline std::string SwallowedDelimiter(const std::string& page) {
 // the first piece that is not.
 inline std::string PageMarkupFault(const std::string& page) {
   using namespace page_markup;
-  constexpr std::string_view kItemSchemes[] = {"http://", "https://", "ftp://",
-                                               "mailto:", "about:blank"};
-  constexpr std::string_view kNoticeSchemes[] = {"http://", "https://", "ftp://",
-                                                 "file://", "mailto:",  "about:blank"};
   for (std::size_t at = page.find('<'); at != std::string::npos; at = page.find('<', at)) {
     if (at + 1 == page.size() || !OpensMarkup(page[at + 1])) {
       ++at;  // a '<' that stays text, as in the control bar's "< "
@@ -199,8 +233,7 @@ inline std::string PageMarkupFault(const std::string& page) {
       }
       const std::string note = tag.str(0);
       const std::size_t href = note.find(" href=\"");
-      if (href != std::string::npos && !StartsWithIgnoringCase(note.substr(href + 7), "http://") &&
-          !StartsWithIgnoringCase(note.substr(href + 7), "https://")) {
+      if (href != std::string::npos && !StartsWithAnyOf(note.substr(href + 7), kWebSchemes)) {
         return "note link " + note;
       }
       at += note.size();
@@ -209,12 +242,8 @@ inline std::string PageMarkupFault(const std::string& page) {
     const std::string value = tag.size() > 1 ? tag[1].str() : "";
     const bool isLink = shaped + 1 == ShapedTags().end();
     const bool isItem = isLink && tag[2].matched;
-    const auto allowed = [&](const auto& schemes) {
-      return std::ranges::any_of(schemes, [&](auto s) { return StartsWithIgnoringCase(value, s); });
-    };
-    if (isLink && !(isItem ? allowed(kItemSchemes) : allowed(kNoticeSchemes))) {
-      return "link " + value;
-    }
+    const bool noticeFile = !isItem && StartsWithIgnoringCase(value, "file://");
+    if (isLink && !noticeFile && !StartsWithAnyOf(value, kItemSchemes)) return "link " + value;
     if (!isLink && !PictureFault(value).empty()) return PictureFault(value);
     at += tag.length(0);
   }
