@@ -5,14 +5,12 @@
 #include <cerrno>
 
 namespace vb {
-namespace {
 
-// Converts with iconv; a character that cannot be converted becomes one '?'. From UTF-8 the
-// whole sequence of the bad character is stepped over, from 936 one byte.
-std::string Convert(const char* to, const char* from, std::string_view text, bool fromUtf8) {
-  std::string out;
-  iconv_t cd = iconv_open(to, from);
+// A byte that does not convert becomes one '?' and the conversion goes on from the next byte.
+std::string Utf8From936(std::string_view text) {
+  iconv_t cd = iconv_open("UTF-8", "CP936");
   if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(text);
+  std::string out;
   out.reserve(text.size() * 3 / 2 + 4);
   char* in = const_cast<char*>(text.data());
   size_t inLeft = text.size();
@@ -24,12 +22,10 @@ std::string Convert(const char* to, const char* from, std::string_view text, boo
     out.append(buffer, outPtr - buffer);
     if (rc != static_cast<size_t>(-1)) continue;
     if (errno == E2BIG) continue;
-    // EILSEQ or EINVAL (a cut sequence at the end): replace one byte and go on.
+    // EILSEQ or EINVAL (a lead byte cut off at the end).
     out.push_back('?');
-    do {
-      ++in;
-      --inLeft;
-    } while (fromUtf8 && inLeft > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80);
+    ++in;
+    --inLeft;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
   }
   char* outPtr = buffer;
@@ -38,16 +34,6 @@ std::string Convert(const char* to, const char* from, std::string_view text, boo
   out.append(buffer, outPtr - buffer);
   iconv_close(cd);
   return out;
-}
-
-}  // namespace
-
-std::string Utf8From936(std::string_view text) {
-  return Convert("UTF-8", "CP936", text, false);
-}
-
-std::string Utf8To936(std::string_view text) {
-  return Convert("CP936", "UTF-8", text, true);
 }
 
 }  // namespace vb

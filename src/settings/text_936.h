@@ -13,7 +13,7 @@ namespace vb {
 inline constexpr int kSystemCodePage = 936;
 
 // GTK and web addresses want UTF-8. Bytes that do not convert become '?' so that a damaged text
-// still shows, and a conversion never fails.
+// still shows, and a conversion never fails. Utf8To936 marks exactly as Utf8ToSystemCodePage.
 std::string Utf8From936(std::string_view text);
 std::string Utf8To936(std::string_view text);
 
@@ -27,9 +27,10 @@ bool IsKnownCodePage(int codePage);
 std::optional<std::string> ConvertToSystemCodePage(std::string source, int codePage);
 
 // UTF-8 to code page 936 in place, without a converter call per character: the hot path of every
-// feed served in UTF-8. No sequence gives more bytes than it has, so the text never grows. An
-// ill-formed byte and a character that 936 lacks each become one '?'. False when the converter
-// cannot be set up.
+// feed served in UTF-8. No sequence gives more bytes than it has, so the text never grows. Each
+// maximal ill-formed part (a byte that starts no sequence, or a sequence cut short by a byte that
+// cannot continue it or by the end) and each character that 936 lacks become one '?', as Unicode
+// recommends and a browser shows it. False when the converter cannot be set up.
 bool Utf8ToSystemCodePage(std::string& text);
 
 }  // namespace vb

@@ -21,7 +21,8 @@ class GbkEncoder {
   }
   bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
-  // Writes the bytes of `cp` (at least 0x80) at `out`, at most two; returns the end.
+  // Writes the bytes of `cp` (at least 0x80) at `out`, at most two; returns the end. Above
+  // U+FFFF, and for kIllFormed, that is one '?'.
   char* Put(char* out, char32_t cp) {
     if (cp > 0xFFFF) {
       *out++ = '?';
@@ -67,7 +68,13 @@ bool IsTrail(unsigned char c) {
   return (c & 0xC0) == 0x80;
 }
 
-// Decodes the well-formed sequence at `p` (its lead byte is at least 0x80); 0 when ill-formed.
+// Beyond Unicode: what an ill-formed part decodes to.
+constexpr char32_t kIllFormed = 0x110000;
+
+// Decodes the sequence at `p` (its lead byte is at least 0x80) and returns its length. When it is
+// ill-formed, `cp` is kIllFormed and the length is that of its maximal subpart: the lead and the
+// continuation bytes that could still have completed it, as Unicode recommends and a browser
+// counts them, so that a damaged feed shows as many marks here as there.
 std::size_t DecodeSequence(const unsigned char* p, const unsigned char* end, char32_t& cp) {
   const unsigned char lead = p[0];
   std::size_t length;
@@ -87,15 +94,17 @@ std::size_t DecodeSequence(const unsigned char* p, const unsigned char* end, cha
     if (lead == 0xF0) low = 0x90;
     if (lead == 0xF4) high = 0x8F;
   } else {
-    return 0;
+    cp = kIllFormed;
+    return 1;
   }
-  if (static_cast<std::size_t>(end - p) < length) return 0;
-  if (p[1] < low || p[1] > high) return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    if (!IsTrail(p[k])) return 0;
+  std::size_t k = 1;
+  for (; k < length && p + k < end && p[k] >= low && p[k] <= high; ++k) {
     cp = (cp << 6) | (p[k] & 0x3F);
+    low = 0x80;
+    high = 0xBF;
   }
-  return length;
+  if (k < length) cp = kIllFormed;
+  return k;
 }
 
 }  // namespace
@@ -128,12 +137,16 @@ bool Utf8ToSystemCodePage(std::string& text) {
       continue;
     }
     char32_t cp = 0;
-    const std::size_t length = DecodeSequence(p, end, cp);
-    p += length == 0 ? 1 : length;
-    o = length == 0 ? (*o = '?', o + 1) : encoder.Put(o, cp);
+    p += DecodeSequence(p, end, cp);
+    o = encoder.Put(o, cp);
   }
   text.resize(o - text.data());
   return true;
+}
+
+std::string Utf8To936(std::string_view text) {
+  std::string converted(text);
+  return Utf8ToSystemCodePage(converted) ? converted : std::string(text);
 }
 
 }  // namespace vb

@@ -28,6 +28,7 @@ TEST(ProfileStore, ReadsLikeTheProfileFunctions) {
             "Single=\v'x'\t\r\n"
             "Unbalanced=\"abc\r\n"
             "NoValue=\n"
+            "quoted=second\n"
             "[Format]\n"
             "Dir=up\n"
             "[Window]\n"
@@ -49,24 +50,8 @@ TEST(ProfileStore, ReadsLikeTheProfileFunctions) {
 
 TEST(ProfileStore, WritesKeepOrderReplaceInPlaceAndRemove) {
   TempFolder folder;
-  const ProfileStore store(folder.File("a.ini"));
-  store.Write("FileNo", "MaxFileNo", "2");
-  store.Write("Window", "AutoLoad", "1");
-  store.Write("FileNo", "CurrentFileNo", "1");
-  store.Write("window", "autoload", "0");
-  store.Write("URL", "-1", "");
-  store.Write("URL", "0", "file://d:\\feeds\\news.xml");
-  store.Write("URL", "-1", std::nullopt);
-  store.Write("Gone", "Key", std::nullopt);
-  store.Write("URL", "1", "evil\r\n[FileNo]\r\nMaxFileNo=9");
-  EXPECT_EQ(ReadFile(store.path()),
-            "[FileNo]\r\nMaxFileNo=2\r\nCurrentFileNo=1\r\n"
-            "[Window]\r\nAutoLoad=0\r\n"
-            "[URL]\r\n0=file://d:\\feeds\\news.xml\r\n1=evil\r\n");
-
-  // The same keys as one change: the same bytes from a single replace of the file.
   int replaces = 0;
-  const ProfileStore batch(folder.File("b.ini"),
+  const ProfileStore store(folder.File("a.ini"),
                            [&replaces](const std::string& path, std::string_view bytes) {
                              ++replaces;
                              return WriteFileAtomically(path, bytes);
@@ -76,9 +61,12 @@ TEST(ProfileStore, WritesKeepOrderReplaceInPlaceAndRemove) {
   changes.Set("FileNo", "CurrentFileNo", "1").Set("window", "autoload", "0");
   changes.Set("URL", "-1", "").Set("URL", "0", "file://d:\\feeds\\news.xml").Remove("URL", "-1");
   changes.Remove("Gone", "Key").Set("URL", "1", "evil\r\n[FileNo]\r\nMaxFileNo=9");
-  EXPECT_TRUE(batch.Write(changes));
-  EXPECT_EQ(replaces, 1);
-  EXPECT_EQ(ReadFile(batch.path()), ReadFile(store.path()));
+  EXPECT_TRUE(store.Write(changes));
+  EXPECT_EQ(replaces, 1) << "one replace of the file for the whole change";
+  EXPECT_EQ(ReadFile(store.path()),
+            "[FileNo]\r\nMaxFileNo=2\r\nCurrentFileNo=1\r\n"
+            "[Window]\r\nAutoLoad=0\r\n"
+            "[URL]\r\n0=file://d:\\feeds\\news.xml\r\n1=evil\r\n");
 
   const ProfileStore absent(folder.File("none.ini"));
   absent.Write("URL", "0", std::nullopt);
@@ -101,34 +89,33 @@ TEST(ProfileStore, FollowsWhatOtherWritersDoToTheFile) {
   std::filesystem::last_write_time(
       file, std::filesystem::last_write_time(file) + std::chrono::seconds(2));
   EXPECT_EQ(store.Read("A", "x", "", 9), "2");
+  // Or one of another length at the same time, as a coarse clock tells it.
+  const auto time = std::filesystem::last_write_time(file);
+  ASSERT_TRUE(WriteFileAtomically(store.path(), "[A]\r\nx=22\r\n"));
+  std::filesystem::last_write_time(file, time);
+  EXPECT_EQ(store.Read("A", "x", "", 9), "22");
   store.Write("A", "y", "3");
-  EXPECT_EQ(ReadFile(store.path()), "[A]\r\nx=2\r\ny=3\r\n");
-  const ProfileStore copy = store;
-  EXPECT_EQ(copy.Read("a", "Y", "", 9), "3");
+  EXPECT_EQ(ReadFile(store.path()), "[A]\r\nx=22\r\ny=3\r\n");
   std::filesystem::remove(file);
   EXPECT_EQ(store.Read("A", "x", "gone", 9), "gone");
   store.Write("B", "z", "4");
   EXPECT_EQ(ReadFile(store.path()), "[B]\r\nz=4\r\n");
 }
 
-TEST(AtomicFile, FailedWriteLeavesTheOldFileWhole) {
+TEST(AtomicFile, ReplacesTheFileWholeOrLeavesItAsItWas) {
   TempFolder folder;
   const std::string target = folder.File("settings.ini");
   ASSERT_TRUE(WriteFileAtomically(target, "old contents"));
-  // A target that cannot be replaced (here: a folder in a folder that does not exist) fails
-  // without touching anything else.
-  EXPECT_FALSE(WriteFileAtomically(folder.File("missing/settings.ini"), "new"));
-  EXPECT_EQ(ReadFile(target), "old contents");
-
-  // An interrupted write is a temporary file that never got renamed: the target is the old one.
-  const std::string interrupted = TemporaryPathBeside(target);
-  WriteFile(interrupted, "half of the new con");
-  EXPECT_EQ(ReadFile(target), "old contents");
-  EXPECT_NE(interrupted, TemporaryPathBeside(target));
-
+  // The new file takes the old one's place: another name for the old file keeps the old bytes.
+  std::filesystem::create_hard_link(target, folder.File("old.ini"));
   ASSERT_TRUE(WriteFileAtomically(target, "new contents"));
   EXPECT_EQ(ReadFile(target), "new contents");
-  EXPECT_EQ(folder.FileCount(), 2) << "the target and the interrupted leftover, no new temporary";
+  EXPECT_EQ(ReadFile(folder.File("old.ini")), "old contents");
+  EXPECT_NE(TemporaryPathBeside(target), TemporaryPathBeside(target));
+  // A target that cannot be replaced (a folder) fails; no temporary file stays, then or before.
+  std::filesystem::create_directory(folder.File("taken"));
+  EXPECT_FALSE(WriteFileAtomically(folder.File("taken"), "new"));
+  EXPECT_EQ(folder.FileCount(), 3);
 }
 
 TEST(FileIo, PathsInCodePage936NameTheFileSystemsUtf8Files) {
