@@ -19,8 +19,4 @@ std::span<const Dialog> AllDialogs();
 const Dialog* FindDialog(int dialogId);
 const Control* FindControl(const Dialog& dialog, int controlId);
 
-// The code page 936 (GBK) bytes of a UTF-8 text. Covers ASCII and the characters of the
-// program's own texts; anything else becomes '?'.
-std::string Gbk(std::string_view utf8);
-
 }  // namespace vb::res

@@ -4,8 +4,8 @@
 #include <string_view>
 
 // The shape of the menu and dialog resources, shared by both desktops: the Windows one writes its
-// .rc from it, the Linux one builds its widgets from it. Texts are UTF-8; Gbk() gives code page
-// 936.
+// .rc from it, the Linux one builds its widgets from it. Texts are UTF-8; the
+// program's code page 936 comes from Utf8To936 (settings/text_936.h).
 namespace vb::res {
 
 // Dialog units: x, y, width, height.

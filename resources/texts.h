@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-// Texts that code shows, beside those that the menu and dialog resources hold. UTF-8; Gbk()
-// gives code page 936.
+// Texts that code shows, beside those that the menu and dialog resources hold. UTF-8; the
+// program's code page 936 comes from Utf8To936 (settings/text_936.h).
 namespace vb::res::text {
 
 // The tray icon's tip; in code page 936 it must fit 63 bytes.

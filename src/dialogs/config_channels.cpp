@@ -9,6 +9,7 @@
 #include "resources/texts.h"
 #include "settings/decimal_text.h"
 #include "settings/file_io.h"
+#include "settings/text_936.h"
 
 namespace vb {
 namespace {
@@ -20,13 +21,13 @@ constexpr std::size_t kHeaderViewLimit = 255;
 // The start of a downloaded channel file, read as text (CR LF as LF).
 std::string HeaderViewText(const std::string& path) {
   std::ifstream in(FilePath(path), std::ios::binary);
-  if (!in) return res::Gbk(res::text::kNoChannelFile);
+  if (!in) return Utf8To936(res::text::kNoChannelFile);
   // Twice the limit, so that enough remains after CR LF pairs shrink.
   std::string raw(2 * kHeaderViewLimit + 2, '\0');
   in.read(raw.data(), static_cast<std::streamsize>(raw.size()));
   raw.resize(static_cast<std::size_t>(in.gcount()));
   // Read as text, a 0x1A ends the data; the view's text also ends at a NUL.
-  if (raw.empty() || raw.front() == '\x1A') return res::Gbk(res::text::kEmptyChannelFile);
+  if (raw.empty() || raw.front() == '\x1A') return Utf8To936(res::text::kEmptyChannelFile);
   std::string text;
   AppendReadAsText(text, raw);
   text.resize(std::min(text.size(), kHeaderViewLimit));
@@ -95,7 +96,7 @@ void ConfigDialog::AddClicked() {
 
 void ConfigDialog::DeleteClicked() {
   if (context_.channels.table.count == 0) {
-    view_.SetText(IDC_CHANNEL_HEADER, res::Gbk(res::text::kEmptyTableHint));
+    view_.SetText(IDC_CHANNEL_HEADER, Utf8To936(res::text::kEmptyTableHint));
     return;
   }
   const int row = view_.SelectedRow(IDC_CHANNEL_LIST);

@@ -5,6 +5,7 @@
 #include "resources/resource_data.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
+#include "settings/text_936.h"
 
 namespace vb {
 
@@ -15,7 +16,7 @@ void ConfigDialog::OnInit() {
   FillChannelList();
   const bool empty = context_.channels.table.count == 0;
   view_.SetText(IDC_CHANNEL_HEADER,
-                res::Gbk(empty ? res::text::kEmptyTableHint : res::text::kChannelHint));
+                Utf8To936(empty ? res::text::kEmptyTableHint : res::text::kChannelHint));
 }
 
 void ConfigDialog::FillFields() {

@@ -3,6 +3,7 @@
 #include "resources/resource_data.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
+#include "settings/text_936.h"
 #include "ticker/texts.h"
 #include "ticker/timer_ids.h"
 
@@ -63,7 +64,7 @@ void TickerWindow::OnTaskbarCreated() {
 }
 
 void TickerWindow::AddTrayIcon() {
-  desktop_.tray.AddTrayIcon(ids::IDI_BROADCAST, res::Gbk(res::text::kTrayTip));
+  desktop_.tray.AddTrayIcon(ids::IDI_BROADCAST, Utf8To936(res::text::kTrayTip));
 }
 
 void TickerWindow::OnAppBarNotice(AppBarNotice notice, bool taskbarOnTop) {

@@ -4,6 +4,7 @@
 #include "resources/resource_data.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
+#include "settings/text_936.h"
 
 namespace vb {
 namespace {
@@ -30,7 +31,7 @@ struct ConfigChannelsTest : ::testing::Test {
 };
 
 TEST_F(ConfigChannelsTest, AddAppendsARowUpdateRewritesItAndOddAddressesAreRefused) {
-  EXPECT_EQ(Header(), res::Gbk(res::text::kEmptyTableHint));
+  EXPECT_EQ(Header(), Utf8To936(res::text::kEmptyTableHint));
   Add("http://a/news.xml", "", "936");
   Add("http://b/news.xml", "B");
   EXPECT_EQ(Rows(), Strings({"http://a/news.xml", "B"}));
@@ -55,7 +56,7 @@ TEST_F(ConfigChannelsTest, AddAppendsARowUpdateRewritesItAndOddAddressesAreRefus
   w.view = {};  // reopened, the list is the table
   dialog = w.Open(IDD_CONFIG);
   EXPECT_EQ(Rows().front(), "A");
-  EXPECT_EQ(Header(), res::Gbk(res::text::kChannelHint));
+  EXPECT_EQ(Header(), Utf8To936(res::text::kChannelHint));
 }
 
 TEST_F(ConfigChannelsTest, DeleteNeedsASelectedRow) {
@@ -78,7 +79,7 @@ TEST_F(ConfigChannelsTest, SelectionShowsTheStartOfTheFileAndDoubleClickShowsThe
   Add("http://a/x.xml", "A", "936");
   Add("http://b/x.xml");
   Select(0);
-  EXPECT_EQ(Header(), res::Gbk(res::text::kNoChannelFile));
+  EXPECT_EQ(Header(), Utf8To936(res::text::kNoChannelFile));
   EXPECT_EQ(Strings({w.view.Text(IDC_CHANNEL_URL), w.view.Text(IDC_CHANNEL_NAME),
                      w.view.Text(IDC_CHANNEL_CODEPAGE)}),
             Strings({"http://a/x.xml", "A", "936"}));
@@ -86,7 +87,7 @@ TEST_F(ConfigChannelsTest, SelectionShowsTheStartOfTheFileAndDoubleClickShowsThe
   std::string feed, head;
   for (int i = 0; i < 200; ++i) feed += "ab\r\n";
   for (int i = 0; i < 85; ++i) head += "ab\n";  // 255 characters, CR LF read as LF
-  const std::string empty = res::Gbk(res::text::kEmptyChannelFile);
+  const std::string empty = Utf8To936(res::text::kEmptyChannelFile);
   const std::pair<std::string, std::string> files[] = {
       {"", empty},
       {"\x1A<title>", empty},  // a text read ends at 0x1A

@@ -1,6 +1,7 @@
 #include "resources/resource_data.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
+#include "settings/text_936.h"
 #include "ticker/run_ticker.h"
 #include "ticker/ticker_fixture.h"
 #include "ticker/timer_ids.h"
@@ -14,7 +15,7 @@ TEST_F(TickerTest, FirstRunBuildsTheBarInOrderAndDocksItAtTheTop) {
   ASSERT_TRUE(Start());
   // Icons before the browser (they lie above it), the browser after the first render, the bar
   // shown only once it is in its final place.
-  const std::string tray = "AddTrayIcon 102 " + res::Gbk(res::text::kTrayTip);
+  const std::string tray = "AddTrayIcon 102 " + Utf8To936(res::text::kTrayTip);
   EXPECT_EQ(
       desktop_.calls,
       (Strings{"CreateBar 1024 24", tray, "SetTimer 2 5000", "SetTimer 9 180000", "SetTimer 4 1000",
