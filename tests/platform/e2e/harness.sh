@@ -186,6 +186,15 @@ shown_titled() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
 # expect_closed TITLE WHAT: waits until no window of that title is shown.
 expect_closed() { expect 10 "$2 did not close" sh -c "! xdotool search --onlyvisible --name '$1'"; }
 
+CONFIG='^V1\.14－配置$'
+# expect_window TITLE WHAT: waits for a window of that title and prints its id.
+expect_window() { expect 10 "no $2" shown_titled "$1" && first "$(shown_titled "$1")"; }
+# escape_closes TITLE WHAT: Escape closes the window of that title, once it is shown.
+escape_closes() {
+  xdotool windowactivate --sync "$(expect_window "$1" "$2")" key Escape
+  expect_closed "$1" "on Escape, $2"
+}
+
 # Picks the item COUNT places up from the bottom of the popup menu (separators skipped).
 choose_from_bottom() {
   expect 10 "the popup menu did not open" menu_open
@@ -227,6 +236,15 @@ same_image() { [ "$(convert "$1" rgb:- | md5sum)" = "$(convert "$2" rgb:- | md5s
 # Whether a fresh screenshot of the page, kept in FILE, shows text.
 page_shows_text() { shoot_page "$1" && [ "$(colours_in "$1")" -gt 8 ]; }
 expect_headlines() { expect 20 "no headline appeared" page_shows_text "$WORK/first.png"; }
+tooltip() { first "$(windows_typed TOOLTIP --onlyvisible --pid "$BAR_PID")"; }
+# Moves the pointer a little way into the first headline, which moves on a few pixels meanwhile.
+point_into_headline() {
+  local bar_x bar_y x
+  shoot_page "$WORK/now.png"
+  read -r bar_x bar_y _ _ < <(bar_geometry)
+  read -r x _ _ _ < <(text_box "$WORK/now.png")
+  xdotool mousemove $((bar_x + 80 + x + 40)) $((bar_y + 12))
+}
 
 # expect_exit_zero [SIGNAL]: sends the bar the signal, if any, then waits for it to end and checks
 # that it ended with status 0, and said nothing of GTK's warnings on the way.
@@ -251,6 +269,14 @@ start_key_window() {
 keys_in() { grep -c '^KeyPress' "$WORK/$1.keys" || true; }
 keys_are() { [ "$(keys_in "$1")" -eq "$2" ]; }
 focused() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
+# keys_reach NAME ID TOTAL: three keys typed once the pointer has rested longer than a hover tick
+# reach the window NAME (ID), which keeps the focus; it has been given TOTAL keys then.
+keys_reach() {
+  sleep 1.5
+  xdotool type www
+  expect 5 "$1 was given \$(keys_in $1) of $3 keys" keys_are "$1" "$3"
+  focused "$2" || fail "the focus went from $1 to $(xdotool getwindowfocus)"
+}
 
 expect_state_saved() {
   for key in Window/OrigX Window/OrigY Window/Fixed FileNo/CurrentFileNo; do
@@ -258,21 +284,28 @@ expect_state_saved() {
   done
 }
 
-# A settings file with one file:// channel whose feed is already downloaded, docked at the top;
-# OPTIONS is the channel's option suffix. The feed lies in a folder named with Chinese characters
-# and a blank, and the settings file holds its address in code page 936, as the dialog stores it.
-write_channel_settings() {
-  local feed="$WORK/我的 频道/feed.xml"
-  mkdir -p "${feed%/*}"
-  cat >"$feed" <<'FEED'
-<?xml version="1.0" encoding="utf-8"?>
+FEED_XML='<?xml version="1.0" encoding="utf-8"?>
 <rss version="2.0"><channel><title>E2E</title>
 <item><title>Lighthouse keepers repaint the tower in red and white stripes</title><link>http://example.com/1</link></item>
 <item><title>Harbour market opens an hour earlier on weekdays</title><link>http://example.com/2</link></item>
 <item><title>Night ferry adds a stop at the island pier</title><link>http://example.com/3</link></item>
-</channel></rss>
-FEED
+</channel></rss>'
+# write_channel_settings [OPTIONS [MORE]]: a settings file with one file:// channel of FEED_XML,
+# already downloaded, docked at the top; OPTIONS is the channel's option suffix, MORE (printf
+# escapes) further settings. The feed lies in a folder named with Chinese characters and a blank,
+# and the settings file holds its address in code page 936, as the dialog stores it.
+write_channel_settings() {
+  local feed="$WORK/我的 频道/feed.xml"
+  mkdir -p "${feed%/*}"
+  echo "$FEED_XML" >"$feed"
   cp "$feed" "$XDG_CONFIG_HOME/velloband0"
-  printf '[Window]\nFixed=1\nAutoLoad=0\n[FileNo]\nMaxFileNo=1\nCurrentFileNo=0\n[URL]\n-1=E2E\n0=file://%s%s\n' \
+  printf "[Window]\nFixed=1\nAutoLoad=0\n[FileNo]\nMaxFileNo=1\nCurrentFileNo=0\n[URL]\n-1=E2E\n0=file://%s%s\n${2:-}" \
     "$feed" "${1:-}" | iconv -f UTF-8 -t GBK >"$SETTINGS"
+}
+# start_channel_bar [OPTIONS [MORE]]: (re)starts the bar on such a channel and waits for its headlines.
+start_channel_bar() {
+  [ -z "$BAR_PID" ] || stop_bar
+  write_channel_settings "$@"
+  start_bar
+  expect_headlines
 }

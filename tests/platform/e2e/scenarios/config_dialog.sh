@@ -7,8 +7,7 @@ start_display
 printf '[Window]\r\nFixed=1\r\nAutoLoad=0\r\n[FileNo]\r\nMaxFileNo=1\r\nCurrentFileNo=0\r\n[URL]\r\n0=http://127.0.0.1:9/none.xml\r\n' >"$SETTINGS"
 start_bar
 open_from_tray 2
-expect 10 "no configuration dialog" shown_titled '^V1\.14－配置$'
-dialog=$(shown_titled '^V1\.14－配置$')
+dialog=$(expect_window "$CONFIG" "configuration dialog")
 read -r x y < <(xwininfo -id "$dialog" | awk '/Absolute upper-left X/ {x=$4}
   /Absolute upper-left Y/ {y=$4} END {print x, y}')
 # The window manager's frame sits at (100, 100); the dialog's own window inside it.
@@ -48,9 +47,9 @@ expect 10 "clicking the selected channel did not read its file again" header_cha
 
 open_from_tray 2
 sleep 1
-[ "$(shown_titled '^V1\.14－配置$' | wc -l)" -eq 1 ] || fail "a second configuration dialog opened"
+[ "$(shown_titled "$CONFIG" | wc -l)" -eq 1 ] || fail "a second configuration dialog opened"
 # "关闭" at (250, 314, 50, 14) dialog units: its middle in pixels.
 xdotool mousemove --window "$dialog" 481 561 click 1
-expect_closed '^V1\.14－配置$' "the dialog"
-kill -0 "$BAR_PID" || fail "the bar ended"
+expect_closed "$CONFIG" "the dialog"
+! gone "$BAR_PID" || fail "the bar ended"
 echo PASS

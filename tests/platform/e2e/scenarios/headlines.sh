@@ -6,21 +6,20 @@
 . "$(dirname "$0")/../harness.sh"
 start_display
 
-# speed SIDE: pixels per second that the headlines' left or right end moved between two
-# screenshots 1.5 s apart (negative: to the left).
-speed() {
-  local t1 t2 x y w h a b
+# expect_speed SIDE PX_PER_S: the headlines' left or right end moves at that speed, within a
+# fifth, between two screenshots 1.5 s apart (negative: to the left).
+expect_speed() {
+  local t1 t2 x w a b v
   t1=$(shoot_page_at "$WORK/a.png")
   sleep 1.5
   t2=$(shoot_page_at "$WORK/b.png")
-  read -r x y w h < <(text_box "$WORK/a.png")
+  read -r x _ w _ < <(text_box "$WORK/a.png")
   a=$([ "$1" = left ] && echo "$x" || echo $((x + w)))
-  read -r x y w h < <(text_box "$WORK/b.png")
+  read -r x _ w _ < <(text_box "$WORK/b.png")
   b=$([ "$1" = left ] && echo "$x" || echo $((x + w)))
-  echo $(((b - a) * 1000 / (t2 - t1)))
+  v=$(((b - a) * 1000 / (t2 - t1)))
+  awk -v v="$v" -v w="$2" 'BEGIN {exit !((v - w) ^ 2 <= (w / 5) ^ 2)}' || fail "$1 at $v px/s, not $2"
 }
-# near VALUE WANTED: within a fifth of it.
-near() { awk -v v="$1" -v w="$2" 'BEGIN {d = v - w; if (d < 0) d = -d; exit !(d <= (w < 0 ? -w : w) / 5)}'; }
 
 write_channel_settings " vbco;cd=left;cs=2;ct=30;"
 copy=$(stat -c %i "$XDG_CONFIG_HOME/velloband0")
@@ -29,20 +28,14 @@ expect_headlines
 # A finished download is renamed over the old copy.
 fetched() { [ "$(stat -c %i "$XDG_CONFIG_HOME/velloband0")" != "$copy" ]; }
 expect 20 "the channel was not fetched" fetched
-left=$(speed left)
-near "$left" -67 || fail "left at $left px/s, not 2 px / 30 ms"
+expect_speed left -67
 
-shoot_page "$WORK/now.png"
-read -r bar_x bar_y _ _ < <(bar_geometry)
-read -r x _ _ _ < <(text_box "$WORK/now.png")
-# A little way into the first headline, which has moved on a few pixels since.
-xdotool mousemove $((bar_x + 80 + x + 40)) $((bar_y + 12))
+point_into_headline
 sleep 0.3
 shoot_page "$WORK/a.png"
 sleep 1
 shoot_page "$WORK/b.png"
 same_image "$WORK/a.png" "$WORK/b.png" || fail "the headlines moved under the pointer"
-tooltip() { first "$(windows_typed TOOLTIP --onlyvisible --pid "$BAR_PID")"; }
 expect 10 "no tooltip appeared" tooltip
 # Channel title, date, author, e-mail, summary label and summary: six lines.
 height=$(xwininfo -id "$(tooltip)" | awk '/Height:/ {print $2}')
@@ -52,29 +45,17 @@ sleep 0.5
 moved() { shoot_page "$WORK/c.png" && ! same_image "$WORK/b.png" "$WORK/c.png"; }
 expect 10 "the headlines did not move on" moved
 
-stop_bar
-write_channel_settings " vbco;cd=right;cs=5;ct=50;"
-start_bar
-expect_headlines
-right=$(speed right)
-near "$right" 100 || fail "right at $right px/s, not 5 px / 50 ms"
-
-stop_bar
-write_channel_settings
-cat >"$XDG_CONFIG_HOME/velloband0" <<'FEED'
-<?xml version="1.0" encoding="utf-8"?>
+FEED_XML='<?xml version="1.0" encoding="utf-8"?>
 <feed xmlns="http://www.w3.org/2005/Atom"><title>E2E</title><link href="http://example.com/"/>
 <entry><title>Lighthouse keepers repaint the tower</title><link href="/1"/>
   <updated>2026-12-07T09:30:00Z</updated></entry>
 <entry><title type="html">Harbour market opens &lt;b&gt;earlier&lt;/b&gt;</title>
   <link rel="self" href="http://example.com/self"/><link rel="alternate" href="http://example.com/2"/>
   <published>2026-12-07T08:15:00Z</published></entry>
-</feed>
-FEED
-start_bar
-expect_headlines
-page=$XDG_CONFIG_HOME/velloband.html
-headlines=$(grep -ao '<a href=http[^ ]* \|target=_blank> \[[^<]*' "$page" | tr -d '\r')
+</feed>'
+start_channel_bar " vbco;cd=right;cs=5;ct=50;"
+expect_speed right 100
+headlines=$(grep -ao '<a href=http[^ ]* \|target=_blank> \[[^<]*' "$XDG_CONFIG_HOME/velloband.html" | tr -d '\r')
 [ "$headlines" = "<a href=http://example.com/1 
 target=_blank> [09:30]Lighthouse keepers repaint the tower 
 <a href=http://example.com/2 

@@ -11,8 +11,7 @@ edges() {
     /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, x + w, y + h}'
 }
 open_from_tray 2
-expect 10 "no configuration dialog" shown_titled '^V1\.14－配置$'
-dialog=$(shown_titled '^V1\.14－配置$')
+dialog=$(expect_window "$CONFIG" "configuration dialog")
 read -r left top right bottom < <(edges "$dialog")
 [ "$left" -ge 0 ] && [ "$top" -ge 24 ] && [ "$right" -le 800 ] && [ "$bottom" -le 600 ] ||
   fail "the dialog spans $left $top $right $bottom"
@@ -24,25 +23,19 @@ import -window root -crop "$((right - left))x120+${left}+$((bottom - 186))" "$WO
 [ "$(colours_in "$WORK/end.png")" -gt 8 ] || fail "the content scrolls on into an empty area"
 # "关闭" stays in view below the content: its middle 481 pixels in, 38 above the bottom.
 xdotool mousemove $((left + 481)) $((bottom - 38)) click 1
-expect_closed '^V1\.14－配置$' "on its close button, the configuration dialog"
+expect_closed "$CONFIG" "on its close button, the configuration dialog"
 open_from_tray 2
-expect 10 "no configuration dialog" shown_titled '^V1\.14－配置$'
-xdotool windowactivate --sync "$(shown_titled '^V1\.14－配置$')" key Escape
-expect_closed '^V1\.14－配置$' "on Escape, the configuration dialog"
-
+escape_closes "$CONFIG" "the configuration dialog"
 open_from_tray 3
-expect 10 "no help dialog" shown_titled '^V1\.14－帮助$'
-xdotool windowactivate --sync "$(shown_titled '^V1\.14－帮助$')" key Escape
-expect_closed '^V1\.14－帮助$' "on Escape, the help dialog"
+escape_closes '^V1\.14－帮助$' "the help dialog"
 
 # From the bottom, the tenth item is the import and export submenu; its second item exports.
 click_tray 1
 expect 10 "the popup menu did not open" menu_open
 for _ in $(seq 10); do xdotool key Up; done
 xdotool key Right Down Return
-expect 10 "no export dialog" shown_titled '^导出配置文件$'
-xdotool windowactivate --sync "$(shown_titled '^导出配置文件$')" key Return
+xdotool windowactivate --sync "$(expect_window '^导出配置文件$' "export dialog")" key Return
 expect 10 "nothing was exported to the home folder" test -s "$HOME/velloband.cnf"
 expect_ini IniFile IniOut "$HOME/velloband.cnf"
-kill -0 "$BAR_PID" || fail "the bar ended"
+! gone "$BAR_PID" || fail "the bar ended"
 echo PASS
