@@ -69,38 +69,32 @@ expect_ini() { [ "$(ini_value "$1" "$2")" = "$3" ] || fail "$2 is '$(ini_value "
 # A window manager that honours struts, unless NO_WM is set: openbox (OPENBOX_RC names its
 # settings), or fluxbox when WM=fluxbox.
 start_window_manager() {
-  local attempt wm=${WM:-openbox}
-  if [ "$wm" = fluxbox ]; then
+  local attempt command=(openbox --sm-disable ${OPENBOX_RC:+--config-file "$OPENBOX_RC"})
+  if [ "${WM:-}" = fluxbox ]; then
     # No wallpaper, which fluxbox would complain about in a window of its own.
     mkdir -p "$HOME/.fluxbox"
     printf 'background: none\n' >"$HOME/.fluxbox/overlay"
     printf 'session.styleOverlay: %s\nsession.screen0.rootCommand:\n' "$HOME/.fluxbox/overlay" \
       >"$HOME/.fluxbox/init"
+    command=(fluxbox -rc "$HOME/.fluxbox/init")
   fi
   # Now and then openbox gives up at once on a busy machine; a second start takes.
   for attempt in 1 2 3; do
-    if [ "$wm" = fluxbox ]; then
-      fluxbox -rc "$HOME/.fluxbox/init" >>"$WORK/wm.log" 2>&1 &
-    else
-      openbox --sm-disable ${OPENBOX_RC:+--config-file "$OPENBOX_RC"} >>"$WORK/wm.log" 2>&1 &
-    fi
+    "${command[@]}" >>"$WORK/wm.log" 2>&1 &
     HELPER_PIDS+=($!)
     wait_until 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' && return
     stop "${HELPER_PIDS[-1]}"
   done
   cat "$WORK/wm.log" >&2
-  fail "$wm did not start"
+  fail "${command[0]} did not start"
 }
 
-# A compositing manager when COMPOSITOR names one (xcompmgr or picom).
+# A compositing manager when COMPOSITOR names one, which owns the compositing selection through
+# a window of its name.
 start_compositor() {
-  case ${COMPOSITOR:-} in
-    "") return ;;
-    picom) picom --backend xrender >"$WORK/compositor.log" 2>&1 & ;;
-    *) "$COMPOSITOR" >"$WORK/compositor.log" 2>&1 & ;;
-  esac
+  [ -n "${COMPOSITOR:-}" ] || return 0
+  "$COMPOSITOR" >"$WORK/compositor.log" 2>&1 &
   HELPER_PIDS+=($!)
-  # Both own the compositing selection through a window of that name.
   expect 15 "$COMPOSITOR did not start" sh -c "xwininfo -root -children | grep -q '\"$COMPOSITOR\"'"
 }
 
@@ -174,9 +168,8 @@ bar_geometry() {
 bar_strut() { bar_info xprop _NET_WM_STRUT_PARTIAL | sed -n 's/.*= //p'; }
 strut_is() { [ "$(bar_strut)" = "$1" ]; }
 NO_STRUT="0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0"
-# strut_top_is ROWS and strut_bottom_is ROWS: what the bar reserves at that edge.
+# strut_top_is ROWS: what the bar reserves at the top edge.
 strut_top_is() { [ "$(bar_strut | cut -d, -f3 | tr -d ' ')" = "$1" ]; }
-strut_bottom_is() { [ "$(bar_strut | cut -d, -f4 | tr -d ' ')" = "$1" ]; }
 bar_at() { [[ "$(bar_geometry)" == "$1" ]]; }
 
 click_tray() { xdotool mousemove --window "$(tray_icon)" 8 8 click "$1"; }
@@ -211,11 +204,11 @@ ini_value() {
     END {exit !found}'
 }
 
-# A screenshot of the bar's page area (right of the icons) as a PNG.
+# A screenshot of the bar's page area (right of the icons, 80 of the desktop's pixels) as a PNG.
 shoot_page() {
-  local x y w h
+  local x y w h icons=$((80 * ${GDK_SCALE:-1}))
   read -r x y w h < <(bar_geometry)
-  import -window root -crop "$((w - 80))x${h}+$((x + 80))+${y}" "$1"
+  import -window root -crop "$((w - icons))x${h}+$((x + icons))+${y}" "$1"
 }
 
 colours_in() { convert "$1" -format '%k' info:; }
@@ -243,7 +236,7 @@ point_into_headline() {
   shoot_page "$WORK/now.png"
   read -r bar_x bar_y _ _ < <(bar_geometry)
   read -r x _ _ _ < <(text_box "$WORK/now.png")
-  xdotool mousemove $((bar_x + 80 + x + 40)) $((bar_y + 12))
+  xdotool mousemove $((bar_x + (80 + 40) * ${GDK_SCALE:-1} + x)) $((bar_y + 12 * ${GDK_SCALE:-1}))
 }
 
 # expect_exit_zero [SIGNAL]: sends the bar the signal, if any, then waits for it to end and checks
@@ -263,8 +256,7 @@ expect_exit_zero() {
 start_key_window() {
   xev -name "$1" -geometry "300x100+$2+$3" -event keyboard >"$WORK/$1.keys" 2>&1 &
   HELPER_PIDS+=($!)
-  expect 10 "no window $1" xdotool search --onlyvisible --name "^$1\$"
-  KEY_WINDOW=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
+  KEY_WINDOW=$(expect_window "^$1\$" "window $1")
 }
 keys_in() { grep -c '^KeyPress' "$WORK/$1.keys" || true; }
 keys_are() { [ "$(keys_in "$1")" -eq "$2" ]; }
