@@ -167,7 +167,6 @@ bar_geometry() {
 
 bar_strut() { bar_info xprop _NET_WM_STRUT_PARTIAL | sed -n 's/.*= //p'; }
 strut_is() { [ "$(bar_strut)" = "$1" ]; }
-NO_STRUT="0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0"
 # strut_top_is ROWS: what the bar reserves at the top edge.
 strut_top_is() { [ "$(bar_strut | cut -d, -f3 | tr -d ' ')" = "$1" ]; }
 bar_at() { [[ "$(bar_geometry)" == "$1" ]]; }
