@@ -97,8 +97,7 @@ TEST_F(CurlTransferTest, ReplacesTheFileOnlyWithACompleteGoodBodyOrARegularLocal
   // Should a worker open the FIFO after all, it gets an empty feed instead of hanging.
   std::thread writer([&] {
     for (int i = 0; i < 100; ++i, std::this_thread::sleep_for(20ms)) {
-      const int end = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
-      if (end >= 0) return static_cast<void>(close(end));
+      if (const int end = open(fifo.c_str(), O_WRONLY | O_NONBLOCK); end >= 0) close(end);
     }
   });
   std::filesystem::create_directories(folder.File("folder.xml"));
