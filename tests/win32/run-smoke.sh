@@ -66,7 +66,11 @@ check "the bar: class, styles, screen-wide, 24 high, docked at the top" driver b
 check "the tray icon is there" test "$(driver tray-icons)" = 1
 check "a first run writes only MaxFileNo=0 and AutoLoad=1" \
   test "$(ini_text)" = $'[FileNo]\nMaxFileNo=0\n[Window]\nAutoLoad=1'
-check "autostart names the program" test "$(driver run-value)" = '"C:\vb\Velloband.exe"'
+run_value() {
+  wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Velloband 2>/dev/null |
+    tr -d '\r' | sed -n 's/^ *Velloband *REG_SZ *//p'
+}
+check "autostart names the program" test "$(run_value)" = '"C:\vb\Velloband.exe"'
 
 # --- Second start ---------------------------------------------------------------------------
 # The running bar re-renders its page on its own, so only the settings and the set of files

@@ -121,17 +121,6 @@ bool PrintShownTip(HWND bar) {
   return true;
 }
 
-bool PrintRunValue() {
-  wchar_t value[1024] = {};
-  DWORD size = sizeof value;
-  const LONG result =
-      RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                   L"Velloband", RRF_RT_REG_SZ, nullptr, value, &size);
-  if (result != ERROR_SUCCESS) return Fail("no Run value Velloband");
-  std::printf("%ls\n", value);
-  return true;
-}
-
 // Without a tray on the X side, Wine's shell shows the notification area as a window of its
 // own with one child window per icon.
 int CountTrayIcons() {
@@ -219,8 +208,6 @@ int main() {
     ok = PrintPageView(bar);
   } else if (verb == L"page-tip") {
     ok = PrintShownTip(bar);
-  } else if (verb == L"run-value") {
-    ok = PrintRunValue();
   } else if (verb == L"tray-icons") {
     ok = std::printf("%d\n", CountTrayIcons()) > 0;
   } else if (verb == L"command" || verb == L"timer") {
@@ -235,7 +222,7 @@ int main() {
   } else {
     std::fprintf(
         stderr,
-        "usage: vb_smoke_driver bar SECONDS TOP | page-view | page-tip | run-value | "
+        "usage: vb_smoke_driver bar SECONDS TOP | page-view | page-tip | "
         "tray-icons | command ID | timer ID [here] | add-channel URL NAME | fetch URL FILE "
         "SECONDS\n");
     return 2;
