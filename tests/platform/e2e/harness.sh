@@ -63,7 +63,6 @@ wait_until() {
 # expanded only then (so '$(bar_geometry)' shows the last geometry).
 expect() { wait_until "$1" "${@:3}" || fail "$(eval "echo \"$2\"")"; }
 
-# expect_ini SECTION KEY VALUE
 expect_ini() { [ "$(ini_value "$1" "$2")" = "$3" ] || fail "$2 is '$(ini_value "$1" "$2")'"; }
 
 # A window manager that honours struts, unless NO_WM is set: openbox (OPENBOX_RC names its
@@ -167,15 +166,12 @@ bar_geometry() {
 
 bar_strut() { bar_info xprop _NET_WM_STRUT_PARTIAL | sed -n 's/.*= //p'; }
 strut_is() { [ "$(bar_strut)" = "$1" ]; }
-# strut_top_is ROWS: what the bar reserves at the top edge.
 strut_top_is() { [ "$(bar_strut | cut -d, -f3 | tr -d ' ')" = "$1" ]; }
 bar_at() { [[ "$(bar_geometry)" == "$1" ]]; }
 
 click_tray() { xdotool mousemove --window "$(tray_icon)" 8 8 click "$1"; }
-# double_click X Y: two clicks that stay one double click on a loaded machine.
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 120 1; }
 shown_titled() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
-# expect_closed TITLE WHAT: waits until no window of that title is shown.
 expect_closed() { expect 10 "$2 did not close" sh -c "! xdotool search --onlyvisible --name '$1'"; }
 
 CONFIG='^V1\.14－配置$'
@@ -193,7 +189,6 @@ choose_from_bottom() {
   for _ in $(seq "$1"); do xdotool key Up; done
   xdotool key Return
 }
-# open_from_tray COUNT: the tray's menu, then the item COUNT places up from its bottom.
 open_from_tray() { click_tray 1 && choose_from_bottom "$1"; }
 
 # ini_value SECTION KEY: the value; fails when the key is absent.
@@ -293,7 +288,8 @@ write_channel_settings() {
   printf "[Window]\nFixed=1\nAutoLoad=0\n[FileNo]\nMaxFileNo=1\nCurrentFileNo=0\n[URL]\n-1=E2E\n0=file://%s%s\n${2:-}" \
     "$feed" "${1:-}" | iconv -f UTF-8 -t GBK >"$SETTINGS"
 }
-# start_channel_bar [OPTIONS [MORE]]: (re)starts the bar on such a channel and waits for its headlines.
+# start_channel_bar [OPTIONS [MORE]]: (re)starts the bar on such a channel, until its headlines
+# show.
 start_channel_bar() {
   [ -z "$BAR_PID" ] || stop_bar
   write_channel_settings "$@"
