@@ -189,9 +189,12 @@ start_with_picture() {  # start_with_picture NAME: one channel, docked at the to
   start
   check "the bar comes up with one channel, docked at the top" driver bar 60 0
 }
-# share PIXELS FILE: the share of a shot of the page view that -fx PIXELS picks, in percent.
-share() { convert -size "${view_w}x${view_h}" -depth 8 "rgb:$2" -fx "$1" -format '%[fx:int(100*mean)]' info:; }
-blue='b>0.78&&r<0.24&&g<0.24'
+blue_percent() {  # blue_percent PICTURE: the share of the page view in pure blue, noted
+  shot "$work/page.rgb" "${view_w}x${view_h}+${view_x}+${view_y}" >/dev/null
+  percent=$(convert -size "${view_w}x${view_h}" -depth 8 "rgb:$work/page.rgb" \
+    -fx 'b>0.78&&r<0.24&&g<0.24' -format '%[fx:int(100*mean)]' info:)
+  echo "     $1.bmp: $percent % blue"
+}
 start_with_picture blue
 view=$(driver page-view) && drawn=1 || drawn=0
 check "the bar draws its page itself" test "$drawn" = 1
@@ -249,16 +252,12 @@ check "a rotation tick waits while the pointer rests on the page" test ! -e "$da
 xdotool mousemove 512 384
 driver timer 3 >/dev/null
 check "and renders the page again once the pointer has left" test -e "$data/velloband.html"
-shot "$work/page.rgb" "${view_w}x${view_h}+${view_x}+${view_y}" >/dev/null
-percent=$(share "$blue" "$work/page.rgb")
-echo "     blue.bmp: $percent % blue"
+blue_percent blue
 check "a background picture fills the page behind the headlines" test "${percent:-0}" -ge 60
 quit
 start_with_picture wide
 sleep 3
-shot "$work/page.rgb" "${view_w}x${view_h}+${view_x}+${view_y}" >/dev/null
-percent=$(share "$blue" "$work/page.rgb")
-echo "     wide.bmp: $percent % blue"
+blue_percent wide
 check "a picture wider than 4096 pixels is not shown" test "${percent:-100}" -le 30
 quit
 
