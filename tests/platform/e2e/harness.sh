@@ -158,11 +158,12 @@ bar_unmapped() { bar_info xwininfo | grep -q 'Map State: IsUnMapped'; }
 # Whether the window manager keeps the top TOP pixels of the screen free.
 workarea_top() { xprop -root _NET_WORKAREA | grep -q "= 0, $1, "; }
 
-# "x y width height" of the bar on the screen.
-bar_geometry() {
-  bar_info xwininfo | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+# geometry ID: "x y width height" of a window on the screen; bar_geometry: the bar's.
+geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
     /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
 }
+bar_geometry() { local id; id=$(bar_window) && geometry "$id"; }
 
 bar_strut() { bar_info xprop _NET_WM_STRUT_PARTIAL | sed -n 's/.*= //p'; }
 strut_is() { [ "$(bar_strut)" = "$1" ]; }

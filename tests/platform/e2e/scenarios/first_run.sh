@@ -63,8 +63,7 @@ xdotool key Escape
 
 open_from_tray 2
 dialog=$(expect_window "$CONFIG" "configuration dialog")
-read -r x y < <(xwininfo -id "$dialog" | awk '/Absolute upper-left X/ {x=$4}
-  /Absolute upper-left Y/ {y=$4} END {print x, y}')
+read -r x y _ < <(geometry "$dialog")
 # The window manager's frame sits at (100, 100); the dialog's own window inside it.
 [ "$x" -ge 100 ] && [ "$x" -le 110 ] && [ "$y" -ge 100 ] && [ "$y" -le 140 ] ||
   fail "dialog at $x $y"

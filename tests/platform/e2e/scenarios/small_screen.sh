@@ -29,21 +29,17 @@ sleep 1
 bar_mapped || fail "a double click hid the bar"
 expect 10 'the strip is no longer reserved: $(xprop -root _NET_WORKAREA)' workarea_top 44
 
-# The client window's edges: left top right bottom.
-edges() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
-    /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, x + w, y + h}'
-}
 menu_item 2
 dialog=$(expect_window "$CONFIG" "configuration dialog")
-read -r left top right bottom < <(edges "$dialog")
-[ "$left" -ge 0 ] && [ "$top" -ge 44 ] && [ "$right" -le 800 ] && [ "$bottom" -le 600 ] ||
-  fail "the dialog spans $left $top $right $bottom"
+read -r left top width height < <(geometry "$dialog")
+bottom=$((top + height))
+[ "$left" -ge 0 ] && [ "$top" -ge 44 ] && [ $((left + width)) -le 800 ] && [ "$bottom" -le 600 ] ||
+  fail "the dialog spans $width x $height at $left $top"
 # Scrolled well past its end, the content shows its last part, not an empty area.
 xdotool mousemove $((left + 200)) $((top + 200))
 for _ in $(seq 40); do xdotool click 5; done
 sleep 0.5
-import -window root -crop "$((right - left))x120+${left}+$((bottom - 186))" "$WORK/end.png"
+import -window root -crop "${width}x120+${left}+$((bottom - 186))" "$WORK/end.png"
 [ "$(colours_in "$WORK/end.png")" -gt 8 ] || fail "the content scrolls on into an empty area"
 # "关闭" stays in view below the content: its middle 481 pixels in, 38 above the bottom.
 xdotool mousemove $((left + 481)) $((bottom - 38)) click 1
