@@ -1,4 +1,4 @@
-# Shared by the Wayland scenarios, sourced after harness.sh: a headless compositor with XWayland
+# Shared by the Wayland scenarios, sourced after harness.sh: a compositor with XWayland
 # in a runtime folder of the scenario's own, and the bar started as a user's session starts it
 # (WAYLAND_DISPLAY and DISPLAY set, GDK_BACKEND unset).
 
