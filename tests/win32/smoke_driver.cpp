@@ -81,9 +81,7 @@ bool CheckBar(int seconds, int top) {
 
 // Where the browser control is not at hand the bar draws the page itself, in a child of its
 // page host. Prints the page's place on the screen: left, top, width and height.
-bool PrintPageView() {
-  const HWND bar = WaitForBar(10);
-  if (bar == nullptr) return Fail("no bar");
+bool PrintPageView(HWND bar) {
   const HWND host = FindWindowExW(bar, nullptr, kPageHostClass, nullptr);
   const HWND view = host == nullptr ? nullptr : FindWindowExW(host, nullptr, kPageClass, nullptr);
   if (view == nullptr || !IsWindowVisible(view)) return Fail("the bar shows no page view");
@@ -96,28 +94,19 @@ bool PrintPageView() {
 
 // The tooltip that the bar shows at the moment, in UTF-8: a visible tooltip window of the bar's
 // thread, which answers WM_GETTEXT with the text on show.
-bool PrintShownTip() {
-  const HWND bar = WaitForBar(10);
-  if (bar == nullptr) return Fail("no bar");
-  struct Search {
-    DWORD thread;
-    HWND tip;
-  } search{GetWindowThreadProcessId(bar, nullptr), nullptr};
+bool PrintShownTip(HWND bar) {
   const auto visibleTip = [](HWND window, LPARAM found) -> BOOL {
-    auto* search = reinterpret_cast<Search*>(found);
     wchar_t className[64] = {};
     GetClassNameW(window, className, 64);
-    if (GetWindowThreadProcessId(window, nullptr) != search->thread || !IsWindowVisible(window) ||
-        std::wcscmp(className, TOOLTIPS_CLASSW) != 0) {
-      return TRUE;
-    }
-    search->tip = window;
+    if (!IsWindowVisible(window) || std::wcscmp(className, TOOLTIPS_CLASSW) != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
   };
   const HWND tip = Poll(5, [&] {
-    search.tip = nullptr;
-    EnumWindows(visibleTip, reinterpret_cast<LPARAM>(&search));
-    return search.tip;
+    HWND found = nullptr;
+    EnumThreadWindows(GetWindowThreadProcessId(bar, nullptr), visibleTip,
+                      reinterpret_cast<LPARAM>(&found));
+    return found;
   });
   if (tip == nullptr) return Fail("no tooltip on show");
   wchar_t text[2048] = {};
@@ -129,17 +118,6 @@ bool PrintShownTip() {
   WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
   std::fwrite(utf8, 1, std::strlen(utf8), stdout);
   std::printf("\n");
-  return true;
-}
-
-bool PrintRunValue() {
-  wchar_t value[1024] = {};
-  DWORD size = sizeof value;
-  const LONG result =
-      RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                   L"Velloband", RRF_RT_REG_SZ, nullptr, value, &size);
-  if (result != ERROR_SUCCESS) return Fail("no Run value Velloband");
-  std::printf("%ls\n", value);
   return true;
 }
 
@@ -156,14 +134,6 @@ int CountTrayIcons() {
   return count;
 }
 
-bool SendToBar(UINT message, WPARAM wParam) {
-  const HWND bar = WaitForBar(10);
-  if (bar == nullptr) return Fail("no bar to send to");
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(bar, message, wParam, 0, SMTO_NORMAL, 20000, &result);
-  return true;
-}
-
 // The bar shows a dialog once it has set it up: a hidden one may not take its fields yet.
 HWND WaitForDialog(HWND owner, const wchar_t* caption) {
   return Poll(10, [&] {
@@ -177,9 +147,7 @@ HWND WaitForDialog(HWND owner, const wchar_t* caption) {
 
 // Opens the configuration dialog from the bar's command, adds a channel with a name through its
 // fields and Add button, checks that the list shows the name, and closes the dialog.
-bool AddChannel(const std::wstring& url, const std::wstring& name) {
-  const HWND bar = WaitForBar(10);
-  if (bar == nullptr) return Fail("no bar");
+bool AddChannel(HWND bar, const std::wstring& url, const std::wstring& name) {
   PostMessageW(bar, WM_COMMAND, kConfigCommand, 0);
   const HWND dialog = WaitForDialog(bar, kConfigCaption);
   if (dialog == nullptr) return Fail("no configuration dialog with its caption");
@@ -228,28 +196,33 @@ int main() {
   if (!here && verb != L"page-tip") {
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
   }
+  const bool onBar = verb == L"page-view" || verb == L"page-tip" || verb == L"command" ||
+                     verb == L"timer" || verb == L"add-channel";
+  const HWND bar = onBar ? WaitForBar(10) : nullptr;
   bool ok = false;
-  if (verb == L"bar") {
+  if (onBar && bar == nullptr) {
+    ok = Fail("no bar");
+  } else if (verb == L"bar") {
     ok = CheckBar(number, argc > 3 ? _wtoi(argv[3]) : 0);
   } else if (verb == L"page-view") {
-    ok = PrintPageView();
+    ok = PrintPageView(bar);
   } else if (verb == L"page-tip") {
-    ok = PrintShownTip();
-  } else if (verb == L"run-value") {
-    ok = PrintRunValue();
+    ok = PrintShownTip(bar);
   } else if (verb == L"tray-icons") {
-    std::printf("%d\n", CountTrayIcons());
-    ok = true;
+    ok = std::printf("%d\n", CountTrayIcons()) > 0;
   } else if (verb == L"command" || verb == L"timer") {
-    ok = SendToBar(verb == L"command" ? WM_COMMAND : WM_TIMER, static_cast<WPARAM>(number));
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(bar, verb == L"command" ? WM_COMMAND : WM_TIMER,
+                        static_cast<WPARAM>(number), 0, SMTO_NORMAL, 20000, &result);
+    ok = true;
   } else if (verb == L"add-channel" && argc > 3) {
-    ok = AddChannel(argument, argv[3]);
+    ok = AddChannel(bar, argument, argv[3]);
   } else if (verb == L"fetch" && argc > 4) {
     ok = FetchWithShortDeadlines(argument, argv[3], _wtoi(argv[4]));
   } else {
     std::fprintf(
         stderr,
-        "usage: vb_smoke_driver bar SECONDS TOP | page-view | page-tip | run-value | "
+        "usage: vb_smoke_driver bar SECONDS TOP | page-view | page-tip | "
         "tray-icons | command ID | timer ID [here] | add-channel URL NAME | fetch URL FILE "
         "SECONDS\n");
     return 2;

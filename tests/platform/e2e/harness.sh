@@ -63,44 +63,37 @@ wait_until() {
 # expanded only then (so '$(bar_geometry)' shows the last geometry).
 expect() { wait_until "$1" "${@:3}" || fail "$(eval "echo \"$2\"")"; }
 
-# expect_ini SECTION KEY VALUE
 expect_ini() { [ "$(ini_value "$1" "$2")" = "$3" ] || fail "$2 is '$(ini_value "$1" "$2")'"; }
 
 # A window manager that honours struts, unless NO_WM is set: openbox (OPENBOX_RC names its
 # settings), or fluxbox when WM=fluxbox.
 start_window_manager() {
-  local attempt wm=${WM:-openbox}
-  if [ "$wm" = fluxbox ]; then
+  local attempt command=(openbox --sm-disable ${OPENBOX_RC:+--config-file "$OPENBOX_RC"})
+  if [ "${WM:-}" = fluxbox ]; then
     # No wallpaper, which fluxbox would complain about in a window of its own.
     mkdir -p "$HOME/.fluxbox"
     printf 'background: none\n' >"$HOME/.fluxbox/overlay"
     printf 'session.styleOverlay: %s\nsession.screen0.rootCommand:\n' "$HOME/.fluxbox/overlay" \
       >"$HOME/.fluxbox/init"
+    command=(fluxbox -rc "$HOME/.fluxbox/init")
   fi
   # Now and then openbox gives up at once on a busy machine; a second start takes.
   for attempt in 1 2 3; do
-    if [ "$wm" = fluxbox ]; then
-      fluxbox -rc "$HOME/.fluxbox/init" >>"$WORK/wm.log" 2>&1 &
-    else
-      openbox --sm-disable ${OPENBOX_RC:+--config-file "$OPENBOX_RC"} >>"$WORK/wm.log" 2>&1 &
-    fi
+    "${command[@]}" >>"$WORK/wm.log" 2>&1 &
     HELPER_PIDS+=($!)
     wait_until 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' && return
     stop "${HELPER_PIDS[-1]}"
   done
   cat "$WORK/wm.log" >&2
-  fail "$wm did not start"
+  fail "${command[0]} did not start"
 }
 
-# A compositing manager when COMPOSITOR names one (xcompmgr or picom).
+# A compositing manager when COMPOSITOR names one, which owns the compositing selection through
+# a window of its name.
 start_compositor() {
-  case ${COMPOSITOR:-} in
-    "") return ;;
-    picom) picom --backend xrender >"$WORK/compositor.log" 2>&1 & ;;
-    *) "$COMPOSITOR" >"$WORK/compositor.log" 2>&1 & ;;
-  esac
+  [ -n "${COMPOSITOR:-}" ] || return 0
+  "$COMPOSITOR" >"$WORK/compositor.log" 2>&1 &
   HELPER_PIDS+=($!)
-  # Both own the compositing selection through a window of that name.
   expect 15 "$COMPOSITOR did not start" sh -c "xwininfo -root -children | grep -q '\"$COMPOSITOR\"'"
 }
 
@@ -165,26 +158,31 @@ bar_unmapped() { bar_info xwininfo | grep -q 'Map State: IsUnMapped'; }
 # Whether the window manager keeps the top TOP pixels of the screen free.
 workarea_top() { xprop -root _NET_WORKAREA | grep -q "= 0, $1, "; }
 
-# "x y width height" of the bar on the screen.
-bar_geometry() {
-  bar_info xwininfo | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+# geometry ID: "x y width height" of a window on the screen; bar_geometry: the bar's.
+geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
     /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
 }
+bar_geometry() { local id; id=$(bar_window) && geometry "$id"; }
 
 bar_strut() { bar_info xprop _NET_WM_STRUT_PARTIAL | sed -n 's/.*= //p'; }
 strut_is() { [ "$(bar_strut)" = "$1" ]; }
-NO_STRUT="0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0"
-# strut_top_is ROWS and strut_bottom_is ROWS: what the bar reserves at that edge.
 strut_top_is() { [ "$(bar_strut | cut -d, -f3 | tr -d ' ')" = "$1" ]; }
-strut_bottom_is() { [ "$(bar_strut | cut -d, -f4 | tr -d ' ')" = "$1" ]; }
 bar_at() { [[ "$(bar_geometry)" == "$1" ]]; }
 
 click_tray() { xdotool mousemove --window "$(tray_icon)" 8 8 click "$1"; }
-# double_click X Y: two clicks that stay one double click on a loaded machine.
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 120 1; }
 shown_titled() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
-# expect_closed TITLE WHAT: waits until no window of that title is shown.
 expect_closed() { expect 10 "$2 did not close" sh -c "! xdotool search --onlyvisible --name '$1'"; }
+
+CONFIG='^V1\.14－配置$'
+# expect_window TITLE WHAT: waits for a window of that title and prints its id.
+expect_window() { expect 10 "no $2" shown_titled "$1" && first "$(shown_titled "$1")"; }
+# escape_closes TITLE WHAT: Escape closes the window of that title, once it is shown.
+escape_closes() {
+  xdotool windowactivate --sync "$(expect_window "$1" "$2")" key Escape
+  expect_closed "$1" "on Escape, $2"
+}
 
 # Picks the item COUNT places up from the bottom of the popup menu (separators skipped).
 choose_from_bottom() {
@@ -192,7 +190,6 @@ choose_from_bottom() {
   for _ in $(seq "$1"); do xdotool key Up; done
   xdotool key Return
 }
-# open_from_tray COUNT: the tray's menu, then the item COUNT places up from its bottom.
 open_from_tray() { click_tray 1 && choose_from_bottom "$1"; }
 
 # ini_value SECTION KEY: the value; fails when the key is absent.
@@ -202,11 +199,11 @@ ini_value() {
     END {exit !found}'
 }
 
-# A screenshot of the bar's page area (right of the icons) as a PNG.
+# A screenshot of the bar's page area (right of the icons, 80 of the desktop's pixels) as a PNG.
 shoot_page() {
-  local x y w h
+  local x y w h icons=$((80 * ${GDK_SCALE:-1}))
   read -r x y w h < <(bar_geometry)
-  import -window root -crop "$((w - 80))x${h}+$((x + 80))+${y}" "$1"
+  import -window root -crop "$((w - icons))x${h}+$((x + icons))+${y}" "$1"
 }
 
 colours_in() { convert "$1" -format '%k' info:; }
@@ -227,6 +224,15 @@ same_image() { [ "$(convert "$1" rgb:- | md5sum)" = "$(convert "$2" rgb:- | md5s
 # Whether a fresh screenshot of the page, kept in FILE, shows text.
 page_shows_text() { shoot_page "$1" && [ "$(colours_in "$1")" -gt 8 ]; }
 expect_headlines() { expect 20 "no headline appeared" page_shows_text "$WORK/first.png"; }
+tooltip() { first "$(windows_typed TOOLTIP --onlyvisible --pid "$BAR_PID")"; }
+# Moves the pointer a little way into the first headline, which moves on a few pixels meanwhile.
+point_into_headline() {
+  local bar_x bar_y x
+  shoot_page "$WORK/now.png"
+  read -r bar_x bar_y _ _ < <(bar_geometry)
+  read -r x _ _ _ < <(text_box "$WORK/now.png")
+  xdotool mousemove $((bar_x + (80 + 40) * ${GDK_SCALE:-1} + x)) $((bar_y + 12 * ${GDK_SCALE:-1}))
+}
 
 # expect_exit_zero [SIGNAL]: sends the bar the signal, if any, then waits for it to end and checks
 # that it ended with status 0, and said nothing of GTK's warnings on the way.
@@ -245,12 +251,19 @@ expect_exit_zero() {
 start_key_window() {
   xev -name "$1" -geometry "300x100+$2+$3" -event keyboard >"$WORK/$1.keys" 2>&1 &
   HELPER_PIDS+=($!)
-  expect 10 "no window $1" xdotool search --onlyvisible --name "^$1\$"
-  KEY_WINDOW=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
+  KEY_WINDOW=$(expect_window "^$1\$" "window $1")
 }
 keys_in() { grep -c '^KeyPress' "$WORK/$1.keys" || true; }
 keys_are() { [ "$(keys_in "$1")" -eq "$2" ]; }
 focused() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
+# keys_reach NAME ID TOTAL: three keys typed once the pointer has rested longer than a hover tick
+# reach the window NAME (ID), which keeps the focus; it has been given TOTAL keys then.
+keys_reach() {
+  sleep 1.5
+  xdotool type www
+  expect 5 "$1 was given \$(keys_in $1) of $3 keys" keys_are "$1" "$3"
+  focused "$2" || fail "the focus went from $1 to $(xdotool getwindowfocus)"
+}
 
 expect_state_saved() {
   for key in Window/OrigX Window/OrigY Window/Fixed FileNo/CurrentFileNo; do
@@ -258,21 +271,29 @@ expect_state_saved() {
   done
 }
 
-# A settings file with one file:// channel whose feed is already downloaded, docked at the top;
-# OPTIONS is the channel's option suffix. The feed lies in a folder named with Chinese characters
-# and a blank, and the settings file holds its address in code page 936, as the dialog stores it.
-write_channel_settings() {
-  local feed="$WORK/我的 频道/feed.xml"
-  mkdir -p "${feed%/*}"
-  cat >"$feed" <<'FEED'
-<?xml version="1.0" encoding="utf-8"?>
+FEED_XML='<?xml version="1.0" encoding="utf-8"?>
 <rss version="2.0"><channel><title>E2E</title>
 <item><title>Lighthouse keepers repaint the tower in red and white stripes</title><link>http://example.com/1</link></item>
 <item><title>Harbour market opens an hour earlier on weekdays</title><link>http://example.com/2</link></item>
 <item><title>Night ferry adds a stop at the island pier</title><link>http://example.com/3</link></item>
-</channel></rss>
-FEED
+</channel></rss>'
+# write_channel_settings [OPTIONS [MORE]]: a settings file with one file:// channel of FEED_XML,
+# already downloaded, docked at the top; OPTIONS is the channel's option suffix, MORE (printf
+# escapes) further settings. The feed lies in a folder named with Chinese characters and a blank,
+# and the settings file holds its address in code page 936, as the dialog stores it.
+write_channel_settings() {
+  local feed="$WORK/我的 频道/feed.xml"
+  mkdir -p "${feed%/*}"
+  echo "$FEED_XML" >"$feed"
   cp "$feed" "$XDG_CONFIG_HOME/velloband0"
-  printf '[Window]\nFixed=1\nAutoLoad=0\n[FileNo]\nMaxFileNo=1\nCurrentFileNo=0\n[URL]\n-1=E2E\n0=file://%s%s\n' \
+  printf "[Window]\nFixed=1\nAutoLoad=0\n[FileNo]\nMaxFileNo=1\nCurrentFileNo=0\n[URL]\n-1=E2E\n0=file://%s%s\n${2:-}" \
     "$feed" "${1:-}" | iconv -f UTF-8 -t GBK >"$SETTINGS"
+}
+# start_channel_bar [OPTIONS [MORE]]: (re)starts the bar on such a channel, until its headlines
+# show.
+start_channel_bar() {
+  [ -z "$BAR_PID" ] || stop_bar
+  write_channel_settings "$@"
+  start_bar
+  expect_headlines
 }

@@ -1,4 +1,4 @@
-# Shared by the Wayland scenarios, sourced after harness.sh: a headless compositor with XWayland
+# Shared by the Wayland scenarios, sourced after harness.sh: a compositor with XWayland
 # in a runtime folder of the scenario's own, and the bar started as a user's session starts it
 # (WAYLAND_DISPLAY and DISPLAY set, GDK_BACKEND unset).
 
@@ -16,8 +16,7 @@ prepare_x11_sockets() {
   chmod 1777 /tmp/.X11-unix
 }
 
-# wait_for_line FILE PATTERN: the first match of an extended regular expression's group
-# in a growing log, printed with sed -E 's/PATTERN/\1/'.
+# log_match FILE PATTERN: the group of the first match of an extended regular expression.
 log_match() { grep -Eo "$2" "$1" | head -n 1 | sed -E "s/$2/\1/"; }
 
 # The bar's X window on an XWayland display: the dock window that is shown.
@@ -49,10 +48,11 @@ fi
 run_as_user() { "${as_user[@]}" "$@"; }
 give_to_user() { [ ${#as_user[@]} -eq 0 ] || chown -R nobody:nogroup "$WORK"; }
 
-# start_sway CONFIG: sway on the backend that WLR_BACKENDS names (headless unless set), one
-# 1024 x 768 output, CONFIG added to its configuration; exports its WAYLAND_DISPLAY, DISPLAY
-# (XWayland) and SWAYSOCK.
+# start_sway CONFIG: sway in a window of the display started by start_display, so that
+# xdotool moves its pointer (DISPLAY=$XVFB), with CONFIG added to its configuration; exports its
+# WAYLAND_DISPLAY, DISPLAY (XWayland) and SWAYSOCK.
 start_sway() {
+  XVFB=$DISPLAY
   prepare_x11_sockets
   give_to_user
   "${as_user[@]}" dbus-daemon --config-file="$(dirname "${BASH_SOURCE[0]}")/session-bus.conf" \
@@ -63,7 +63,7 @@ start_sway() {
   printf 'output * resolution %sx%s\n%s\nexec env >"%s"\n' "$SCREEN_W" "$SCREEN_H" "$1" \
     "$WORK/session.env" >"$WORK/sway.cfg"
   chmod 644 "$WORK/sway.cfg"
-  WLR_BACKENDS=${WLR_BACKENDS:-headless} WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+  WLR_BACKENDS=x11 WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     "${as_user[@]}" sway -c "$WORK/sway.cfg" >"$WORK/sway.log" 2>&1 &
   HELPER_PIDS+=($!)
   expect 30 "sway did not start" test -s "$WORK/session.env"

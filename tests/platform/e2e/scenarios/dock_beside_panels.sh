@@ -28,7 +28,7 @@ start_panel bottom 40
 xdotool mousemove 8 8 click 1
 choose_from_bottom 4
 expect 10 'bar at $(bar_geometry), not over the panel' bar_at "0 $((SCREEN_H - 64)) $SCREEN_W 24"
-expect 10 'strut $(bar_strut)' strut_bottom_is 64
+expect 10 'strut $(bar_strut)' strut_is "0, 0, 0, 64, 0, 0, 0, 0, 0, 0, 0, $((SCREEN_W - 1))"
 stop "$PANEL_PID"
 expect 10 'bar at $(bar_geometry) after the panel went' bar_at "0 $((SCREEN_H - 24)) $SCREEN_W 24"
 # A panel that comes later pushes the docked bar aside.

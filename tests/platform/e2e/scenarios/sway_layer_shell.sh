@@ -1,13 +1,19 @@
 # sway offers the layer shell: the bar is a layer surface docked at the top, then at the bottom,
 # and the workspace's usable area leaves its strip free; its headlines move at the set speed; its
 # tray item is registered with swaybar, its menu lists the entries, and the item's buttons hide
-# and show the bar; a second bar in the session ends at once.
+# and show the bar; a second bar in the session ends at once. The pointer works as on X: a click
+# on the broadcast icon opens the menu, whose entry docks the bar at the bottom; dragging the icon
+# away from the edge floats it where it was dropped, reserving nothing, and that place is saved.
+# sway runs in a window of a private Xvfb, so that xdotool moves its pointer.
+NO_WM=1 NO_TRAY=1
 . "$(dirname "$0")/../harness.sh"
 . "$(dirname "$0")/../wayland.sh"
+start_display
 start_sway "bar {
   position bottom
   status_command while :; do echo status; sleep 60; done
 }"
+pointer() { DISPLAY=$XVFB xdotool "$@"; }
 watcher() {
   run_as_user gdbus call --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher \
     -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher "$1"
@@ -53,13 +59,20 @@ call_item() {
   run_as_user gdbus call --session -d "$item" -o /StatusNotifierItem -m "org.kde.StatusNotifierItem.$1" 0 0 >/dev/null
 }
 
-# A second bar in the same session ends at once.
 status=0
 run_as_user timeout 10 "$VB_PROGRAM" >>"$WORK/second.log" 2>&1 || status=$?
 [ $status -eq 0 ] || fail "a second start ended with status $status"
 gone "$BAR_PID" && fail "the second start ended the first"
 
-choose 放到屏幕底端
+# The menu opens beside the pointer; its entries lie at fixed heights above its bottom edge.
+menu_bottom() {
+  local y h
+  run_as_user grim -g "0,24 400x$((full - 24))" "$WORK/menu.png" &&
+    read -r _ y _ h < <(text_box "$WORK/menu.png") && [ "$h" -gt 300 ] && echo $((24 + y + h))
+}
+pointer mousemove 8 8 click 1
+expect 10 "the menu did not open" menu_bottom
+pointer mousemove 60 $(($(menu_bottom) - 97)) click 1
 expect 10 'the bottom strip is not kept free: $(usable)' usable_is "0 $((full - 24))"
 # Below the workspace lie the bar and swaybar, in the order sway stacks them: what moves there
 # is the bar's headlines.
@@ -75,6 +88,18 @@ expect 10 'hiding did not give the strip back: $(usable)' usable_is "0 $full"
 call_item Activate
 expect 10 'showing did not take the strip again: $(usable)' usable_is "0 $((full - 24))"
 
+# Dragged by the icon 300 pixels right and 350 up, the bar floats there. It lies at the edge,
+# since sway gives the edge to the latest layer surface (until a reload starts swaybar again).
+pointer mousemove 8 $((SCREEN_H - 16)) mousedown 1
+for step in $(seq 1 10); do
+  pointer mousemove $((8 + step * 30)) $((SCREEN_H - 16 - step * 35))
+  sleep 0.05
+done
+pointer mouseup 1
+expect 10 'the floating bar still reserves its strip: $(usable)' usable_is "0 $full"
+expect 10 "the menu did not open after the drag" menu_bottom
+pointer mousemove 900 100 click 1
+
 # A panel that starts after the bar (here swaybar again, after a reload) gets the item too.
 watcher_owner() {
   run_as_user gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus \
@@ -89,5 +114,7 @@ expect 20 "the new panel did not get the tray item" registered_again
 
 choose 退出软件
 expect_exit_zero
-expect_ini Window Fixed 0
+expect_ini Window Fixed ""
+expect_ini Window OrigX 300
+expect_ini Window OrigY $((SCREEN_H - 24 - 350))
 echo PASS
