@@ -20,7 +20,6 @@ class PageFocus {
   void ReloadPage();
 
   bool loaned() const { return loaned_; }
-  WindowRef remembered() const { return remembered_; }
 
  private:
   Pointer& pointer_;

@@ -72,11 +72,9 @@ class TickerWindow final : public BarEvents, public BarLink {
 
   const TickerSettings& settings() const { return settings_; }
   const ChannelTable& table() const { return table_; }
-  const DownloadTarget& currentChannel() const { return currentChannel_; }
   const ScreenEdgeDock& dock() const { return dock_; }
   const ChannelRotation& rotation() const { return rotation_; }
   const PageFocus& focus() const { return focus_; }
-  bool uninstallRequested() const { return uninstallRequested_; }
 
  private:
   void LoadOrCreateSettings();
